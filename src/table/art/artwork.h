@@ -1,0 +1,40 @@
+#pragma once
+// Every picture of the game table, drawn by the program at any device pixel ratio, so they stay
+// crisp on high-DPI screens. Sizes are logical pixels; each pixmap is made at size x dpr and
+// carries that ratio.
+
+#include <QColor>
+#include <QPixmap>
+
+namespace hexaline::art {
+
+// Size of a tile picture and of a board square.
+inline constexpr int kTileSize = 36;
+// Picture number of the empty board square.
+inline constexpr int kEmptySquare = 36;
+
+// Picture `picture` of the 37 tile pictures: 1..35 the tile with that code, 0 the green
+// bubbles, 36 the dark grey empty square.
+QPixmap tile(int picture, qreal dpr);
+
+enum class Button { StartGame, Finish, Clear, Pass, DialogStart };
+// START GAME 120x30, FINISH 62x30, CLEAR 64x30, PASS 53x30; DialogStart is the game start
+// dialog's start button.
+QPixmap button(Button which, qreal dpr);
+QSize buttonSize(Button which);
+
+QPixmap notPlaying(qreal dpr);   // 99x14, reads NOT PLAYING
+QPixmap eyes(qreal dpr);         // 23x10, a pair of eyes: the seat watches
+QPixmap turnStrip(qreal dpr);    // 101x16, dark red strip with a light edge
+QPixmap clockFrame(qreal dpr);   // 248x30, dark grey frame of the time bar
+QPixmap timeBar(qreal dpr);      // 244x26, the full dark red time bar (shown clipped to width)
+QPixmap logo(qreal dpr);         // 249x26, the maker's name
+QPixmap background(qreal dpr);   // 100x100 tile of the maroon table
+
+// Colours of the table.
+inline const QColor kMaroon{128, 0, 0};
+inline const QColor kLabelText{251, 253, 206};
+inline const QColor kBoardFill{255, 255, 204};
+inline const QColor kClockText{226, 228, 182};
+
+}  // namespace hexaline::art
