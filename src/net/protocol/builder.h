@@ -13,7 +13,7 @@ namespace hexaline::protocol {
 
 // A field value: a number or a text.
 class Value {
-public:
+  public:
     Value(int number) : text_(std::to_string(number)), isNumber_(true) {}
     Value(std::int64_t number) : text_(std::to_string(number)), isNumber_(true) {}
     Value(std::string_view text) : text_(text) {}
@@ -23,7 +23,7 @@ public:
     const std::string& text() const { return text_; }
     bool isNumber() const { return isNumber_; }
 
-private:
+  private:
     std::string text_;
     bool isNumber_ = false;
 };
@@ -32,7 +32,7 @@ using Values = std::vector<Value>;
 
 // A message that does not fit its layout: a programming error on the sending side.
 class BuildError : public std::logic_error {
-public:
+  public:
     using std::logic_error::logic_error;
 };
 

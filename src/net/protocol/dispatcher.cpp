@@ -9,12 +9,15 @@ void Dispatcher::on(Msg id, Handler handler) {
 Dispatcher::Result Dispatcher::dispatch(std::string_view message, Origin from) const {
     Result result;
     const auto command = splitCommand(message);
-    if (!command) return result;
+    if (!command)
+        return result;
     result.word = std::string(command->word.substr(0, 64));
     const auto id = lookup(incoming_, command->word);
-    if (!id) return result;
+    if (!id)
+        return result;
     const Handler& handler = handlers_[static_cast<std::size_t>(*id)];
-    if (!handler) return result;
+    if (!handler)
+        return result;
     Reader fields(*id, command->args);
     try {
         handler(fields, from);

@@ -16,7 +16,7 @@ namespace hexaline::protocol {
 using Origin = int;
 
 class Dispatcher {
-public:
+  public:
     using Handler = std::function<void(Reader& fields, Origin from)>;
 
     // What happened to one message.
@@ -37,7 +37,7 @@ public:
     // stops that message's handling and is reported as Failed.
     Result dispatch(std::string_view message, Origin from = 0) const;
 
-private:
+  private:
     Direction incoming_;
     std::array<Handler, kMessageCount> handlers_{};
 };

@@ -9,7 +9,7 @@
 namespace hexaline::protocol {
 
 class Framer {
-public:
+  public:
     // An unterminated remainder larger than this closes the connection.
     static constexpr std::size_t kMaxRemainder = 64 * 1024;
 
@@ -21,7 +21,7 @@ public:
 
     std::size_t pending() const { return remainder_.size(); }
 
-private:
+  private:
     std::string remainder_;
 };
 

@@ -75,7 +75,8 @@ constexpr std::array<MessageSpec, kMessageCount> kTable{{
 
 constexpr bool tableIsInOrder() {
     for (std::size_t i = 0; i < kTable.size(); ++i) {
-        if (static_cast<std::size_t>(kTable[i].id) != i) return false;
+        if (static_cast<std::size_t>(kTable[i].id) != i)
+            return false;
     }
     return true;
 }
@@ -83,13 +84,18 @@ static_assert(tableIsInOrder(), "the message table must be indexed by Msg");
 
 }  // namespace
 
-const std::array<MessageSpec, kMessageCount>& messageTable() { return kTable; }
+const std::array<MessageSpec, kMessageCount>& messageTable() {
+    return kTable;
+}
 
-const MessageSpec& spec(Msg id) { return kTable[static_cast<std::size_t>(id)]; }
+const MessageSpec& spec(Msg id) {
+    return kTable[static_cast<std::size_t>(id)];
+}
 
 std::optional<Msg> lookup(Direction direction, std::string_view word) {
     for (const MessageSpec& m : kTable) {
-        if (m.direction == direction && m.word == word) return m.id;
+        if (m.direction == direction && m.word == word)
+            return m.id;
     }
     return std::nullopt;
 }

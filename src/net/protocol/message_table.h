@@ -26,15 +26,15 @@ enum class Field : std::uint8_t {
 
 enum class Msg : std::uint8_t {
     // Client to host.
-    Login,        // CMD_logininfo
-    Chat,         // CMD_chat
-    Action,       // CMD_action
-    Sound,        // CMD_playasound
-    StartGame,    // CMD_startgame
-    JustWatch,    // CMD_justwatch
-    Kick,         // CMD_kickhim
-    Play,         // CMD_myturn
-    Pass,         // CMD_ipass
+    Login,      // CMD_logininfo
+    Chat,       // CMD_chat
+    Action,     // CMD_action
+    Sound,      // CMD_playasound
+    StartGame,  // CMD_startgame
+    JustWatch,  // CMD_justwatch
+    Kick,       // CMD_kickhim
+    Play,       // CMD_myturn
+    Pass,       // CMD_ipass
     // Host to client.
     SendLoginInfo,       // CMD_sendlogininfo
     Full,                // CMD_full
@@ -81,7 +81,7 @@ struct MessageSpec {
     std::span<const Field> head;   // fixed fields after the command word
     std::span<const Field> group;  // fields of each list entry; empty for a plain message
     Ending ending;
-    bool sentByHost;               // false only for the alias the host never sends
+    bool sentByHost;  // false only for the alias the host never sends
 };
 
 // The table itself, indexed by Msg.

@@ -10,7 +10,8 @@ constexpr std::string_view kListMarker = "+@";
 
 Reader::Reader(Msg id, std::string_view args) : id_(id), buffer_(args) {
     list_ = !spec(id).group.empty();
-    if (list_) buffer_ += kListMarker;
+    if (list_)
+        buffer_ += kListMarker;
 }
 
 std::string Reader::text() {
@@ -27,33 +28,40 @@ std::string Reader::text() {
 
 std::int32_t Reader::number() {
     const std::string field = text();
-    if (const auto value = parseNumber(field)) return *value;
+    if (const auto value = parseNumber(field))
+        return *value;
     throw FieldError(std::string(spec(id_).word) + ": \"" + field.substr(0, 32) +
                      "\" is not a number");
 }
 
 std::string Reader::rest() {
     std::string_view left = remaining();
-    if (list_ && left.ends_with(kListMarker)) left.remove_suffix(kListMarker.size());
+    if (list_ && left.ends_with(kListMarker))
+        left.remove_suffix(kListMarker.size());
     pos_ = buffer_.size();
     return std::string(left);
 }
 
-bool Reader::atListEnd() const { return remaining() == "@"; }
+bool Reader::atListEnd() const {
+    return remaining() == "@";
+}
 
 std::optional<std::int32_t> parseNumber(std::string_view text) {
-    if (text.empty() || text.size() > 11) return std::nullopt;
+    if (text.empty() || text.size() > 11)
+        return std::nullopt;
     std::int32_t value = 0;
     const char* first = text.data();
     const char* last = text.data() + text.size();
     const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last) return std::nullopt;
+    if (ec != std::errc() || end != last)
+        return std::nullopt;
     return value;
 }
 
 std::optional<Command> splitCommand(std::string_view message) {
     const std::size_t plus = message.find(kSeparator);
-    if (plus == std::string_view::npos) return std::nullopt;
+    if (plus == std::string_view::npos)
+        return std::nullopt;
     return Command{message.substr(0, plus), message.substr(plus + 1)};
 }
 
@@ -72,12 +80,15 @@ Decoded decode(Msg id, std::string_view args) {
         }
         return {};
     };
-    for (Field kind : m.head) out.head.push_back(readOne(kind));
+    for (Field kind : m.head)
+        out.head.push_back(readOne(kind));
     if (!m.group.empty()) {
         while (!reader.atListEnd()) {
-            if (reader.remaining().empty()) throw FieldError(std::string(m.word) + ": list ends early");
+            if (reader.remaining().empty())
+                throw FieldError(std::string(m.word) + ": list ends early");
             std::vector<std::string> group;
-            for (Field kind : m.group) group.push_back(readOne(kind));
+            for (Field kind : m.group)
+                group.push_back(readOne(kind));
             out.groups.push_back(std::move(group));
         }
     }

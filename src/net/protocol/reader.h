@@ -15,7 +15,7 @@ namespace hexaline::protocol {
 // A field that should be a number and is not, or a field that is missing.
 // The dispatcher catches it: the handling of that message stops there.
 class FieldError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -23,7 +23,7 @@ public:
 // word's "+"). A list message gets the marker "+@" appended, so that the list ends when the
 // remaining text is exactly "@".
 class Reader {
-public:
+  public:
     Reader(Msg id, std::string_view args);
 
     // The text up to the next "+", removed with that "+"; the whole remaining text when no
@@ -37,7 +37,7 @@ public:
     bool atListEnd() const;
     std::string_view remaining() const { return std::string_view(buffer_).substr(pos_); }
 
-private:
+  private:
     Msg id_;
     std::string buffer_;
     std::size_t pos_ = 0;
