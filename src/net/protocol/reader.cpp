@@ -15,6 +15,9 @@ Reader::Reader(Msg id, std::string_view args) : id_(id), buffer_(args) {
 }
 
 std::string Reader::text() {
+    if (list_ && atListEnd()) {
+        throw FieldError(std::string(spec(id_).word) + ": the list ends before this field");
+    }
     const std::size_t plus = buffer_.find(kSeparator, pos_);
     if (plus == std::string::npos) {
         std::string field = buffer_.substr(pos_);

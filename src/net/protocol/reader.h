@@ -27,7 +27,7 @@ class Reader {
     Reader(Msg id, std::string_view args);
 
     // The text up to the next "+", removed with that "+"; the whole remaining text when no
-    // "+" is left.
+    // "+" is left. Reading past the end of a list throws FieldError.
     std::string text();
     // `text()` read as a decimal 32-bit integer; throws FieldError when it is not one.
     std::int32_t number();

@@ -40,6 +40,8 @@ TEST(Reader, ATruncatedListStopsWithAnErrorInsteadOfLooping) {
     EXPECT_THROW(r.number(), FieldError);  // the marker is not a tile
     EXPECT_THROW(decode(Msg::MyTiles, "3+2+"), FieldError);
     EXPECT_THROW(decode(Msg::HisPlay, "1+2+3+0+1+5"), FieldError);
+    EXPECT_THROW(decode(Msg::NewPlayerInfo, "2"), FieldError);  // the marker is not a name
+    EXPECT_EQ(decode(Msg::NewPlayerInfo, "2+@+0").groups[0][1], "@");  // a name may be "@"
 }
 
 TEST(Reader, NumbersAreStrictDecimal32Bit) {
