@@ -25,6 +25,10 @@ Dispatcher::Result Dispatcher::dispatch(std::string_view message, Origin from) c
     } catch (const FieldError& e) {
         result.outcome = Outcome::Failed;
         result.reason = e.what();
+    } catch (const std::exception& e) {
+        // Whatever a peer sends, one message must never take the program down.
+        result.outcome = Outcome::Failed;
+        result.reason = std::string("handler failed: ") + e.what();
     }
     return result;
 }

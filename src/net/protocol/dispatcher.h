@@ -33,8 +33,8 @@ class Dispatcher {
     void on(Msg id, Handler handler);
 
     // Exact, case-sensitive match of the command word. A message without a command word, or
-    // with a word this side does not handle, is ignored. A FieldError thrown by the handler
-    // stops that message's handling and is reported as Failed.
+    // with a word this side does not handle, is ignored. A FieldError (or any other exception)
+    // thrown by the handler stops that message's handling and is reported as Failed.
     Result dispatch(std::string_view message, Origin from = 0) const;
 
   private:

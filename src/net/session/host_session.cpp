@@ -124,6 +124,11 @@ void HostSession::disconnectsock(int seat) {
         port_.close(conn_[seat]);
 }
 
+void HostSession::disconnectall() {
+    for (int seat = 1; seat <= kMaxSeats; ++seat)
+        disconnectsock(seat);
+}
+
 void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     const std::string version = fields.text();

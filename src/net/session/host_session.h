@@ -29,6 +29,9 @@ class HostSession : private engine::EngineOutlet {
     // A connection closed, by either side; harmless when reported twice.
     void connectionClosed(ConnectionId connection);
 
+    // Closes every seat's connection (the host is shutting down).
+    void disconnectall();
+
     // Timer ticks.
     void timer_breaksTimer() { game_.timer_breaksTimer(); }
     void computertimerTimer() { game_.computertimerTimer(); }

@@ -1,0 +1,53 @@
+#pragma once
+// Every preference kept in the settings file, with the values the window shows before the
+// file has been loaded.
+
+#include <QString>
+#include <array>
+
+namespace hexaline::settings {
+
+// The settings file's section for this program; the lobby program keeps its own sections.
+inline constexpr char16_t kSection[] = u"agame";
+
+inline constexpr int kBotSpeedSlow = 2000;
+inline constexpr int kBotSpeedNormal = 1000;
+inline constexpr int kBotSpeedFast = 500;
+
+inline constexpr int kTurnSoundClassic = 0;
+inline constexpr int kTurnSoundNew = 1;
+
+inline constexpr int kPhraseCount = 9;
+
+struct WindowBounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowBounds&) const = default;
+};
+
+struct Preferences {
+    int textSize = 10;  // size of the chat styles
+    // The main window's bounds; the window puts its real bounds here before saving.
+    WindowBounds window{2, 2, 767, 529};
+    QString textColor = QStringLiteral("clBlack");  // colour text of the chosen colour
+    int playToScore = 500;                          // position of the play-to spin control
+    int timePerTurn = 60;                           // position of the time-per-turn spin control
+    int botSpeedMs = kBotSpeedNormal;
+    int turnSound = kTurnSoundClassic;
+    std::array<QString, kPhraseCount> phrases = {QStringLiteral("Way To Go!"),
+                                                 QStringLiteral("Good One!"),
+                                                 QStringLiteral("Nice Try!"),
+                                                 QStringLiteral("Excellent!"),
+                                                 QStringLiteral("Brilliant!"),
+                                                 QStringLiteral("Wow, WTG!"),
+                                                 QStringLiteral("Thanks!"),
+                                                 QStringLiteral("Way To Go Teamie!"),
+                                                 QStringLiteral("Good Game Everyone!")};
+    bool playSounds = true;
+    bool playerPhraseSounds = true;
+    bool operator==(const Preferences&) const = default;
+};
+
+}  // namespace hexaline::settings
