@@ -1,0 +1,181 @@
+#pragma once
+// A client that speaks the protocol over a real TCP connection, with nothing of the game's
+// window behind it: it logs in, keeps every message it receives, and can play its own turns
+// by asking the engine's search for a play on its mirror of the board.
+
+#include <QElapsedTimer>
+#include <QTcpSocket>
+#include <QTest>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/host.h"
+#include "engine/random.h"
+#include "engine/virtual_outlet.h"
+#include "net/protocol/builder.h"
+#include "net/protocol/framer.h"
+#include "net/protocol/reader.h"
+
+namespace hexaline::session::fakes {
+
+// Processes events until `done` holds or `ms` pass; returns `done()`.
+inline bool waitFor(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QTest::qWait(2);
+    return done();
+}
+
+class RawClient {
+  public:
+    explicit RawClient(std::string name, std::string version = "1.0.1")
+        : name_(std::move(name)), version_(std::move(version)), mirror_(outlet_, random_) {
+        QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { read(); });
+    }
+
+    void connectTo(quint16 port) { socket_.connectToHost(QStringLiteral("127.0.0.1"), port); }
+    bool waitSeated(int ms = 5000) {
+        return waitFor([this] { return seat_ != 0; }, ms);
+    }
+    bool waitClosed(int ms = 5000) {
+        return waitFor([this] { return socket_.state() == QAbstractSocket::UnconnectedState; }, ms);
+    }
+
+    void sendRaw(const std::string& bytes) {
+        socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        socket_.flush();
+    }
+    void send(const std::string& message) { sendRaw(message); }
+
+    // Plays its own turns with the engine's search (passing when it finds nothing).
+    void setAutoPlay(bool on) { autoplay_ = on; }
+
+    int seat() const { return seat_; }
+    const std::vector<std::string>& received() const { return received_; }
+    std::vector<std::string> of(protocol::Msg id) const {
+        std::vector<std::string> out;
+        for (const std::string& m : received_) {
+            const auto command = protocol::splitCommand(m);
+            if (command && command->word == protocol::spec(id).word)
+                out.push_back(m);
+        }
+        return out;
+    }
+    bool has(protocol::Msg id) const { return !of(id).empty(); }
+    int plays() const { return plays_; }
+
+  private:
+    void read() {
+        const QByteArray bytes = socket_.readAll();
+        std::vector<std::string> messages;
+        framer_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                     messages);
+        for (std::string& m : messages) {
+            handle(m);
+            received_.push_back(std::move(m));
+        }
+    }
+
+    void handle(const std::string& message) {
+        const auto command = protocol::splitCommand(message);
+        if (!command)
+            return;
+        const auto id = protocol::lookup(protocol::Direction::ToClient, command->word);
+        if (!id)
+            return;
+        protocol::Reader r(*id, command->args);
+        switch (*id) {
+            case protocol::Msg::SendLoginInfo:
+                seat_ = r.number();
+                send(protocol::build(protocol::Msg::Login, {seat_, version_, name_}));
+                break;
+            case protocol::Msg::RoundStarting:
+                mirror_.clearboard();
+                mirror_.firstplay = 1;
+                break;
+            case protocol::Msg::MyTiles: {
+                if (r.number() != seat_ || seat_ > 4)
+                    break;
+                while (!r.atListEnd()) {
+                    const int slot = r.number();
+                    const int tile = r.number();
+                    if (slot >= 1 && slot <= 6)
+                        mirror_.seats[seat_].hand[slot] = tile;
+                }
+                break;
+            }
+            case protocol::Msg::HisPlay: {
+                const int who = r.number();
+                r.number();
+                r.number();
+                r.number();
+                while (!r.atListEnd()) {
+                    const int slot = r.number();
+                    const int tile = r.number();
+                    const int row = r.number();
+                    const int column = r.number();
+                    mirror_.board[row][column] = {tile, tile};
+                    if (who == seat_)
+                        mirror_.seats[seat_].hand[slot] = 0;
+                }
+                mirror_.firstplay = 0;
+                break;
+            }
+            case protocol::Msg::NextPlayer: {
+                const int who = r.number();
+                const std::string canMove = r.text();
+                if (autoplay_ && who == seat_)
+                    playTurn(canMove == "t");
+                break;
+            }
+            case protocol::Msg::Error:
+                if (autoplay_)
+                    send(protocol::build(protocol::Msg::Pass, {seat_}));
+                break;
+            default:
+                break;
+        }
+    }
+
+    void playTurn(bool canMove) {
+        std::string text;
+        if (canMove && mirror_.firstplay == 1) {
+            for (int size = 6; size >= 1 && text.empty(); --size) {
+                text = mirror_.computergetcolorsets(seat_, size);
+                if (text.empty())
+                    text = mirror_.computergetshapesets(seat_, size);
+            }
+            if (!text.empty())
+                text = std::to_string(seat_) + text;
+        } else if (canMove) {
+            text = mirror_.computerchoice(seat_);
+        }
+        if (text.empty()) {
+            send(protocol::build(protocol::Msg::Pass, {seat_}));
+            return;
+        }
+        const protocol::Decoded play = protocol::decode(protocol::Msg::Play, text);
+        std::vector<protocol::Values> groups;
+        for (const auto& g : play.groups) {
+            groups.push_back({std::stoi(g[0]), std::stoi(g[1]), std::stoi(g[2])});
+        }
+        send(protocol::build(protocol::Msg::Play, {seat_}, groups));
+        ++plays_;
+    }
+
+    std::string name_;
+    std::string version_;
+    QTcpSocket socket_;
+    protocol::Framer framer_;
+    std::vector<std::string> received_;
+    int seat_ = 0;
+    bool autoplay_ = false;
+    int plays_ = 0;
+    engine::VirtualOutlet outlet_;
+    engine::Random random_{1};
+    engine::Host mirror_;
+};
+
+}  // namespace hexaline::session::fakes

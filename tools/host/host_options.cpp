@@ -1,0 +1,75 @@
+#include "host_options.h"
+
+namespace hexaline::tools {
+
+namespace {
+
+// A whole number in [low, high], or nothing.
+bool readNumber(const QString& text, int low, int high, int& out) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return false;
+    out = value;
+    return true;
+}
+
+}  // namespace
+
+HostOptions parseHostOptions(const QStringList& arguments) {
+    HostOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            continue;
+        }
+        if (arg == "--version") {
+            options.version = true;
+            continue;
+        }
+        int* target = nullptr;
+        int low = 1;
+        int high = 0;
+        int port = 0;
+        if (arg == "--port") {
+            target = &port;
+            low = 0;  // 0: any free port, announced in the "listening on port" line
+            high = 65535;
+        } else if (arg == "--bot-speed") {
+            target = &options.botSpeedMs;
+            high = 600000;
+        } else if (arg == "--second-ms") {
+            target = &options.secondMs;
+            high = 600000;
+        } else {
+            options.error = "unknown argument: " + arg;
+            return options;
+        }
+        if (i + 1 >= arguments.size() || !readNumber(arguments[i + 1], low, high, *target)) {
+            options.error = arg + " needs a number from " + QString::number(low) + " to " +
+                            QString::number(high);
+            return options;
+        }
+        if (target == &port)
+            options.port = static_cast<std::uint16_t>(port);
+        ++i;
+    }
+    return options;
+}
+
+QString hostUsage() {
+    return QStringLiteral(
+        "usage: hexaline-host [--port N] [--bot-speed MS] [--second-ms MS]\n"
+        "\n"
+        "Hosts a game without a window. The first connection takes seat 1 and acts as the\n"
+        "hosting user.\n"
+        "\n"
+        "  --port N         TCP port to listen on, all local addresses (default 7772)\n"
+        "  --bot-speed MS   the computer's delay before each move (default 1000)\n"
+        "  --second-ms MS   length of one second of the game's turn clock (default 1000)\n"
+        "  --help           show this text\n"
+        "  --version        show the version\n");
+}
+
+}  // namespace hexaline::tools

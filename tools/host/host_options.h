@@ -1,0 +1,22 @@
+#pragma once
+// The command line of hexaline-host.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace hexaline::tools {
+
+struct HostOptions {
+    std::uint16_t port = 7772;
+    int botSpeedMs = 1000;
+    int secondMs = 1000;
+    bool help = false;
+    bool version = false;
+    QString error;  // what was wrong with the command line, empty when nothing
+};
+
+HostOptions parseHostOptions(const QStringList& arguments);
+QString hostUsage();
+
+}  // namespace hexaline::tools

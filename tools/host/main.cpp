@@ -1,0 +1,87 @@
+// hexaline-host: a game host without a window. The first connection takes seat 1 and acts as
+// the hosting user.
+#include <sys/socket.h>
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QSocketNotifier>
+#include <QTime>
+#include <csignal>
+#include <cstdio>
+
+#include "engine/random.h"
+#include "host_options.h"
+#include "net/session/host_service.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+void printLine(const QString& line) {
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("hexaline-host");
+
+    const hexaline::tools::HostOptions options = hexaline::tools::parseHostOptions(app.arguments());
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n\n%s", options.error.toUtf8().constData(),
+                     hexaline::tools::hostUsage().toUtf8().constData());
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(hexaline::tools::hostUsage().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        printLine(QStringLiteral("hexaline-host 1.0.1"));
+        return 0;
+    }
+
+    const QTime now = QDateTime::currentDateTimeUtc().time();
+    hexaline::engine::Random random(hexaline::engine::Random::seedFromTimeOfDay(
+        now.hour(), now.minute(), now.second(), now.msec()));
+
+    hexaline::session::HostService::Options serviceOptions;
+    serviceOptions.secondMs = options.secondMs;
+    const int botSpeed = options.botSpeedMs;
+    serviceOptions.botSpeed = [botSpeed] { return botSpeed; };
+    serviceOptions.log = printLine;
+    serviceOptions.alert = [](const QString& text) { printLine("alert: " + text); };
+    hexaline::session::HostService host(random, serviceOptions);
+
+    if (!host.listen(options.port)) {
+        std::fprintf(stderr, "%s (port %u)\n", host.errorText().toUtf8().constData(),
+                     static_cast<unsigned>(options.port));
+        return 1;
+    }
+
+    // SIGINT and SIGTERM end the event loop from inside it.
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return 1;
+    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
+        char byte = 0;
+        [[maybe_unused]] const auto got = ::read(signalPipe[0], &byte, 1);
+        printLine(QStringLiteral("shutting down"));
+        QCoreApplication::quit();
+    });
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+
+    const int status = app.exec();
+    host.closeAll();
+    QCoreApplication::processEvents();
+    return status;
+}
