@@ -1,0 +1,44 @@
+// What the host session asks of the game when seats come and go.
+#include <vector>
+
+#include "engine/host.h"
+#include "net/protocol/builder.h"
+
+namespace hexaline::engine {
+
+void Host::turnseatleft(int seat) {
+    // Only an awaited play moves on: a pending round end or round start must not be lost.
+    if (gameon && seat == currentplayer && turnstate == 'p')
+        findplayer();
+}
+
+void Host::bringuptodate(int seat) {
+    if (!gameon || seat < 1 || seat > kSeatTableSize || !seats[seat].connected)
+        return;
+    std::vector<protocol::Values> standings;
+    for (int s = 1; s <= kMaxPlayers; ++s) {
+        standings.push_back({s, seats[s].score, seats[s].inround ? "t" : "f"});
+    }
+    sendto(seat, protocol::build(
+                     protocol::Msg::GameStats,
+                     {seat, currentplayer, playto, turntime, breakcount - 4, roundno, tilesleft()},
+                     standings));
+    if (!boardempty()) {
+        std::vector<protocol::Values> squares;
+        for (int r = kFirstLine; r <= kLastLine; ++r) {
+            for (int c = kFirstLine; c <= kLastLine; ++c) {
+                if (board[r][c].committed != 0)
+                    squares.push_back({r, c, board[r][c].committed});
+            }
+        }
+        sendto(seat, protocol::build(protocol::Msg::LoadBoard, {seat}, squares));
+    }
+    if (seat <= kMaxPlayers) {
+        std::vector<protocol::Values> hand;
+        for (int slot = 1; slot <= kHandSlots; ++slot)
+            hand.push_back({slot, seats[seat].hand[slot]});
+        sendto(seat, protocol::build(protocol::Msg::MyTiles, {seat}, hand));
+    }
+}
+
+}  // namespace hexaline::engine

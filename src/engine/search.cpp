@@ -1,0 +1,187 @@
+// The move search: line tests on tried squares and the extension counts along a tile.
+#include "engine/host.h"
+
+namespace hexaline::engine {
+namespace {
+
+// Two tiles can stand in one line: same colour or same shape, not both.
+bool compatible(int a, int b) {
+    return (colourof(a) == colourof(b)) != (getshape(a) == getshape(b));
+}
+
+}  // namespace
+
+bool Host::computercheckfortouching(int direction, int row, int column) const {
+    // Direction 1: the column through the square (rows vary); direction 2: the row.
+    const bool vertical = direction == 1;
+    auto at = [&](int index) -> const Square& {
+        return vertical ? board[index][column] : board[row][index];
+    };
+    const int start = vertical ? row : column;
+    int lo = start;
+    int hi = start;
+    while (lo > 0 && at(lo - 1).proposed != 0 && at(lo - 1).committed != kFrame)
+        --lo;
+    while (hi < kBoardSize - 1 && at(hi + 1).proposed != 0 && at(hi + 1).committed != kFrame)
+        ++hi;
+    if (hi - lo > 7)
+        return false;
+    if (lo == hi)
+        return true;
+    const int firstcolour = colourof(at(lo).proposed);
+    const int lastcolour = colourof(at(hi).proposed);
+    if (firstcolour == lastcolour) {
+        if (getshape(at(lo).proposed) == getshape(at(hi).proposed))
+            return false;
+        for (int i = lo; i < hi; ++i) {
+            if (colourof(at(i).proposed) != colourof(at(i + 1).proposed))
+                return false;
+        }
+        for (int i = lo; i <= hi; ++i) {
+            for (int j = lo; j < i; ++j) {
+                if (getshape(at(i).proposed) == getshape(at(j).proposed))
+                    return false;
+            }
+        }
+        return true;
+    }
+    for (int i = lo; i < hi; ++i) {
+        if (getshape(at(i).proposed) != getshape(at(i + 1).proposed))
+            return false;
+    }
+    for (int i = lo; i <= hi; ++i) {
+        for (int j = lo; j < i; ++j) {
+            if (colourof(at(i).proposed) == colourof(at(j).proposed))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool Host::computercheck(int row, int column) const {
+    return computercheckfortouching(1, row, column) && computercheckfortouching(2, row, column);
+}
+
+// Lays hand tiles first in the direction (dr, dc) from the anchor, then in the opposite one.
+int Host::extend(int seat, int row, int column, int dr, int dc) {
+    botplacement.fill(Placement{});
+    if (seat < 1 || seat > kMaxPlayers)
+        return 0;
+    const auto& hand = seats[seat].hand;
+    const int anchor = board[row][column].committed;
+    std::array<bool, kHandSlots + 1> laid{};
+    for (int pass = 0; pass < 2; ++pass) {
+        const int step = pass == 0 ? 1 : -1;
+        int r = row;
+        int c = column;
+        for (int slot = 1; slot <= kHandSlots; ++slot) {
+            // A tile that cannot share a line with the anchor fails the line test anyway.
+            if (hand[slot] == 0 || laid[slot] || !compatible(hand[slot], anchor))
+                continue;
+            const int nr = r + step * dr;
+            const int nc = c + step * dc;
+            if (nr < kFirstLine || nr > kLastLine || nc < kFirstLine || nc > kLastLine)
+                continue;
+            Square& square = board[nr][nc];
+            if (square.proposed != 0)
+                continue;
+            square.proposed = hand[slot];
+            if (computercheck(nr, nc)) {
+                laid[slot] = true;
+                botplacement[slot] = {nr, nc};
+                r = nr;
+                c = nc;
+            } else {
+                square.proposed = 0;
+            }
+        }
+    }
+    int count = 0;
+    for (int slot = 1; slot <= kHandSlots; ++slot) {
+        if (!laid[slot])
+            continue;
+        ++count;
+        board[botplacement[slot].row][botplacement[slot].column].proposed = 0;
+    }
+    return count;
+}
+
+int Host::computercheckupdown(int seat, int row, int column) {
+    return extend(seat, row, column, 1, 0);
+}
+
+int Host::computercheckleftright(int seat, int row, int column) {
+    return extend(seat, row, column, 0, 1);
+}
+
+// Whether the tile fits alone on the empty square: both lines through it stay valid.
+bool Host::fitsalone(int tile, int row, int column) {
+    Square& square = board[row][column];
+    square.proposed = tile;
+    const bool fits = computercheck(row, column);
+    square.proposed = 0;
+    return fits;
+}
+
+// A hand tile can only go next to the anchor if it shares colour or shape with it, and is
+// not of the same kind.
+bool Host::matchesanyhandtile(int seat, int anchor) const {
+    for (int slot = 1; slot <= kHandSlots; ++slot) {
+        const int tile = seats[seat].hand[slot];
+        if (tile == 0)
+            continue;
+        if (compatible(tile, anchor))
+            return true;
+    }
+    return false;
+}
+
+bool Host::checkformoveLiteral(int seat) {
+    if (firstplay == 1)
+        return true;
+    for (int c = kFirstLine; c <= kLastLine; ++c) {
+        for (int r = kFirstLine; r <= kLastLine; ++r) {
+            if (board[r][c].committed == 0)
+                continue;
+            if (computercheckupdown(seat, r, c) > 0)
+                return true;
+            if (computercheckleftright(seat, r, c) > 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+// An extension count is above 0 exactly when some hand tile fits alone on an empty square
+// beside the anchor, so only those squares are tried.
+bool Host::checkformove(int seat) {
+    if (firstplay == 1)
+        return true;
+    if (seat < 1 || seat > kMaxPlayers)
+        return false;
+    const auto& hand = seats[seat].hand;
+    for (int c = kFirstLine; c <= kLastLine; ++c) {
+        for (int r = kFirstLine; r <= kLastLine; ++r) {
+            const int anchor = board[r][c].committed;
+            if (anchor == 0 || !matchesanyhandtile(seat, anchor))
+                continue;
+            const int around[4][2] = {{r + 1, c}, {r - 1, c}, {r, c + 1}, {r, c - 1}};
+            for (const auto& sq : around) {
+                const int nr = sq[0];
+                const int nc = sq[1];
+                if (nr < kFirstLine || nr > kLastLine || nc < kFirstLine || nc > kLastLine)
+                    continue;
+                if (board[nr][nc].proposed != 0)
+                    continue;
+                for (int slot = 1; slot <= kHandSlots; ++slot) {
+                    const int t = hand[slot];
+                    if (t != 0 && compatible(t, anchor) && fitsalone(t, nr, nc))
+                        return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace hexaline::engine

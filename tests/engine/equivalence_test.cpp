@@ -1,0 +1,46 @@
+// The fast move search against the literal one, on positions from thousands of turns.
+#include "engine_fixture.h"
+
+namespace hexaline::engine::testing {
+namespace {
+
+TEST(SearchEquivalence, FastChoiceAndMoveCheckMatchTheLiteralSearch) {
+    Random random(2024);
+    int positions = 0;
+    for (int game = 0; game < 12; ++game) {
+        VirtualOutlet outlet;
+        outlet.keep = false;
+        Host host(outlet, random);
+        outlet.attach(host);
+        host.seatcount = 4;
+        for (int seat : {1, 3, 4})
+            host.seats[seat].connected = true;
+        host.startgame("t", "60", "30");
+        for (int seat : {1, 3, 4}) {
+            host.seats[seat].watching = true;
+            host.turnseatleft(seat);
+        }
+        Board seen{};
+        while (host.gameon && outlet.step()) {
+            if (host.firstplay == 1 || host.board == seen)
+                continue;
+            seen = host.board;
+            for (int seat = 1; seat <= kMaxPlayers; ++seat) {
+                const std::string fast = host.computerchoice(seat);
+                const Placements fastSquares = host.botplacement;
+                ASSERT_EQ(fast, host.computerchoiceLiteral(seat)) << "game " << game;
+                for (int slot = 1; slot <= kHandSlots; ++slot) {
+                    ASSERT_EQ(fastSquares[slot].row, host.botplacement[slot].row);
+                    ASSERT_EQ(fastSquares[slot].column, host.botplacement[slot].column);
+                }
+                ASSERT_EQ(host.checkformove(seat), host.checkformoveLiteral(seat));
+                ++positions;
+            }
+        }
+        ASSERT_TRUE(outlet.alerts.empty()) << outlet.alerts.front();
+    }
+    EXPECT_GT(positions, 2000);
+}
+
+}  // namespace
+}  // namespace hexaline::engine::testing

@@ -1,0 +1,110 @@
+#include "match.h"
+
+#include "engine/host.h"
+#include "engine/virtual_outlet.h"
+#include "invariants.h"
+#include "net/protocol/message_table.h"
+#include "net/protocol/reader.h"
+
+namespace hexaline::sim {
+namespace {
+
+using namespace hexaline::engine;
+
+constexpr long long kMaxRounds = 1000;
+
+// Follows what seat 1 is told: accepted plays and the points they gave.
+struct Watcher {
+    Tally points{};
+    bool played = false;
+    long long plays = 0;
+    long long rounds = 0;
+
+    void see(int seat, const std::string& message) {
+        if (seat != 1)
+            return;
+        const std::string body = message.substr(0, message.size() - 1);
+        const auto command = protocol::splitCommand(body);
+        if (!command)
+            return;
+        const auto id = protocol::lookup(protocol::Direction::ToClient, command->word);
+        if (!id)
+            return;
+        if (*id == protocol::Msg::HisPlay) {
+            protocol::Reader r(*id, command->args);
+            const int who = r.number();
+            r.number();
+            points[who] += r.number();
+            played = true;
+            ++plays;
+        } else if (*id == protocol::Msg::RanOut) {
+            protocol::Reader r(*id, command->args);
+            points[r.number()] += 10;  // the play's own points came with its CMD_hisplay
+        } else if (*id == protocol::Msg::RoundStarting) {
+            ++rounds;
+        }
+    }
+};
+
+}  // namespace
+
+MatchSummary playmatches(const MatchOptions& options) {
+    MatchSummary summary;
+    Random random(options.seed);
+    for (int game = 0; game < options.games; ++game) {
+        VirtualOutlet outlet;
+        outlet.keep = false;
+        outlet.speed = 500;
+        Host host(outlet, random);
+        outlet.attach(host);
+        Watcher watcher;
+        outlet.onSend = [&](int seat, const std::string& m) { watcher.see(seat, m); };
+        // Seat 1 and seats 3, 4 need a client to take part; their players just watch, so the
+        // computer plays every seat. Seat 2 takes part without one.
+        host.seatcount = options.seats;
+        for (int seat = 1; seat <= options.seats; ++seat) {
+            host.seats[seat].connected = seat != 2;
+        }
+        host.startgame("sim", std::to_string(options.playto), "30");
+        for (int seat = 1; seat <= options.seats; ++seat) {
+            if (!host.seats[seat].connected)
+                continue;
+            host.seats[seat].watching = true;
+            host.turnseatleft(seat);
+        }
+        while (host.gameon && outlet.step()) {
+            if (!outlet.alerts.empty()) {
+                summary.violation = "game " + std::to_string(game + 1) + ": the host showed \"" +
+                                    outlet.alerts.front() + "\"";
+                return summary;
+            }
+            if (watcher.played) {
+                watcher.played = false;
+                const std::string broken = checkinvariants(host, watcher.points);
+                if (!broken.empty()) {
+                    summary.violation = "game " + std::to_string(game + 1) + ", round " +
+                                        std::to_string(host.roundno) + ": " + broken;
+                    return summary;
+                }
+            }
+            if (host.roundno > kMaxRounds) {
+                summary.violation = "game " + std::to_string(game + 1) + " never ended";
+                return summary;
+            }
+        }
+        if (host.gameon) {
+            summary.violation = "game " + std::to_string(game + 1) + " stopped without a winner";
+            return summary;
+        }
+        int best = 0;
+        for (int seat = 1; seat <= kMaxPlayers; ++seat)
+            best = std::max(best, host.seats[seat].score);
+        ++summary.games;
+        summary.rounds += watcher.rounds;
+        summary.plays += watcher.plays;
+        summary.winningScores += best;
+    }
+    return summary;
+}
+
+}  // namespace hexaline::sim
