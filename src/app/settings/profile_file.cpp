@@ -5,7 +5,7 @@
 #include <QSaveFile>
 
 #include "app/settings/profile_number.h"
-#include "app/settings/profile_text.h"
+#include "net/text/text_codec.h"
 
 namespace hexaline::settings {
 namespace {
@@ -63,7 +63,7 @@ std::optional<KeyLine> keyLine(QByteArrayView body) {
 }
 
 bool sameName(QByteArrayView stored, QStringView wanted) {
-    return QString::compare(decodeProfileText(stored), wanted, Qt::CaseInsensitive) == 0;
+    return QString::compare(text::decodeText(stored), wanted, Qt::CaseInsensitive) == 0;
 }
 
 QString cut(QString s) {
@@ -184,7 +184,7 @@ std::optional<QString> ProfileFile::value(QStringView section, QStringView key) 
     if (!at) {
         return std::nullopt;
     }
-    return cut(decodeProfileText(keyLine(lines_[*at].body)->value));
+    return cut(text::decodeText(keyLine(lines_[*at].body)->value));
 }
 
 QString ProfileFile::readString(QStringView section, QStringView key,
@@ -221,7 +221,7 @@ bool ProfileFile::writeString(QStringView section, QStringView key, QStringView 
     }
     QString clean = value.toString();
     clean.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ');
-    const QByteArray encoded = encodeProfileText(clean);
+    const QByteArray encoded = text::encodeText(clean);
 
     const auto range = findSection(section);
     if (range) {
@@ -248,7 +248,7 @@ bool ProfileFile::writeString(QStringView section, QStringView key, QStringView 
         if (lines_[insertAt - 1].end.isEmpty()) {
             lines_[insertAt - 1].end = end;
         }
-        lines_.insert(lines_.begin() + insertAt, Line{encodeProfileText(key) + '=' + encoded, end});
+        lines_.insert(lines_.begin() + insertAt, Line{text::encodeText(key) + '=' + encoded, end});
         modified_ = true;
         return true;
     }
@@ -258,8 +258,8 @@ bool ProfileFile::writeString(QStringView section, QStringView key, QStringView 
     if (!lines_.empty() && !trimmed(lines_.back().body).isEmpty()) {
         lines_.push_back(Line{QByteArray(), end});
     }
-    lines_.push_back(Line{'[' + encodeProfileText(section) + ']', end});
-    lines_.push_back(Line{encodeProfileText(key) + '=' + encoded, end});
+    lines_.push_back(Line{'[' + text::encodeText(section) + ']', end});
+    lines_.push_back(Line{text::encodeText(key) + '=' + encoded, end});
     modified_ = true;
     return true;
 }

@@ -4,7 +4,7 @@
 
 #include "app/settings/profile_file.h"
 #include "app/settings/profile_number.h"
-#include "app/settings/profile_text.h"
+#include "net/text/text_codec.h"
 #include "settings_test_files.h"
 
 using namespace hexaline::settings;

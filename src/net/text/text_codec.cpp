@@ -1,9 +1,9 @@
-#include "app/settings/profile_text.h"
+#include "net/text/text_codec.h"
 
 #include <array>
 #include <cstdint>
 
-namespace hexaline::settings {
+namespace hexaline::text {
 namespace {
 
 // Windows-1252 at 0x80..0x9F; the five unassigned bytes keep their own code point.
@@ -64,7 +64,7 @@ int utf8Sequence(const std::uint8_t* p, qsizetype left, char32_t& cp) {
 
 }  // namespace
 
-QString decodeProfileText(QByteArrayView bytes) {
+QString decodeText(QByteArrayView bytes) {
     QString out;
     out.reserve(bytes.size());
     const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
@@ -84,8 +84,8 @@ QString decodeProfileText(QByteArrayView bytes) {
     return out;
 }
 
-QByteArray encodeProfileText(QStringView text) {
+QByteArray encodeText(QStringView text) {
     return text.toUtf8();
 }
 
-}  // namespace hexaline::settings
+}  // namespace hexaline::text

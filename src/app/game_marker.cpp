@@ -1,0 +1,15 @@
+#include "app/game_marker.h"
+
+#include <QDir>
+
+namespace hexaline::app {
+
+GameMarker::GameMarker(const QString& dir)
+    : path_(QDir(dir).filePath(QString::fromLatin1(kIdentityWord) + QStringLiteral(".lock"))),
+      lock_(path_) {
+    held_ = lock_.tryLock(0);
+    if (!held_)
+        qInfo("The game marker %s is held by another program", qPrintable(path_));
+}
+
+}  // namespace hexaline::app

@@ -1,0 +1,74 @@
+// Program entry: the single-instance guard, the windows in their fixed order, the event loop.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <cstring>
+
+#include "app/command_line.h"
+#include "app/game_marker.h"
+#include "app/host_side.h"
+#include "app/main_window.h"
+#include "app/single_instance.h"
+
+using namespace hexaline::app;
+
+namespace {
+
+// --help and --version answer without a display, before the window system is started.
+bool answeredWithoutWindowSystem(int argc, char** argv, int& status) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(args);
+    if (line.help) {
+        std::fputs(qPrintable(usageText()), stdout);
+        status = 0;
+        return true;
+    }
+    if (line.version) {
+        std::printf("%s\n", kVersionText);
+        status = 0;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int status = 0;
+    if (answeredWithoutWindowSystem(argc, argv, status))
+        return status;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Hexaline"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
+
+    // The window system's own options (-platform ...) are gone from arguments() by now.
+    const CommandLine line = parseCommandLine(QApplication::arguments().mid(1));
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "hexaline: %s\n\n%s", qPrintable(line.error), qPrintable(usageText()));
+        return 2;
+    }
+
+    const QString instanceDir =
+        line.instanceDir.isEmpty() ? defaultInstanceDir() : line.instanceDir;
+    SingleInstance guard(instanceDir);
+    if (guard.claim() == SingleInstance::Claim::Other)
+        return 0;
+    const GameMarker marker(line.instanceDir.isEmpty() ? QDir::tempPath() : line.instanceDir);
+
+    MainWindow chatform({.arguments = line.positional, .port = line.port});
+    // The about, lobby download, game start, help and phrase buttons windows are created
+    // here, in that order, once they exist.
+    HostSide serverform;  // the hidden host side: never shown
+    chatform.setHostSide(&serverform);
+    // Then the spy list and the tally list.
+
+    QObject::connect(&guard, &SingleInstance::raiseRequested, &chatform, &MainWindow::bringToFront);
+    // Closing the main window ends the program, whatever other windows are open.
+    QObject::connect(&chatform, &MainWindow::closed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    chatform.show();
+    return app.exec();
+}

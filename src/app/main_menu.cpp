@@ -1,0 +1,243 @@
+// The main window's menu bar and the handlers of its entries.
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/main_window.h"
+
+namespace hexaline::app {
+
+namespace {
+
+QAction* radioEntry(QMenu* menu, QActionGroup* group, const char* name, const QString& text,
+                    int tag) {
+    QAction* entry = menu->addAction(text);
+    entry->setObjectName(QString::fromLatin1(name));
+    entry->setCheckable(true);
+    entry->setData(tag);
+    group->addAction(entry);
+    return entry;
+}
+
+void checkTag(QActionGroup* group, int tag) {
+    for (QAction* entry : group->actions())
+        entry->setChecked(entry->data().toInt() == tag);
+}
+
+}  // namespace
+
+QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& text) {
+    QAction* entry = menu->addAction(text);
+    entry->setObjectName(QString::fromLatin1(name));
+    return entry;
+}
+
+void MainWindow::createMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    QAction* start = addEntry(file, "StartGame1", QStringLiteral("Start Game"));
+    start->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    start->setEnabled(false);
+    connect(start, &QAction::triggered, this, &MainWindow::StartGame1Click);
+    file->addSeparator();
+    connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this,
+            &MainWindow::Exit1Click);
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options1"));
+    QAction* sounds = addEntry(options, "PlaySounds1", QStringLiteral("Play Sounds"));
+    sounds->setCheckable(true);
+    sounds->setChecked(true);
+    connect(sounds, &QAction::triggered, this, &MainWindow::PlaySounds1Click);
+    QAction* phraseSounds =
+        addEntry(options, "PlayerPhraseSounds1", QStringLiteral("Player Phrase Sounds"));
+    phraseSounds->setCheckable(true);
+    phraseSounds->setChecked(true);
+    connect(phraseSounds, &QAction::triggered, this, &MainWindow::PlayerPhraseSounds1Click);
+
+    QMenu* turnSound = options->addMenu(QStringLiteral("Turn Sound"));
+    turnSound->setObjectName(QStringLiteral("TurnSound1"));
+    turnSoundGroup_ = new QActionGroup(this);
+    radioEntry(turnSound, turnSoundGroup_, "Classic1", QStringLiteral("Classic"),
+               settings::kTurnSoundClassic)
+        ->setChecked(true);
+    radioEntry(turnSound, turnSoundGroup_, "New1", QStringLiteral("New"), settings::kTurnSoundNew);
+    connect(turnSoundGroup_, &QActionGroup::triggered, this, &MainWindow::TurnSoundClick);
+
+    QMenu* botSpeed = options->addMenu(QStringLiteral("Bot Speed"));
+    botSpeed->setObjectName(QStringLiteral("BotSpeed1"));
+    botSpeedGroup_ = new QActionGroup(this);
+    radioEntry(botSpeed, botSpeedGroup_, "Slow1", QStringLiteral("Slow"), settings::kBotSpeedSlow);
+    radioEntry(botSpeed, botSpeedGroup_, "Normal1", QStringLiteral("Normal"),
+               settings::kBotSpeedNormal)
+        ->setChecked(true);
+    radioEntry(botSpeed, botSpeedGroup_, "Fast1", QStringLiteral("Fast"), settings::kBotSpeedFast);
+    connect(botSpeedGroup_, &QActionGroup::triggered, this, &MainWindow::BotSpeedClick);
+
+    options->addSeparator();
+    connect(addEntry(options, "TextColor1", QStringLiteral("Text Color")), &QAction::triggered,
+            this, &MainWindow::TextColor1Click);
+    QMenu* textSize = options->addMenu(QStringLiteral("Text Size"));
+    textSize->setObjectName(QStringLiteral("TextSize1"));
+    textSizeGroup_ = new QActionGroup(this);
+    for (const auto& [name, size] : {std::pair{"N8", 8}, {"N10", 10}, {"N12", 12}, {"N14", 14}}) {
+        radioEntry(textSize, textSizeGroup_, name, QString::number(size), size);
+    }
+    connect(textSizeGroup_, &QActionGroup::triggered, this, &MainWindow::TextSizeClick);
+
+    // Ctrl+S reaches "Start Game" while it is enabled; this entry answers it while its menu is
+    // open, and the chat log's own menu carries the key as well.
+    QAction* scrollOff = addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off"));
+    scrollOff->setCheckable(true);
+    scrollOff->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    scrollOff->setShortcutContext(Qt::WidgetShortcut);
+    connect(scrollOff, &QAction::triggered, this, &MainWindow::ScrollChatOff2Click);
+    connect(addEntry(options, "ClearMainChat1", QStringLiteral("Clear Main Chat")),
+            &QAction::triggered, this, &MainWindow::ClearMainChat1Click);
+    connect(addEntry(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")),
+            &QAction::triggered, this, &MainWindow::ResetScreenLocation1Click);
+    options->addSeparator();
+    QAction* justWatch = addEntry(options, "JustWatch1", QStringLiteral("Just Watch"));
+    justWatch->setCheckable(true);
+    connect(justWatch, &QAction::triggered, this, &MainWindow::JustWatch1Click);
+
+    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("View1"));
+    connect(addEntry(view, "ViewTally1", QStringLiteral("View Tally")), &QAction::triggered, this,
+            &MainWindow::ViewTally1Click);
+    connect(addEntry(view, "SpyList1", QStringLiteral("Spy List")), &QAction::triggered, this,
+            &MainWindow::SpyList1Click);
+    connect(addEntry(view, "PrhaseList1", QStringLiteral("Phrase List")), &QAction::triggered, this,
+            &MainWindow::PrhaseList1Click);
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* content = addEntry(help, "Help2", QStringLiteral("Content"));
+    content->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(content, &QAction::triggered, this, &MainWindow::Help2Click);
+    help->addSeparator();
+    connect(addEntry(help, "About1", QStringLiteral("About")), &QAction::triggered, this,
+            &MainWindow::About1Click);
+    QAction* quick = addEntry(help, "QuickInstructions1", QStringLiteral("Quick Instructions"));
+    quick->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
+    connect(quick, &QAction::triggered, this, &MainWindow::QuickInstructions1Click);
+}
+
+bool MainWindow::playSounds() const {
+    return findChild<QAction*>(QStringLiteral("PlaySounds1"))->isChecked();
+}
+
+void MainWindow::setPlaySounds(bool on) {
+    findChild<QAction*>(QStringLiteral("PlaySounds1"))->setChecked(on);
+}
+
+bool MainWindow::playerPhraseSounds() const {
+    return findChild<QAction*>(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
+}
+
+void MainWindow::setPlayerPhraseSounds(bool on) {
+    findChild<QAction*>(QStringLiteral("PlayerPhraseSounds1"))->setChecked(on);
+}
+
+bool MainWindow::justWatchChecked() const {
+    return findChild<QAction*>(QStringLiteral("JustWatch1"))->isChecked();
+}
+
+void MainWindow::setJustWatchChecked(bool on) {
+    findChild<QAction*>(QStringLiteral("JustWatch1"))->setChecked(on);
+}
+
+void MainWindow::setTurnSound(int tag) {
+    turnSound_ = tag;
+    checkTag(turnSoundGroup_, tag);
+}
+
+void MainWindow::setBotSpeed(int tag) {
+    botSpeed_ = tag;
+    checkTag(botSpeedGroup_, tag);
+}
+
+void MainWindow::setTextSizeChecked(int size) {
+    // An exclusive group cannot show "none checked" through setChecked(false) alone.
+    textSizeGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    checkTag(textSizeGroup_, size);
+    textSizeGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+}
+
+void MainWindow::StartGame1Click() {
+    emit startGameRequested();
+}
+
+void MainWindow::PlaySounds1Click() {
+    if (saveinifile_)
+        saveinifile_();
+}
+
+void MainWindow::PlayerPhraseSounds1Click() {
+    if (saveinifile_)
+        saveinifile_();
+}
+
+void MainWindow::TurnSoundClick(QAction* entry) {
+    setTurnSound(entry->data().toInt());
+    if (saveinifile_)
+        saveinifile_();
+}
+
+void MainWindow::BotSpeedClick(QAction* entry) {
+    setBotSpeed(entry->data().toInt());
+    if (saveinifile_)
+        saveinifile_();
+}
+
+void MainWindow::TextColor1Click() {
+    emit textColorRequested();
+}
+
+void MainWindow::TextSizeClick(QAction* entry) {
+    emit textSizeChosen(entry->data().toInt());
+}
+
+void MainWindow::ScrollChatOff2Click() {
+    emit scrollChatOffToggled(findChild<QAction*>(QStringLiteral("ScrollChatOff2"))->isChecked());
+}
+
+void MainWindow::ClearMainChat1Click() {
+    emit clearMainChatRequested();
+}
+
+void MainWindow::JustWatch1Click() {
+    // The check mark changes only on the host's word, never by the click itself.
+    QAction* entry = findChild<QAction*>(QStringLiteral("JustWatch1"));
+    entry->setChecked(!entry->isChecked());
+    emit justWatchClicked();
+}
+
+void MainWindow::ViewTally1Click() {
+    emit viewTallyRequested();
+}
+
+void MainWindow::SpyList1Click() {
+    emit spyListRequested();
+}
+
+void MainWindow::PrhaseList1Click() {
+    emit phraseListRequested();
+}
+
+void MainWindow::Help2Click() {
+    emit helpRequested();
+}
+
+void MainWindow::About1Click() {
+    emit aboutRequested();
+}
+
+void MainWindow::QuickInstructions1Click() {
+    emit quickInstructionsRequested();
+}
+
+}  // namespace hexaline::app

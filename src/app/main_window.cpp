@@ -1,0 +1,159 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTcpSocket>
+
+#include "app/seed.h"
+
+namespace hexaline::app {
+
+namespace {
+const QColor kMaroon(128, 0, 0);
+}
+
+MainWindow::MainWindow(LaunchOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), sock_(this) {
+    setObjectName(QStringLiteral("chatform"));
+    setWindowTitle(QStringLiteral("Hexaline by Orvik7 Software"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("chatform_client"));
+    central_->setAutoFillBackground(true);
+    QPalette palette = central_->palette();
+    palette.setColor(QPalette::Window, kMaroon);
+    central_->setPalette(palette);
+    central_->setMinimumSize(kMinClient);
+    setCentralWidget(central_);
+
+    panel_board = new QWidget(central_);
+    panel_board->setObjectName(QStringLiteral("panel_board"));
+    panel_board->setGeometry(1, 1, kBoardPanel.width(), kBoardPanel.height());
+
+    createMenus();
+
+    // FormCreate: the identity word names the game marker that main() holds; the phrase flood
+    // guard and the game table belong to their own parts.
+    setProcessSeed(timeOfDaySeed());
+    ishost_ = false;
+    turnseat_ = 0;
+    maxplayers_ = 4;
+
+    resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setTablePanel(QWidget* panel) {
+    if (!panel || panel == panel_board)
+        return;
+    if (panel_board)
+        panel_board->deleteLater();
+    panel->setParent(central_);
+    if (panel->objectName().isEmpty())
+        panel->setObjectName(QStringLiteral("panel_board"));
+    panel->setGeometry(1, 1, kBoardPanel.width(), kBoardPanel.height());
+    panel->show();
+    panel_board = panel;
+}
+
+void MainWindow::addlinetochat(const std::string& line, std::uint32_t colour) {
+    if (chatSink_) {
+        chatSink_(line, colour);
+        return;
+    }
+    chatLines_.push_back(line);
+}
+
+settings::WindowBounds MainWindow::bounds() const {
+    const QRect outer = frameGeometry();
+    return {outer.left(), outer.top(), outer.width(), outer.height()};
+}
+
+void MainWindow::applyBounds(settings::WindowBounds b) {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    move(b.left, b.top);
+    resize(b.width - frame.width(), b.height - frame.height());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    processparams();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+    emit closed();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+// When the window moved or changed size since the settings were loaded or saved, it is kept
+// within the work area (one step of 15 pixels each way) and its bounds are saved.
+void MainWindow::FormClose() {
+    settings::WindowBounds now = bounds();
+    if (now == savedBounds_)
+        return;
+    if (const QScreen* display = screen()) {
+        const QRect work = display->availableGeometry();
+        if (work.width() < now.width)
+            now.width -= 15;
+        if (work.height() < now.height)
+            now.height -= 15;
+    }
+    applyBounds(now);
+    savedBounds_ = now;
+    if (saveinifile_)
+        saveinifile_();
+}
+
+void MainWindow::FormResize() {
+    const QSize client = central_->size();
+    if (client.width() >= kMinClient.width() && client.height() >= kMinClient.height())
+        return;
+    resize(size() + client.expandedTo(kMinClient) - client);
+}
+
+void MainWindow::ResetScreenLocation1Click() {
+    applyBounds({3, 3, kDefaultWidth, kDefaultHeight});
+}
+
+void MainWindow::Exit1Click() {
+    close();
+}
+
+void MainWindow::bringToFront() {
+    qInfo("Another copy of Hexaline was started: showing this window");
+    if (isMinimized()) {
+        showNormal();
+        return;
+    }
+    if (!isVisible())
+        show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::showError(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Hexaline"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit errorShown(text);
+}
+
+}  // namespace hexaline::app

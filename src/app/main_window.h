@@ -1,0 +1,193 @@
+#pragma once
+// The main window ("chatform"): the menus, the place of the table panel, the client's
+// connection to the host, the launch modes and the window's own close, resize and reset.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/settings/preferences.h"
+#include "net/transport/client_link.h"
+
+class QAction;
+class QActionGroup;
+class QTcpSocket;
+
+namespace hexaline::app {
+
+class HostSide;
+
+// Colour of the lines the client writes into the chat log itself (blue, blue-green-red order).
+inline constexpr std::uint32_t kSystemColour = 0xFF0000;
+inline constexpr std::uint16_t kLobbyPort = 9001;
+
+struct LaunchOptions {
+    QStringList arguments;      // positional arguments, options already taken out
+    std::uint16_t port = 7772;  // game port for listening and connecting
+    std::uint16_t lobbyPort = kLobbyPort;
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr int kDefaultWidth = 772;
+    static constexpr int kDefaultHeight = 535;
+    static constexpr QSize kDesignClient{767, 529};
+    static constexpr QSize kBoardPanel{764, 526};
+    // The client area is never smaller than the board panel plus 4 pixels each way.
+    static constexpr QSize kMinClient{768, 530};
+
+    explicit MainWindow(LaunchOptions options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The hidden host side that host and solo mode listen on.
+    void setHostSide(HostSide* host) { host_ = host; }
+    // Puts the table panel in place of the placeholder `panel_board`, at (1, 1), 764 × 526.
+    void setTablePanel(QWidget* panel);
+    QWidget* tablePanel() const { return panel_board; }
+
+    // The game connection `sock` to the host.
+    transport::ClientLink& sock() { return sock_; }
+
+    // Launch state.
+    const QString& playername() const { return playername_; }
+    const QString& hostaddress() const { return hostaddress_; }
+    // The name as sent in the login: the player name in UTF-8 and a terminator byte.
+    const std::string& loginname() const { return loginname_; }
+    bool ishost() const { return ishost_; }
+    int turnseat() const { return turnseat_; }
+    void setTurnseat(int seat) { turnseat_ = seat; }
+    int maxplayers() const { return maxplayers_; }
+    bool startButtonVisible() const { return startVisible_; }
+    bool lobbyLinkOpened() const { return Sock11 != nullptr; }
+
+    // The chat log. Until the chat window exists the lines are kept in a list.
+    using ChatSink = std::function<void(const std::string& line, std::uint32_t colour)>;
+    void setChatSink(ChatSink sink) { chatSink_ = std::move(sink); }
+    void addlinetochat(const std::string& line, std::uint32_t colour);
+    const std::vector<std::string>& chatLines() const { return chatLines_; }
+
+    // Settings: the save is installed by the settings code; the window calls it when a
+    // preference changes and at close when the window moved or changed size.
+    void setSaveinifile(std::function<void()> save) { saveinifile_ = std::move(save); }
+    settings::WindowBounds savedBounds() const { return savedBounds_; }
+    void setSavedBounds(settings::WindowBounds bounds) { savedBounds_ = bounds; }
+    // The window's outer bounds; applying them moves and resizes the window.
+    settings::WindowBounds bounds() const;
+    void applyBounds(settings::WindowBounds bounds);
+
+    // Preferences held in the menus.
+    bool playSounds() const;
+    void setPlaySounds(bool on);
+    bool playerPhraseSounds() const;
+    void setPlayerPhraseSounds(bool on);
+    int turnSound() const { return turnSound_; }
+    void setTurnSound(int tag);
+    int botSpeed() const { return botSpeed_; }
+    void setBotSpeed(int tag);
+    bool justWatchChecked() const;
+    void setJustWatchChecked(bool on);
+    // Checks the Text Size entry of that size; a size without an entry checks none.
+    void setTextSizeChecked(int size);
+
+    // Launch modes (run by the first show).
+    void processparams();
+    bool hostpress();
+    void joinpress();
+
+    // Another copy was started: restore the window when minimised, else bring it to the front.
+    void bringToFront();
+
+  public slots:
+    void StartGame1Click();
+    void Exit1Click();
+    void PlaySounds1Click();
+    void PlayerPhraseSounds1Click();
+    void TurnSoundClick(QAction* entry);
+    void BotSpeedClick(QAction* entry);
+    void TextColor1Click();
+    void TextSizeClick(QAction* entry);
+    void ScrollChatOff2Click();
+    void ClearMainChat1Click();
+    void ResetScreenLocation1Click();
+    void JustWatch1Click();
+    void ViewTally1Click();
+    void SpyList1Click();
+    void PrhaseList1Click();
+    void Help2Click();
+    void About1Click();
+    void QuickInstructions1Click();
+
+  signals:
+    // Entries whose work belongs to other parts of the program.
+    void startGameRequested();
+    void textColorRequested();
+    void textSizeChosen(int size);
+    void scrollChatOffToggled(bool on);
+    void clearMainChatRequested();
+    void justWatchClicked();
+    void viewTallyRequested();
+    void spyListRequested();
+    void phraseListRequested();
+    void helpRequested();
+    void aboutRequested();
+    void quickInstructionsRequested();
+    // Launch.
+    void startButtonVisibleChanged(bool visible);
+    void lobbyDownloadRequested();  // solo mode shows the lobby download window
+    void hostModeStarted();         // enables the spy list's "Remove From Game"
+    // The window has closed: the program ends.
+    void closed();
+    // A message box for the user was opened (listen and host-lookup errors).
+    void errorShown(const QString& text);
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void createMenus();
+    QAction* addEntry(QMenu* menu, const char* name, const QString& text);
+    void setStartAvailable(bool available);
+    void showError(const QString& text);
+    void openLobbyLink();
+    void FormClose();
+    void FormResize();
+
+    LaunchOptions options_;
+    HostSide* host_ = nullptr;
+    QWidget* central_ = nullptr;
+    QPointer<QWidget> panel_board;
+    transport::ClientLink sock_;
+    QTcpSocket* Sock11 = nullptr;  // the lobby link: nothing is sent or read on it
+
+    QString playername_;
+    QString hostaddress_;
+    std::string loginname_;
+    bool ishost_ = false;
+    int turnseat_ = 0;
+    int maxplayers_ = 4;
+    bool startVisible_ = true;
+    bool shownOnce_ = false;
+    bool lobbyLinkPending_ = false;
+
+    ChatSink chatSink_;
+    std::vector<std::string> chatLines_;
+    std::function<void()> saveinifile_;
+    settings::WindowBounds savedBounds_{0, 0, 0, 0};
+
+    int turnSound_ = settings::kTurnSoundClassic;
+    int botSpeed_ = settings::kBotSpeedNormal;
+    QActionGroup* turnSoundGroup_ = nullptr;
+    QActionGroup* botSpeedGroup_ = nullptr;
+    QActionGroup* textSizeGroup_ = nullptr;
+};
+
+}  // namespace hexaline::app

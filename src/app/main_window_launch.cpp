@@ -1,0 +1,88 @@
+// The launch modes: solo, host and join, and the link to the lobby program.
+#include <QAction>
+#include <QTcpSocket>
+
+#include "app/host_side.h"
+#include "app/launch_mode.h"
+#include "app/main_window.h"
+#include "net/protocol/message_table.h"
+
+namespace hexaline::app {
+
+void MainWindow::setStartAvailable(bool available) {
+    startVisible_ = available;
+    findChild<QAction*>(QStringLiteral("StartGame1"))->setEnabled(available);
+    emit startButtonVisibleChanged(available);
+}
+
+void MainWindow::processparams() {
+    setStartAvailable(false);
+    loginname_.clear();
+    const LaunchPlan plan = decideLaunch(options_.arguments);
+    addlinetochat(plan.chatLine.toStdString(), kSystemColour);
+    switch (plan.mode) {
+        case LaunchMode::Solo:
+            emit lobbyDownloadRequested();
+            hostaddress_ = plan.hostaddress;
+            playername_ = plan.playername;
+            hostpress();
+            return;
+        case LaunchMode::Waiting:
+            return;
+        case LaunchMode::Host:
+            playername_ = plan.playername;
+            hostaddress_ = plan.hostaddress;
+            if (hostpress())
+                openLobbyLink();
+            return;
+        case LaunchMode::Join:
+            playername_ = plan.playername;
+            hostaddress_ = plan.hostaddress;
+            // The link follows once the host's name is known to resolve.
+            lobbyLinkPending_ = true;
+            joinpress();
+            return;
+    }
+}
+
+bool MainWindow::hostpress() {
+    if (!host_ || !host_->startListening(options_.port)) {
+        showError(host_ ? host_->link().errorText() : QStringLiteral("No host side"));
+        return false;
+    }
+    loginname_ = playername_.toStdString() + protocol::kTerminator;
+    ishost_ = true;
+    sock_.open(QStringLiteral("127.0.0.1"), host_->link().port());
+    setStartAvailable(true);
+    emit hostModeStarted();
+    return true;
+}
+
+// Join mode is started once per process, so its handlers are installed here.
+void MainWindow::joinpress() {
+    loginname_ = playername_.toStdString() + protocol::kTerminator;
+    connect(&sock_, &transport::ClientLink::hostFound, this, [this] {
+        if (!lobbyLinkPending_)
+            return;
+        lobbyLinkPending_ = false;
+        openLobbyLink();
+    });
+    connect(&sock_, &transport::ClientLink::lookupFailed, this, [this](const QString& text) {
+        lobbyLinkPending_ = false;
+        showError(text);
+    });
+    sock_.open(hostaddress_, options_.port);
+    setStartAvailable(false);
+}
+
+void MainWindow::openLobbyLink() {
+    if (Sock11)
+        return;
+    // Nothing is ever sent or read on it, and a failure to connect is ignored: it only marks
+    // to a listening lobby program that the game runs.
+    Sock11 = new QTcpSocket(this);
+    Sock11->setObjectName(QStringLiteral("Sock11"));
+    Sock11->connectToHost(QStringLiteral("127.0.0.1"), options_.lobbyPort);
+}
+
+}  // namespace hexaline::app
