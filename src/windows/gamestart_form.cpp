@@ -1,0 +1,115 @@
+#include "windows/gamestart_form.h"
+
+#include <QPainter>
+#include <QtDebug>
+
+#include "net/protocol/builder.h"
+#include "table/art/artwork.h"
+
+namespace hexaline::windows {
+
+namespace {
+
+constexpr int kClientWidth = 257;
+constexpr int kClientHeight = 152;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at,
+                  int pixelSize, bool heading) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(at);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setUnderline(heading);
+    label->setFont(font);
+    label->setAlignment(heading ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, art::kLabelText);
+    label->setPalette(palette);
+    return label;
+}
+
+UpDownSpin* makeSpin(QWidget* parent, const QString& name, const QString& editName, int minimum,
+                     int maximum, int step, int initial, const QRect& at) {
+    auto* spin = new UpDownSpin(minimum, maximum, step, initial, parent);
+    spin->setObjectName(name);
+    spin->edit()->setObjectName(editName);
+    spin->setGeometry(at);
+    QFont font = spin->font();
+    font.setPixelSize(13);
+    font.setBold(true);
+    spin->setFont(font);
+    QPalette palette = spin->palette();
+    palette.setColor(QPalette::Base, art::kBoardFill);
+    palette.setColor(QPalette::Text, Qt::black);
+    spin->setPalette(palette);
+    return spin;
+}
+
+}  // namespace
+
+GameStartForm::GameStartForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("gamestart"));
+    setWindowTitle(QStringLiteral("Hexaline - Game Start"));
+    setModal(false);
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Game Options"),
+                       QRect(0, 6, kClientWidth, 30), 24, true);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Play to Score:"),
+                       QRect(30, 46, 110, 24), 13, false);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Creation Time:"),
+                       QRect(30, 77, 110, 24), 13, false);
+    UpDown1 = makeSpin(this, QStringLiteral("UpDown1"), QStringLiteral("edit_playtoscore"),
+                       kPlayToMin, kPlayToMax, kPlayToStep, kPlayToInitial, QRect(146, 46, 80, 24));
+    UpDown2 =
+        makeSpin(this, QStringLiteral("UpDown2"), QStringLiteral("edit_creationtime"), kTurnTimeMin,
+                 kTurnTimeMax, kTurnTimeStep, kTurnTimeInitial, QRect(146, 77, 80, 24));
+    edit_playtoscore = UpDown1->edit();
+    edit_creationtime = UpDown2->edit();
+
+    button_start = new art::PictureButton(art::Button::DialogStart, this);
+    button_start->setObjectName(QStringLiteral("button_start"));
+    const QSize buttonSize = art::buttonSize(art::Button::DialogStart);
+    button_start->move((kClientWidth - buttonSize.width()) / 2, 112);
+    connect(button_start, &QAbstractButton::clicked, this, [this] { button_startClick(); });
+}
+
+void GameStartForm::showOver(const QWidget* mainWindow) {
+    if (mainWindow != nullptr) {
+        const QPoint centre = mainWindow->frameGeometry().center();
+        move(centre - QPoint(width() / 2, height() / 2));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void GameStartForm::button_startClick() {
+    std::string message;
+    try {
+        message = protocol::build(
+            protocol::Msg::StartGame,
+            {playername_, std::to_string(playToScore()), std::to_string(timePerTurn())});
+    } catch (const protocol::BuildError& error) {
+        // A name holding a field separator would garble the message: send nothing.
+        qWarning("game start not sent: %s", error.what());
+        return;
+    }
+    if (send_) {
+        send_(message);
+    }
+    hide();
+    if (save_) {
+        save_();
+    }
+}
+
+void GameStartForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawTiledPixmap(rect(), art::background(devicePixelRatioF()));
+}
+
+}  // namespace hexaline::windows

@@ -1,0 +1,71 @@
+#pragma once
+// The game start dialog: the hosting player picks the score to play to and the time per turn,
+// and starts the game.
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <functional>
+#include <string>
+
+#include "table/art/picture_button.h"
+#include "windows/updown_spin.h"
+
+namespace hexaline::windows {
+
+class GameStartForm : public QDialog {
+    Q_OBJECT
+
+  public:
+    // Receives the whole "CMD_startgame" message, terminator included, to send to the host.
+    using SendHandler = std::function<void(const std::string& message)>;
+    // Stores the settings; called after every start.
+    using SaveHandler = std::function<void()>;
+
+    static constexpr int kPlayToMin = 0;
+    static constexpr int kPlayToMax = 1000;
+    static constexpr int kPlayToStep = 100;
+    static constexpr int kPlayToInitial = 500;
+    static constexpr int kTurnTimeMin = 30;
+    static constexpr int kTurnTimeMax = 120;
+    static constexpr int kTurnTimeStep = 5;
+    static constexpr int kTurnTimeInitial = 60;
+
+    explicit GameStartForm(QWidget* parent = nullptr);
+
+    void setPlayerName(const std::string& name) { playername_ = name; }
+    const std::string& playerName() const { return playername_; }
+    void setSendHandler(SendHandler handler) { send_ = std::move(handler); }
+    void setSaveHandler(SaveHandler handler) { save_ = std::move(handler); }
+
+    // Spin positions; a value outside the range is moved to the nearer end.
+    int playToScore() const { return UpDown1->value(); }
+    void setPlayToScore(int points) { UpDown1->setValue(points); }
+    int timePerTurn() const { return UpDown2->value(); }
+    void setTimePerTurn(int seconds) { UpDown2->setValue(seconds); }
+
+    // Shows the dialog without blocking, centred on `mainWindow` (or where it is when null).
+    void showOver(const QWidget* mainWindow);
+
+    // The start action: sends the start message, hides the dialog, saves the settings.
+    void button_startClick();
+
+    QLabel* Label3;
+    QLabel* Label2;
+    QLabel* Label1;
+    UpDownSpin* UpDown1;
+    UpDownSpin* UpDown2;
+    QLineEdit* edit_playtoscore;
+    QLineEdit* edit_creationtime;
+    art::PictureButton* button_start;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::string playername_;
+    SendHandler send_;
+    SaveHandler save_;
+};
+
+}  // namespace hexaline::windows

@@ -1,0 +1,163 @@
+// The game start dialog: spin ranges and steps, the message it sends, and what follows a start.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "windows/gamestart_form.h"
+
+using hexaline::windows::GameStartForm;
+using hexaline::windows::UpDownSpin;
+
+namespace {
+
+// Clicks the up or down arrow of a spin box the way a user does.
+void clickArrow(UpDownSpin* spin, bool up) {
+    QStyleOptionSpinBox option;
+    option.initFrom(spin);
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    option.buttonSymbols = spin->buttonSymbols();
+    option.frame = spin->hasFrame();
+    const QRect arrow = spin->style()->subControlRect(
+        QStyle::CC_SpinBox, &option, up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, spin);
+    QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, arrow.center());
+}
+
+std::vector<int> stepsUp(UpDownSpin* spin) {
+    std::vector<int> seen{spin->value()};
+    for (int i = 0; i < 40; ++i) {
+        clickArrow(spin, true);
+        if (spin->value() == seen.back()) {
+            break;
+        }
+        seen.push_back(spin->value());
+    }
+    return seen;
+}
+
+class GameStartFormTest : public ::testing::Test {
+  protected:
+    GameStartFormTest() {
+        form.setPlayerName("Ann");
+        form.setSendHandler([this](const std::string& message) {
+            sent.push_back(message);
+            events.push_back(form.isVisible() ? "send while shown" : "send while hidden");
+        });
+        form.setSaveHandler([this] {
+            events.push_back(form.isVisible() ? "save while shown" : "save while hidden");
+        });
+    }
+
+    GameStartForm form;
+    std::vector<std::string> sent;
+    std::vector<std::string> events;
+};
+
+}  // namespace
+
+TEST_F(GameStartFormTest, OpensWithItsCaptionSizeTextsAndInitialValues) {
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Hexaline - Game Start"));
+    EXPECT_EQ(form.size(), QSize(257, 152));
+    EXPECT_EQ(form.minimumSize(), form.maximumSize());
+    EXPECT_EQ(form.Label2->text(), QStringLiteral("Play to Score:"));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Creation Time:"));
+    EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("500"));
+    EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("60"));
+    EXPECT_FALSE(form.isModal());
+}
+
+TEST_F(GameStartFormTest, PlayToSpinStepsByHundredAndStopsAtBothEnds) {
+    form.show();
+    form.setPlayToScore(700);
+    EXPECT_EQ(stepsUp(form.UpDown1), (std::vector<int>{700, 800, 900, 1000}));
+    clickArrow(form.UpDown1, true);
+    EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("1000"));  // no wrap, no separator
+    form.setPlayToScore(100);
+    clickArrow(form.UpDown1, false);
+    EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("0"));
+    clickArrow(form.UpDown1, false);
+    EXPECT_EQ(form.playToScore(), 0);
+}
+
+TEST_F(GameStartFormTest, TurnTimeSpinRunsFromThirtyToHundredTwentyInFives) {
+    form.show();
+    form.setTimePerTurn(30);
+    clickArrow(form.UpDown2, false);
+    EXPECT_EQ(form.timePerTurn(), 30);
+    std::vector<int> expected;
+    for (int t = 30; t <= 120; t += 5) {
+        expected.push_back(t);
+    }
+    EXPECT_EQ(stepsUp(form.UpDown2), expected);
+    EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("120"));
+}
+
+TEST_F(GameStartFormTest, TypingIntoTheEditsChangesNothingButArrowKeysStep) {
+    form.show();
+    QTest::keyClicks(form.edit_playtoscore, QStringLiteral("9"));
+    EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("500"));
+    QTest::keyClick(form.UpDown1, Qt::Key_Up);
+    EXPECT_EQ(form.playToScore(), 600);
+}
+
+TEST_F(GameStartFormTest, RestoredPositionsOutsideTheRangeClampToTheNearerEnd) {
+    form.setPlayToScore(5000);
+    EXPECT_EQ(form.playToScore(), 1000);
+    form.setPlayToScore(-3);
+    EXPECT_EQ(form.playToScore(), 0);
+    form.setTimePerTurn(10);
+    EXPECT_EQ(form.timePerTurn(), 30);
+    form.setTimePerTurn(999);
+    EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("120"));
+}
+
+TEST_F(GameStartFormTest, StartSendsTheExactMessageThenHidesThenSaves) {
+    form.show();
+    QTest::mouseClick(form.button_start, Qt::LeftButton);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], std::string("CMD_startgame+Ann+500+60+") + '\xFF');
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(events, (std::vector<std::string>{"send while shown", "save while hidden"}));
+}
+
+TEST_F(GameStartFormTest, StartSendsTheChosenValuesAndSavesEvenWhenNothingChanged) {
+    form.setPlayToScore(0);
+    form.setTimePerTurn(125);
+    form.show();
+    form.button_startClick();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], std::string("CMD_startgame+Ann+0+120+") + '\xFF');
+    form.show();
+    form.button_startClick();
+    EXPECT_EQ(sent.size(), 2u);
+    EXPECT_EQ(std::count(events.begin(), events.end(), "save while hidden"), 2);
+}
+
+TEST_F(GameStartFormTest, ClosingOrANameThatWouldGarbleTheMessageStartsNothing) {
+    form.show();
+    form.close();
+    EXPECT_TRUE(sent.empty());
+    form.setPlayerName("A+nn");
+    form.show();
+    form.button_startClick();
+    EXPECT_TRUE(sent.empty());
+    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(GameStartFormTest, ShowsCentredOnTheMainWindowWithoutBlockingIt) {
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 80, 767, 529);
+    mainWindow.show();
+    form.showOver(&mainWindow);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    const QPoint formCentre = form.geometry().center();
+    const QPoint mainCentre = mainWindow.frameGeometry().center();
+    EXPECT_LE((formCentre - mainCentre).manhattanLength(), 4);
+}
