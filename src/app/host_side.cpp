@@ -1,8 +1,11 @@
 #include "app/host_side.h"
 
+#include "app/seed.h"
+
 namespace hexaline::app {
 
-HostSide::HostSide(QObject* parent) : QObject(parent), link_(this) {
+HostSide::HostSide(QObject* parent)
+    : QObject(parent), random_(processSeed()), service_(random_, {}, this) {
     setObjectName(QStringLiteral("serverform"));
 }
 

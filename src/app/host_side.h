@@ -1,26 +1,30 @@
 #pragma once
 // The hidden host side of every instance. It is never shown and listens only in host and
-// solo mode. The host session and the game engine plug into its link.
+// solo mode: the host session and the game engine behind a listening socket.
 
 #include <QObject>
 #include <cstdint>
 
-#include "net/transport/host_link.h"
+#include "engine/random.h"
+#include "net/session/host_service.h"
 
 namespace hexaline::app {
 
 class HostSide : public QObject {
     Q_OBJECT
   public:
+    // The game's random generator is seeded with the process seed taken at start-up.
     explicit HostSide(QObject* parent = nullptr);
 
-    transport::HostLink& link() { return link_; }
+    transport::HostLink& link() { return service_.link(); }
+    session::HostService& service() { return service_; }
 
     // Opens the listening socket. False when it cannot: link().errorText() says why.
-    bool startListening(std::uint16_t port) { return link_.listen(port); }
+    bool startListening(std::uint16_t port) { return service_.listen(port); }
 
   private:
-    transport::HostLink link_;
+    engine::Random random_;
+    session::HostService service_;
 };
 
 }  // namespace hexaline::app

@@ -1,5 +1,7 @@
 #include "table/message_fields.h"
 
+#include "net/text/text_codec.h"
+
 #include "table/client_board.h"
 
 namespace hexaline::table {
@@ -50,11 +52,11 @@ QString textField(protocol::Reader& fields) {
 }
 
 QString fromWire(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return text::decodeText(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 std::string toWire(const QString& text) {
-    return text.toUtf8().toStdString();
+    return text::encodeText(text).toStdString();
 }
 
 }  // namespace hexaline::table

@@ -41,7 +41,11 @@ class HostService : public QObject, private HostPort {
     // Closes every connection (the program is ending).
     void closeAll();
 
+    // The options may be changed at any time; they are read when needed.
+    Options& options() { return options_; }
+
     HostSession& session() { return session_; }
+    transport::HostLink& link() { return link_; }
     const transport::HostLink& link() const { return link_; }
     bool breakTimerActive() const { return breakTimer_.isActive(); }
     bool computerTimerActive() const { return computerTimer_.isActive(); }

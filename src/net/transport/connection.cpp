@@ -69,6 +69,10 @@ Connection::~Connection() {
 
 void Connection::attach() {
     socket_->setReadBufferSize(kReadBufferSize);
+    // Game messages are small and answered at once: send each without waiting for the
+    // acknowledgement of the one before (no Nagle delay).
+    if (socket_->state() == QAbstractSocket::ConnectedState)
+        socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket_, &QTcpSocket::readyRead, this, &Connection::readIncoming);
     connect(socket_, &QTcpSocket::connected, this, &Connection::onConnected);
     connect(socket_, &QTcpSocket::hostFound, this, &Connection::hostFound);
@@ -137,6 +141,7 @@ void Connection::readIncoming() {
 }
 
 void Connection::onConnected() {
+    socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     report(InfoKind::Connected, QString::fromLatin1(kSocketConnected));
 }
 

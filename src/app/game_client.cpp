@@ -1,0 +1,160 @@
+#include "app/game_client.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QMessageBox>
+
+#include "app/main_window.h"
+#include "app/settings/load_ini.h"
+#include "app/settings/save_ini.h"
+#include "app/settings/settings_location.h"
+#include "net/protocol/builder.h"
+#include "table/message_fields.h"
+#include "table/table_panel.h"
+#include "windows/gamestart_form.h"
+
+namespace hexaline::app {
+
+GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent)
+    : QObject(parent), window_(window), gamestart_(gamestart), panel_(new table::TablePanel) {
+    window_.setTablePanel(panel_);
+    table_ = std::make_unique<table::GameTable>(*panel_, this);
+    seatView_ = std::make_unique<TableSeatView>(*panel_);
+    session_ = std::make_unique<session::ClientSession>(*seatView_, clientHooks());
+    table_->hooks = tableHooks();
+
+    session_->install(dispatcher_);
+    table_->install(dispatcher_);
+    window_.sock().setDispatcher(&dispatcher_);
+    window_.setChatSink([this](const std::string& line, std::uint32_t colour) {
+        panel_->addlinetochat(table::fromWire(line), colour);
+    });
+    window_.setSaveinifile([this] { saveinifile(); });
+
+    // The connection's end closes the window, which ends the program.
+    connect(&window_.sock(), &transport::ClientLink::closed, this,
+            [this] { session_->sockClosed(); });
+    connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });
+    connect(&window_, &MainWindow::startGameRequested, this,
+            [this] { table_->button_startClick(); });
+    connect(&window_, &MainWindow::startButtonVisibleChanged, panel_,
+            [this](bool visible) { panel_->button_start->setVisible(visible); });
+    connect(panel_, &table::TablePanel::playernameContextMenu, this, &GameClient::openKickMenu);
+
+    gamestart_.setSendHandler([this](const std::string& message) { window_.sock().send(message); });
+    gamestart_.setSaveHandler([this] { saveinifile(); });
+}
+
+GameClient::~GameClient() {
+    window_.sock().setDispatcher(nullptr);
+}
+
+session::ClientHooks GameClient::clientHooks() {
+    session::ClientHooks h;
+    h.send = [this](const std::string& message) { window_.sock().send(message); };
+    h.addlinetochat = [this](const std::string& line, std::uint32_t colour) {
+        window_.addlinetochat(line, colour);
+    };
+    h.loadinifile = [this] { loadinifile(); };
+    h.showMessage = [this](const std::string& text) { showMessage(table::fromWire(text)); };
+    h.closeWindow = [this] { window_.close(); };
+    h.seatAssigned = [this](int seat) {
+        session_->setLoginName(table::toWire(window_.playername()));
+        session_->setHost(window_.ishost());
+        table_->myseat = seat;
+        table_->ishost = window_.ishost();
+        gamestart_.setPlayerName(table::toWire(window_.playername()));
+    };
+    h.justWatchChecked = [this] { return window_.justWatchChecked(); };
+    h.setJustWatchChecked = [this](bool on) { window_.setJustWatchChecked(on); };
+    h.turnseat = [this] { return table_->turnseat; };
+    h.withdrawTurn = [this] {
+        table_->turnseat = 0;
+        table_->resettiles();
+    };
+    return h;
+}
+
+table::TableHooks GameClient::tableHooks() {
+    table::TableHooks h;
+    h.send = [this](const std::string& message) { window_.sock().send(message); };
+    h.isconnected = [this] { return session_->isconnected(); };
+    h.addlinetochat = [this](const QString& line, std::uint32_t colour) {
+        window_.addlinetochat(table::toWire(line), colour);
+    };
+    h.showGameStart = [this] { gamestart_.showOver(&window_); };
+    h.justWatchChecked = [this] { return window_.justWatchChecked(); };
+    h.setJustWatchChecked = [this](bool on) { window_.setJustWatchChecked(on); };
+    h.turnSoundTag = [this] { return window_.turnSound(); };
+    h.showMessage = [this](const QString& text) { showMessage(text); };
+    return h;
+}
+
+void GameClient::showMessage(const QString& text) {
+    // Not modal: the game goes on behind the box.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Hexaline"), text,
+                                QMessageBox::Ok, &window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void GameClient::openKickMenu(int seat, const QPoint& where) {
+    const session::KickMenu entries = session_->label_playername1ContextPopup(seat);
+    QMenu menu(&window_);
+    QAction* remove = menu.addAction(QStringLiteral("Remove From Game"));
+    QAction* watch = menu.addAction(QStringLiteral("Set to Just Watch"));
+    QAction* unwatch = menu.addAction(QStringLiteral("Unset Just Watch"));
+    remove->setEnabled(entries.removeFromGame);
+    watch->setEnabled(entries.setToJustWatch);
+    unwatch->setEnabled(entries.unsetJustWatch);
+    QAction* chosen = menu.exec(where);
+    if (chosen == remove)
+        session_->RemoveFromGame1Click(entries.target);
+    if (chosen == watch)
+        session_->SettoJustWatch1Click(entries.target);
+    if (chosen == unwatch)
+        session_->UnsetJustWatch1Click(entries.target);
+}
+
+void GameClient::loadinifile() {
+    const settings::LoadResult loaded = settings::loadinifile();
+    textSize_ = loaded.textSize;
+    window_.setSavedBounds(loaded.bounds);
+    window_.applyBounds(loaded.bounds);
+    window_.setTextSizeChecked(loaded.textSize);
+    textColor_ = loaded.textColor;
+    if (loaded.playToScore)
+        gamestart_.setPlayToScore(*loaded.playToScore);
+    if (loaded.timePerTurn)
+        gamestart_.setTimePerTurn(*loaded.timePerTurn);
+    window_.setBotSpeed(loaded.botSpeedMs);
+    window_.setTurnSound(loaded.turnSound);
+    for (int k = 1; k <= settings::kPhraseCount; ++k) {
+        const auto& phrase = loaded.phrases[static_cast<std::size_t>(k - 1)];
+        if (phrase && !phrase->isEmpty())
+            panel_->phrase(k)->setToolTip(*phrase);
+    }
+    window_.setPlaySounds(loaded.playSounds);
+    window_.setPlayerPhraseSounds(loaded.playerPhraseSounds);
+    if (!loaded.helpWrite.ok)
+        showMessage(loaded.helpWrite.message());
+}
+
+void GameClient::saveinifile() {
+    settings::Preferences prefs;
+    prefs.textSize = textSize_;
+    prefs.window = window_.bounds();
+    prefs.textColor = textColor_;
+    prefs.playToScore = gamestart_.playToScore();
+    prefs.timePerTurn = gamestart_.timePerTurn();
+    prefs.botSpeedMs = window_.botSpeed();
+    prefs.turnSound = window_.turnSound();
+    prefs.playSounds = window_.playSounds();
+    prefs.playerPhraseSounds = window_.playerPhraseSounds();
+    const settings::WriteResult written = settings::saveinifile(prefs);
+    if (!written.ok)
+        showMessage(written.message());
+}
+
+}  // namespace hexaline::app

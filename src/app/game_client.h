@@ -1,0 +1,58 @@
+#pragma once
+// The client side of the main window put together: the table panel with its game table, the
+// client session with its seat view, the game start dialog and the settings file, all fed by
+// the window's connection to the host.
+
+#include <QObject>
+#include <memory>
+
+#include "app/settings/preferences.h"
+#include "app/table_seat_view.h"
+#include "net/protocol/dispatcher.h"
+#include "net/session/client_session.h"
+#include "table/game_table.h"
+
+namespace hexaline::windows {
+class GameStartForm;
+}
+
+namespace hexaline::app {
+
+class MainWindow;
+
+class GameClient : public QObject {
+    Q_OBJECT
+  public:
+    GameClient(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent = nullptr);
+    ~GameClient() override;
+
+    table::TablePanel& panel() { return *panel_; }
+    table::GameTable& table() { return *table_; }
+    session::ClientSession& session() { return *session_; }
+    const TableSeatView& seatView() const { return *seatView_; }
+
+    // The settings file: read when this client sees itself announced, written when a
+    // preference changes, a game starts, or the window closes moved or resized.
+    void loadinifile();
+    void saveinifile();
+
+  private:
+    session::ClientHooks clientHooks();
+    table::TableHooks tableHooks();
+    void showMessage(const QString& text);
+    void openKickMenu(int seat, const QPoint& where);
+
+    MainWindow& window_;
+    windows::GameStartForm& gamestart_;
+    table::TablePanel* panel_;  // owned by the window once placed
+    std::unique_ptr<table::GameTable> table_;
+    std::unique_ptr<TableSeatView> seatView_;
+    std::unique_ptr<session::ClientSession> session_;
+    protocol::Dispatcher dispatcher_{protocol::Direction::ToClient};
+
+    // Stored preferences that no control holds yet.
+    int textSize_ = 10;
+    QString textColor_ = QStringLiteral("clBlack");
+};
+
+}  // namespace hexaline::app
