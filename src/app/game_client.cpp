@@ -2,8 +2,8 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/main_window.h"
 #include "app/settings/load_ini.h"
@@ -77,7 +77,7 @@ session::ClientHooks GameClient::clientHooks() {
 }
 
 table::TableHooks GameClient::tableHooks() {
-    table::TableHooks h;
+    table::TableHooks h = table_->hooks;  // sounds and the tally keep their stand-ins for now
     h.send = [this](const std::string& message) { window_.sock().send(message); };
     h.isconnected = [this] { return session_->isconnected(); };
     h.addlinetochat = [this](const QString& line, std::uint32_t colour) {

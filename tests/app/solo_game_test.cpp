@@ -1,0 +1,129 @@
+// A whole solo game played through the real window's controls with the mouse, against the
+// computer player in the same process, to its winner.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_client.h"
+#include "app/host_side.h"
+#include "app/main_window.h"
+#include "app/settings/settings_location.h"
+#include "engine/host.h"
+#include "engine/virtual_outlet.h"
+#include "net/protocol/reader.h"
+#include "table/board_view.h"
+#include "table/hand_image.h"
+#include "table/table_panel.h"
+#include "windows/gamestart_form.h"
+
+using namespace hexaline;
+
+namespace {
+
+bool waitFor(const std::function<bool()>& done, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QTest::qWait(5);
+    return done();
+}
+
+// The play the engine's own search finds for `seat` on the host's board, as
+// (slot, row, column) triples; empty when it finds none.
+std::vector<std::array<int, 3>> findPlay(const engine::Host& game, int seat) {
+    engine::VirtualOutlet outlet;
+    engine::Random random(1);
+    engine::Host mirror(outlet, random);
+    static_cast<engine::HostTables&>(mirror) = game;
+    std::string text;
+    if (mirror.firstplay == 1) {
+        for (int size = 6; size >= 1 && text.empty(); --size) {
+            text = mirror.computergetcolorsets(seat, size);
+            if (text.empty())
+                text = mirror.computergetshapesets(seat, size);
+        }
+        if (!text.empty())
+            text = std::to_string(seat) + text;
+    } else {
+        text = mirror.computerchoice(seat);
+    }
+    std::vector<std::array<int, 3>> play;
+    if (text.empty())
+        return play;
+    for (const auto& g : protocol::decode(protocol::Msg::Play, text).groups) {
+        play.push_back({std::stoi(g[0]), std::stoi(g[1]), std::stoi(g[2])});
+    }
+    return play;
+}
+
+TEST(SoloGame, PlayedWithTheMouseToAWinner) {
+    QTemporaryDir dir;
+    settings::setSettingsFilePath(dir.filePath("orviklobby.ini"));
+
+    app::MainWindow window({.arguments = {}, .port = 0, .lobbyPort = 0});
+    windows::GameStartForm gamestart(&window);
+    app::HostSide host;
+    window.setHostSide(&host);
+    host.service().options().secondMs = 5;
+    host.service().options().botSpeed = [] { return 1; };
+    app::GameClient client(window, gamestart);
+    table::TablePanel& panel = client.panel();
+    table::GameTable& table = client.table();
+
+    window.show();
+    ASSERT_TRUE(waitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
+    ASSERT_TRUE(panel.button_start->isVisible());
+
+    QTest::mouseClick(panel.button_start, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return gamestart.isVisible(); }, 5000));
+    gamestart.setPlayToScore(0);  // a one-round game, unless the round ends in a tie
+    gamestart.setTimePerTurn(30);
+    QTest::mouseClick(gamestart.button_start, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return panel.playername(2)->text() == "Klot"; }, 5000));
+
+    int plays = 0;
+    int passes = 0;
+    const auto& game = host.service().session().game();
+    ASSERT_TRUE(waitFor(
+        [&] {
+            if (panel.panel_winner->isVisible())
+                return true;
+            if (table.turnseat != table.myseat || !panel.button_pass->isVisible())
+                return false;
+            const auto play = findPlay(game, 1);
+            if (play.empty()) {
+                QTest::mouseClick(panel.button_pass, Qt::LeftButton);
+                ++passes;
+                return false;
+            }
+            for (const auto& [slot, row, column] : play) {
+                QTest::mouseClick(panel.tileImage(slot), Qt::LeftButton);
+                QTest::mouseClick(panel.board, Qt::LeftButton, {},
+                                  QPoint((column - 1) * 36 + 18, (row - 1) * 36 + 18));
+            }
+            EXPECT_TRUE(panel.button_finish->isVisible());
+            QTest::mouseClick(panel.button_finish, Qt::LeftButton);
+            ++plays;
+            // The next decision waits for the host's answer.
+            waitFor(
+                [&] { return table.turnseat != table.myseat || panel.button_clear->isVisible(); },
+                5000);
+            return false;
+        },
+        120000));
+
+    const QString winner = panel.label_winner1->text();
+    EXPECT_TRUE(winner == "You have Won the Game!" || winner == "Klot has Won the Game!")
+        << winner.toStdString();
+    EXPECT_EQ(panel.label_status->text(), "Game Over!");
+    EXPECT_GT(plays, 0);
+    EXPECT_TRUE(panel.button_start->isVisible());  // the host may start the next game
+    RecordProperty("plays", plays);
+    RecordProperty("passes", passes);
+    settings::setSettingsFilePath(QString());
+}
+
+}  // namespace
