@@ -1,0 +1,86 @@
+// Two copies of the program on one machine, each with its own runtime folder: one hosts, the
+// other joins it over the network, as two players on two machines would.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+#include "net/protocol/builder.h"
+#include "net/session/testing/raw_client.h"
+
+using namespace hexaline;
+using protocol::Msg;
+using session::fakes::RawClient;
+using session::fakes::waitFor;
+
+namespace {
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+void startCopy(QProcess& process, const QString& instanceDir, const QStringList& positional,
+               quint16 port) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(instanceDir);
+    process.setProgram(QStringLiteral(HEXALINE_EXE));
+    process.setArguments(
+        QStringList{"--instance-dir", instanceDir, "--port", QString::number(port)} + positional);
+    process.start();
+}
+
+TEST(TwoCopies, OneHostsTheOtherJoinsAndLeavesWithIt) {
+    QTemporaryDir annDir;
+    QTemporaryDir bobDir;
+    const quint16 port = freePort();
+    QProcess ann;
+    QProcess bob;
+    startCopy(ann, annDir.path(), {"Ann", "10.255.255.1", "true"}, port);
+    ASSERT_TRUE(ann.waitForStarted());
+
+    // The host is up once a spectator can get a seat.
+    RawClient probe("Probe");
+    ASSERT_TRUE(waitFor(
+        [&] {
+            if (probe.seat() != 0)
+                return true;
+            probe.connectTo(port);
+            return probe.waitSeated(500);
+        },
+        15000));
+    startCopy(bob, bobDir.path(), {"Bob", "127.0.0.1", "false"}, port);
+    ASSERT_TRUE(bob.waitForStarted());
+
+    // A latecomer sees both players seated, Ann on seat 1 and Bob on the next seat.
+    ASSERT_TRUE(waitFor(
+        [&] {
+            for (const std::string& m : probe.of(Msg::NewPlayerInfo)) {
+                if (m.find("+Bob+") != std::string::npos)
+                    return true;
+            }
+            return false;
+        },
+        15000));
+    RawClient late("Late");
+    late.connectTo(port);
+    ASSERT_TRUE(late.waitSeated());
+    ASSERT_TRUE(waitFor([&] { return late.has(Msg::ExistingPlayers); }, 5000));
+    const std::string existing = late.of(Msg::ExistingPlayers).front();
+    // The hosting copy's own client normally connects first and holds seat 1.
+    const std::string ann1 = probe.seat() == 1 ? "+Ann+0" : "+1+Ann+0";
+    EXPECT_NE(existing.find(ann1), std::string::npos) << existing;
+    EXPECT_NE(existing.find("+Bob+0"), std::string::npos) << existing;
+
+    // The host's program ends: the joined copy loses its connection and closes.
+    ann.terminate();
+    ASSERT_TRUE(ann.waitForFinished(10000));
+    ASSERT_TRUE(bob.waitForFinished(10000));
+    EXPECT_EQ(bob.exitStatus(), QProcess::NormalExit);
+}
+
+}  // namespace
