@@ -13,12 +13,14 @@
 #include "table/message_fields.h"
 #include "table/table_panel.h"
 #include "windows/gamestart_form.h"
+#include "windows/quick_instructions.h"
 
 namespace hexaline::app {
 
 GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent)
     : QObject(parent), window_(window), gamestart_(gamestart), panel_(new table::TablePanel) {
     window_.setTablePanel(panel_);
+    help_ = new windows::QuickInstructions(panel_);
     table_ = std::make_unique<table::GameTable>(*panel_, this);
     seatView_ = std::make_unique<TableSeatView>(*panel_);
     session_ = std::make_unique<session::ClientSession>(*seatView_, clientHooks());
@@ -41,6 +43,8 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     connect(&window_, &MainWindow::startButtonVisibleChanged, panel_,
             [this](bool visible) { panel_->button_start->setVisible(visible); });
     connect(panel_, &table::TablePanel::playernameContextMenu, this, &GameClient::openKickMenu);
+    connect(&window_, &MainWindow::quickInstructionsRequested, help_,
+            &windows::QuickInstructions::showOverTable);
 
     gamestart_.setSendHandler([this](const std::string& message) { window_.sock().send(message); });
     gamestart_.setSaveHandler([this] { saveinifile(); });

@@ -14,7 +14,8 @@
 
 namespace hexaline::windows {
 class GameStartForm;
-}
+class QuickInstructions;
+}  // namespace hexaline::windows
 
 namespace hexaline::app {
 
@@ -44,7 +45,8 @@ class GameClient : public QObject {
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;
-    table::TablePanel* panel_;  // owned by the window once placed
+    table::TablePanel* panel_;          // owned by the window once placed
+    windows::QuickInstructions* help_;  // owned by the panel
     std::unique_ptr<table::GameTable> table_;
     std::unique_ptr<TableSeatView> seatView_;
     std::unique_ptr<session::ClientSession> session_;

@@ -6,17 +6,17 @@ namespace {
 void appendField(std::string& out, Msg id, Field kind, const Value& value) {
     const std::string& text = value.text();
     if (text.find(kTerminator) != std::string::npos) {
-        throw BuildError(std::string(spec(id).word) + ": a field holds the terminator byte");
+        throw BuildError(std::string(layoutOf(id).word) + ": a field holds the terminator byte");
     }
     switch (kind) {
         case Field::Number:
             if (!value.isNumber()) {
-                throw BuildError(std::string(spec(id).word) + ": a number field got text");
+                throw BuildError(std::string(layoutOf(id).word) + ": a number field got text");
             }
             break;
         case Field::Text:
             if (text.find(kSeparator) != std::string::npos) {
-                throw BuildError(std::string(spec(id).word) + ": a text field holds \"+\"");
+                throw BuildError(std::string(layoutOf(id).word) + ": a text field holds \"+\"");
             }
             break;
         case Field::Rest:
@@ -29,7 +29,7 @@ void appendField(std::string& out, Msg id, Field kind, const Value& value) {
 }  // namespace
 
 std::string build(Msg id, const Values& head, const std::vector<Values>& groups) {
-    const MessageSpec& m = spec(id);
+    const MessageLayout& m = layoutOf(id);
     if (head.size() != m.head.size()) {
         throw BuildError(std::string(m.word) + ": wrong number of fields");
     }

@@ -34,7 +34,7 @@ constexpr auto Twice = Ending::DoubleTerminator;
 constexpr auto C = Direction::ToClient;
 
 // clang-format off
-constexpr std::array<MessageSpec, kMessageCount> kTable{{
+constexpr std::array<MessageLayout, kMessageCount> kTable{{
     // id                       word                      dir head            group            ending     sent
     {Msg::Login,              "CMD_logininfo",          H, kLogin,         kNone,           Twice, true},
     {Msg::Chat,               "CMD_chat",               H, kSeatRest,      kNone,           Plain, true},
@@ -84,16 +84,16 @@ static_assert(tableIsInOrder(), "the message table must be indexed by Msg");
 
 }  // namespace
 
-const std::array<MessageSpec, kMessageCount>& messageTable() {
+const std::array<MessageLayout, kMessageCount>& messageTable() {
     return kTable;
 }
 
-const MessageSpec& spec(Msg id) {
+const MessageLayout& layoutOf(Msg id) {
     return kTable[static_cast<std::size_t>(id)];
 }
 
 std::optional<Msg> lookup(Direction direction, std::string_view word) {
-    for (const MessageSpec& m : kTable) {
+    for (const MessageLayout& m : kTable) {
         if (m.direction == direction && m.word == word)
             return m.id;
     }

@@ -74,7 +74,7 @@ enum class Ending : std::uint8_t {
                        // message ends in two, and the receiver drops the empty message between
 };
 
-struct MessageSpec {
+struct MessageLayout {
     Msg id;
     std::string_view word;  // command word, "CMD_" and lower-case letters
     Direction direction;
@@ -85,8 +85,8 @@ struct MessageSpec {
 };
 
 // The table itself, indexed by Msg.
-const std::array<MessageSpec, kMessageCount>& messageTable();
-const MessageSpec& spec(Msg id);
+const std::array<MessageLayout, kMessageCount>& messageTable();
+const MessageLayout& layoutOf(Msg id);
 
 // The message a side recognises under a command word (exact, case-sensitive match).
 std::optional<Msg> lookup(Direction direction, std::string_view word);

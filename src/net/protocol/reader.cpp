@@ -9,14 +9,14 @@ constexpr std::string_view kListMarker = "+@";
 }
 
 Reader::Reader(Msg id, std::string_view args) : id_(id), buffer_(args) {
-    list_ = !spec(id).group.empty();
+    list_ = !layoutOf(id).group.empty();
     if (list_)
         buffer_ += kListMarker;
 }
 
 std::string Reader::text() {
     if (list_ && atListEnd()) {
-        throw FieldError(std::string(spec(id_).word) + ": the list ends before this field");
+        throw FieldError(std::string(layoutOf(id_).word) + ": the list ends before this field");
     }
     const std::size_t plus = buffer_.find(kSeparator, pos_);
     if (plus == std::string::npos) {
@@ -33,7 +33,7 @@ std::int32_t Reader::number() {
     const std::string field = text();
     if (const auto value = parseNumber(field))
         return *value;
-    throw FieldError(std::string(spec(id_).word) + ": \"" + field.substr(0, 32) +
+    throw FieldError(std::string(layoutOf(id_).word) + ": \"" + field.substr(0, 32) +
                      "\" is not a number");
 }
 
@@ -69,7 +69,7 @@ std::optional<Command> splitCommand(std::string_view message) {
 }
 
 Decoded decode(Msg id, std::string_view args) {
-    const MessageSpec& m = spec(id);
+    const MessageLayout& m = layoutOf(id);
     Reader reader(id, args);
     Decoded out;
     auto readOne = [&](Field kind) -> std::string {

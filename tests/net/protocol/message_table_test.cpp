@@ -52,7 +52,7 @@ TEST(MessageTable, HasBothCataloguesWithDistinctWordsPerDirection) {
     int toHost = 0;
     int toClient = 0;
     std::set<std::pair<Direction, std::string_view>> seen;
-    for (const MessageSpec& m : messageTable()) {
+    for (const MessageLayout& m : messageTable()) {
         EXPECT_TRUE(m.word.starts_with("CMD_")) << m.word;
         for (char c : m.word.substr(4))
             EXPECT_TRUE(c >= 'a' && c <= 'z') << m.word;
@@ -75,7 +75,7 @@ TEST(MessageTable, HasBothCataloguesWithDistinctWordsPerDirection) {
 }
 
 TEST(MessageTable, EveryMessageBuildsAndReadsBack) {
-    for (const MessageSpec& m : messageTable()) {
+    for (const MessageLayout& m : messageTable()) {
         const Values head = sampleValues(m.head, 1);
         std::vector<Values> groups;
         if (!m.group.empty()) {

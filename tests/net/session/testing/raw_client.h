@@ -58,7 +58,7 @@ class RawClient {
         std::vector<std::string> out;
         for (const std::string& m : received_) {
             const auto command = protocol::splitCommand(m);
-            if (command && command->word == protocol::spec(id).word)
+            if (command && command->word == protocol::layoutOf(id).word)
                 out.push_back(m);
         }
         return out;
