@@ -1,5 +1,6 @@
 // Host figures over real loopback sockets:
-//  - the round trip from a client's play to all four clients having the accepted play;
+//  - the round trip from a client's play to all four clients having the accepted play, with
+//    the headless host in its own process;
 //  - the CPU an idle host uses with its connections open.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -9,23 +10,19 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTcpSocket>
 #include <QTimer>
 #include <algorithm>
-#include <array>
 #include <memory>
 #include <vector>
 
-#include "engine/host.h"
 #include "engine/random.h"
-#include "engine/virtual_outlet.h"
 #include "net/protocol/builder.h"
-#include "net/protocol/framer.h"
-#include "net/protocol/reader.h"
 #include "net/session/host_service.h"
+#include "support/raw_client.h"
 
 using namespace hexaline;
 using protocol::Msg;
+using support::RawClient;
 
 namespace {
 
@@ -49,134 +46,10 @@ void idle(int ms) {
     loop.exec();
 }
 
-// A player that plays its own turns with the engine's search, and notes when plays arrive.
-class Player {
-  public:
-    Player(std::string name, std::int64_t* playSentAt, std::vector<std::int64_t>* arrivals,
-           QElapsedTimer* clock)
-        : name_(std::move(name)),
-          playSentAt_(playSentAt),
-          arrivals_(arrivals),
-          clock_(clock),
-          mirror_(outlet_, random_) {
-        QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { read(); });
-    }
-    void connectTo(quint16 port) { socket_.connectToHost(QStringLiteral("127.0.0.1"), port); }
-    int seat() const { return seat_; }
-    bool won() const { return won_; }
-    void reset() { won_ = false; }
-    void send(const std::string& m) {
-        socket_.write(m.data(), static_cast<qint64>(m.size()));
-        socket_.flush();
-    }
-
-  private:
-    void read() {
-        const QByteArray bytes = socket_.readAll();
-        std::vector<std::string> messages;
-        framer_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                     messages);
-        for (const std::string& m : messages)
-            handle(m);
-    }
-    void handle(const std::string& message) {
-        const auto command = protocol::splitCommand(message);
-        if (!command)
-            return;
-        const auto id = protocol::lookup(protocol::Direction::ToClient, command->word);
-        if (!id)
-            return;
-        protocol::Reader r(*id, command->args);
-        switch (*id) {
-            case Msg::SendLoginInfo:
-                seat_ = r.number();
-                send(protocol::build(Msg::Login, {seat_, "1.0.1", name_}));
-                break;
-            case Msg::RoundStarting:
-                mirror_.clearboard();
-                mirror_.firstplay = 1;
-                break;
-            case Msg::MyTiles:
-                if (r.number() != seat_)
-                    break;
-                while (!r.atListEnd()) {
-                    const int slot = r.number();
-                    mirror_.seats[seat_].hand[slot] = r.number();
-                }
-                break;
-            case Msg::HisPlay: {
-                arrivals_->push_back(clock_->nsecsElapsed());
-                const int who = r.number();
-                for (int i = 0; i < 3; ++i)
-                    r.number();
-                while (!r.atListEnd()) {
-                    const int slot = r.number();
-                    const int tile = r.number();
-                    const int row = r.number();
-                    const int column = r.number();
-                    mirror_.board[row][column] = {tile, tile};
-                    if (who == seat_)
-                        mirror_.seats[seat_].hand[slot] = 0;
-                }
-                mirror_.firstplay = 0;
-                break;
-            }
-            case Msg::NextPlayer: {
-                const int who = r.number();
-                const bool canMove = r.text() == "t";
-                if (who == seat_)
-                    play(canMove);
-                break;
-            }
-            case Msg::Error:
-                send(protocol::build(Msg::Pass, {seat_}));
-                break;
-            case Msg::Winner:
-                won_ = true;
-                break;
-            default:
-                break;
-        }
-    }
-    void play(bool canMove) {
-        std::string text;
-        if (canMove && mirror_.firstplay == 1) {
-            for (int size = 6; size >= 1 && text.empty(); --size) {
-                text = mirror_.computergetcolorsets(seat_, size);
-                if (text.empty())
-                    text = mirror_.computergetshapesets(seat_, size);
-            }
-            if (!text.empty())
-                text = std::to_string(seat_) + text;
-        } else if (canMove) {
-            text = mirror_.computerchoice(seat_);
-        }
-        if (text.empty()) {
-            send(protocol::build(Msg::Pass, {seat_}));
-            return;
-        }
-        const protocol::Decoded decoded = protocol::decode(Msg::Play, text);
-        std::vector<protocol::Values> groups;
-        for (const auto& g : decoded.groups) {
-            groups.push_back({std::stoi(g[0]), std::stoi(g[1]), std::stoi(g[2])});
-        }
-        arrivals_->clear();
-        *playSentAt_ = clock_->nsecsElapsed();
-        send(protocol::build(Msg::Play, {seat_}, groups));
-    }
-
-    std::string name_;
-    std::int64_t* playSentAt_;
-    std::vector<std::int64_t>* arrivals_;
-    QElapsedTimer* clock_;
-    QTcpSocket socket_;
-    protocol::Framer framer_;
-    int seat_ = 0;
-    bool won_ = false;
-    engine::VirtualOutlet outlet_;
-    engine::Random random_{1};
-    engine::Host mirror_;
-};
+bool isMessage(const std::string& message, Msg id) {
+    const auto command = protocol::splitCommand(message);
+    return command && command->word == protocol::layoutOf(id).word;
+}
 
 double percentile(std::vector<double> v, double p) {
     if (v.empty())
@@ -212,6 +85,16 @@ quint16 startHost(QProcess& process) {
     return port;
 }
 
+std::vector<std::unique_ptr<RawClient>> seatFour(quint16 port) {
+    std::vector<std::unique_ptr<RawClient>> players;
+    for (int i = 1; i <= 4; ++i) {
+        players.push_back(std::make_unique<RawClient>("P" + std::to_string(i)));
+        players.back()->connectTo(port);
+        players.back()->waitSeated();
+    }
+    return players;
+}
+
 void BM_PlayRoundTripToFourClients(benchmark::State& state) {
     QProcess process;
     const quint16 port = startHost(process);
@@ -219,31 +102,27 @@ void BM_PlayRoundTripToFourClients(benchmark::State& state) {
         state.SkipWithError("the host did not start");
         return;
     }
+    auto players = seatFour(port);
     QElapsedTimer clock;
     clock.start();
     std::int64_t sentAt = 0;
-    std::vector<std::int64_t> arrivals;
-    std::vector<std::unique_ptr<Player>> players;
-    for (int i = 1; i <= 4; ++i) {
-        players.push_back(
-            std::make_unique<Player>("P" + std::to_string(i), &sentAt, &arrivals, &clock));
-        players.back()->connectTo(port);
-        pump([&] { return players.back()->seat() != 0; }, 5000);
-    }
+    int arrived = 0;
     std::vector<double> samples;
+    for (auto& p : players) {
+        p->setAutoPlay(true);
+        p->onPlay = [&] {
+            sentAt = clock.nsecsElapsed();
+            arrived = 0;
+        };
+        p->onMessage = [&](const std::string& m) {
+            if (isMessage(m, Msg::HisPlay) && ++arrived == 4) {
+                samples.push_back(static_cast<double>(clock.nsecsElapsed() - sentAt) / 1e6);
+            }
+        };
+    }
     for (auto _ : state) {
-        for (auto& p : players)
-            p->reset();
         players[0]->send(protocol::build(Msg::StartGame, {"P1", "60", "30"}));
-        pump(
-            [&] {
-                if (arrivals.size() == 4) {
-                    samples.push_back(static_cast<double>(arrivals.back() - sentAt) / 1e6);
-                    arrivals.clear();
-                }
-                return players[0]->won();
-            },
-            120000);
+        pump([&] { return players[0]->has(Msg::Winner); }, 300000);
     }
     state.counters["plays"] = static_cast<double>(samples.size());
     state.counters["p50_ms"] = percentile(samples, 0.50);
@@ -261,16 +140,7 @@ void BM_IdleHostCpu(benchmark::State& state) {
         state.SkipWithError("cannot listen");
         return;
     }
-    std::int64_t sentAt = 0;
-    std::vector<std::int64_t> arrivals;
-    QElapsedTimer clock;
-    std::vector<std::unique_ptr<Player>> players;
-    for (int i = 1; i <= 4; ++i) {
-        players.push_back(
-            std::make_unique<Player>("P" + std::to_string(i), &sentAt, &arrivals, &clock));
-        players.back()->connectTo(host.port());
-        pump([&] { return players.back()->seat() != 0; }, 5000);
-    }
+    auto players = seatFour(host.port());
     idle(200);  // let the logins settle
     double cpu = 0;
     for (auto _ : state) {

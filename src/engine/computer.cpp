@@ -131,17 +131,28 @@ std::string Host::computerchoice(int seat) {
     return botplaytext(seat);
 }
 
-void Host::computerfirsturn(int seat) {
+std::string Host::openingplay(int seat) const {
     for (int size = kHandSlots; size >= 1; --size) {
         std::string play = computergetcolorsets(seat, size);
         if (play.empty())
             play = computergetshapesets(seat, size);
-        if (!play.empty()) {
-            myturn(std::to_string(seat) + play);
-            return;
-        }
+        if (!play.empty())
+            return std::to_string(seat) + play;
     }
-    outlet_.alert("computer error");
+    return {};
+}
+
+std::string Host::computersuggestion(int seat) {
+    return firstplay == 1 ? openingplay(seat) : computerchoice(seat);
+}
+
+void Host::computerfirsturn(int seat) {
+    const std::string play = openingplay(seat);
+    if (play.empty()) {
+        outlet_.alert("computer error");
+        return;
+    }
+    myturn(play);
 }
 
 namespace {

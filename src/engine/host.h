@@ -67,6 +67,9 @@ class Host : public HostTables {
     // choice scans every anchor once; the literal one repeats the scan per target size.
     // Both leave `botplacement` holding the chosen squares.
     std::string computerchoice(int seat);
+    // The play the computer would make for the seat now, the opening set on a round's first
+    // play included, as play text; empty when it finds none. Nothing is submitted.
+    std::string computersuggestion(int seat);
     std::string computerchoiceLiteral(int seat);
     // checkformove without the fast path: extension counts at every tile.
     bool checkformoveLiteral(int seat);
@@ -84,6 +87,8 @@ class Host : public HostTables {
     bool fitsalone(int tile, int row, int column);
     std::string botplaytext(int seat) const;
     bool matchesanyhandtile(int seat, int anchor) const;
+    // The largest opening set of the seat's hand, colour sets first, as play text.
+    std::string openingplay(int seat) const;
 
     EngineOutlet& outlet_;
     Random& random_;

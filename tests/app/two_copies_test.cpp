@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 
 #include "net/protocol/builder.h"
-#include "net/session/testing/raw_client.h"
+#include "support/raw_client.h"
 
 using namespace hexaline;
 using protocol::Msg;
-using session::fakes::RawClient;
-using session::fakes::waitFor;
+using support::RawClient;
+using support::waitFor;
 
 namespace {
 

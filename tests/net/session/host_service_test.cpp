@@ -9,12 +9,12 @@
 
 #include "net/protocol/builder.h"
 #include "net/session/host_service.h"
-#include "net/session/testing/raw_client.h"
+#include "support/raw_client.h"
 
 using namespace hexaline;
 using namespace hexaline::session;
-using fakes::RawClient;
-using fakes::waitFor;
+using support::RawClient;
+using support::waitFor;
 using protocol::Msg;
 
 namespace {

@@ -17,7 +17,7 @@
 #include "net/protocol/framer.h"
 #include "net/protocol/reader.h"
 
-namespace hexaline::session::fakes {
+namespace hexaline::support {
 
 // Processes events until `done` holds or `ms` pass; returns `done()`.
 inline bool waitFor(const std::function<bool()>& done, int ms = 5000) {
@@ -51,6 +51,10 @@ class RawClient {
 
     // Plays its own turns with the engine's search (passing when it finds nothing).
     void setAutoPlay(bool on) { autoplay_ = on; }
+    // Called with every message as it arrives, and right before each play is sent.
+    std::function<void(const std::string& message)> onMessage;
+    std::function<void()> onPlay;
+    void forget() { received_.clear(); }
 
     int seat() const { return seat_; }
     const std::vector<std::string>& received() const { return received_; }
@@ -73,6 +77,8 @@ class RawClient {
         framer_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                      messages);
         for (std::string& m : messages) {
+            if (onMessage)
+                onMessage(m);
             handle(m);
             received_.push_back(std::move(m));
         }
@@ -161,6 +167,8 @@ class RawClient {
         for (const auto& g : play.groups) {
             groups.push_back({std::stoi(g[0]), std::stoi(g[1]), std::stoi(g[2])});
         }
+        if (onPlay)
+            onPlay();
         send(protocol::build(protocol::Msg::Play, {seat_}, groups));
         ++plays_;
     }
@@ -178,4 +186,4 @@ class RawClient {
     engine::Host mirror_;
 };
 
-}  // namespace hexaline::session::fakes
+}  // namespace hexaline::support
