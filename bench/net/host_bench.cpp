@@ -88,7 +88,9 @@ quint16 startHost(QProcess& process) {
 std::vector<std::unique_ptr<RawClient>> seatFour(quint16 port) {
     std::vector<std::unique_ptr<RawClient>> players;
     for (int i = 1; i <= 4; ++i) {
-        players.push_back(std::make_unique<RawClient>("P" + std::to_string(i)));
+        std::string name = "P";  // (appending, not "P" + ..., keeps GCC 12's -Wrestrict quiet)
+        name += std::to_string(i);
+        players.push_back(std::make_unique<RawClient>(name));
         players.back()->connectTo(port);
         players.back()->waitSeated();
     }
