@@ -27,7 +27,6 @@ void Host::startgame(const std::string& name, std::string_view playtoText,
 }
 
 void Host::startround() {
-    ranout = false;
     clearboard();
     firstplay = 1;
     std::vector<protocol::Values> list;
@@ -99,9 +98,11 @@ void Host::findplayer() {
 void Host::ipass(int seat) {
     if (seat != currentplayer)
         return;
-    // Outside a game, between rounds or after a seat ran out, a pass would replace the
-    // pending round start or round end and let a finished game or round go on.
-    if (!gameon || breakaction == BreakAction::StartRound || ranout)
+    // Outside a game, between rounds, or once the round is ending (a seat ran out, or nobody
+    // can move), a pass would replace the pending round start or round end: a finished game
+    // or round would go on, and seats that pass whenever they cannot move would keep a round
+    // that nobody can finish alive for ever.
+    if (!gameon || breakaction == BreakAction::StartRound || breakaction == BreakAction::EndRound)
         return;
     sendtoall(protocol::build(protocol::Msg::HePassed, {seat}));
     turnstate = 'n';

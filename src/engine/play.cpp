@@ -266,7 +266,6 @@ void Host::applyplay(int seat) {
         armbreak(BreakAction::NextTurn, 1);
         return;
     }
-    ranout = true;
     armbreak(BreakAction::EndRound, 3);
     playscore += 10;
     player.score += 10;

@@ -70,7 +70,6 @@ struct HostTables {
     char turnstate = '\0';  // 'p' = a play is awaited, 'n' = none, '\0' before the first game
     int breakcount = 0;
     BreakAction breakaction = BreakAction::None;
-    bool ranout = false;  // the round is ending because a seat emptied its hand
 
     // The play under test.
     Placements placed{};

@@ -144,6 +144,9 @@ TEST_F(FlowTest, SeatsThatCannotMoveAreSkippedUntilTheRoundEnds) {
     EXPECT_EQ(host.currentplayer, 3);
     EXPECT_EQ(last(1), "CMD_endround+");
     EXPECT_EQ(host.breakaction, BreakAction::EndRound);
+    // The seat announced without a move may still press Pass: the round ends all the same.
+    host.ipass(3);
+    EXPECT_EQ(last(1), "CMD_endround+");
     outlet.advance(3000);
     EXPECT_EQ(host.breakaction, BreakAction::StartRound);
 }
