@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QWindow>
-#include <memory>
 
 #include "app/game_client.h"
 #include "app/host_side.h"
@@ -17,19 +16,20 @@ namespace {
 
 void BM_MainWindowToScreen(benchmark::State& state) {
     for (auto _ : state) {
-        // One argument: the window waits unconnected, so no socket is opened.
-        auto window = std::make_unique<app::MainWindow>(app::LaunchOptions{.arguments = {"Ann"}});
-        windows::GameStartForm gamestart(window.get());
-        app::HostSide host;
-        window->setHostSide(&host);
-        app::GameClient client(*window, gamestart);
-        window->show();
-        while (!window->windowHandle() || !window->windowHandle()->isExposed()) {
-            QApplication::processEvents();
+        {
+            // One argument: the window waits unconnected, so no socket is opened.
+            app::MainWindow window(app::LaunchOptions{.arguments = {"Ann"}});
+            windows::GameStartForm gamestart(&window);
+            app::HostSide host;
+            window.setHostSide(&host);
+            app::GameClient client(window, gamestart);
+            window.show();
+            while (!window.windowHandle() || !window.windowHandle()->isExposed()) {
+                QApplication::processEvents();
+            }
+            window.grab();  // paint the whole table once
+            state.PauseTiming();
         }
-        window->grab();  // paint the whole table once
-        state.PauseTiming();
-        window.reset();
         QApplication::processEvents();
         state.ResumeTiming();
     }
