@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include "app/main_window.h"
 #include "app/settings/load_ini.h"
@@ -45,6 +46,12 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     connect(panel_, &table::TablePanel::playernameContextMenu, this, &GameClient::openKickMenu);
     connect(&window_, &MainWindow::quickInstructionsRequested, help_,
             &windows::QuickInstructions::showOverTable);
+    connect(&window_, &MainWindow::textSizeChosen, this, [this](int size) {
+        textSize_ = size;
+        window_.setTextSizeChecked(size);
+        saveinifile();
+    });
+    connect(&window_, &MainWindow::clearMainChatRequested, panel_->mainchat, &QTextEdit::clear);
 
     gamestart_.setSendHandler([this](const std::string& message) { window_.sock().send(message); });
     gamestart_.setSaveHandler([this] { saveinifile(); });
