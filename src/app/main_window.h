@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "chat/system_colour.h"
 
 #include "app/settings/preferences.h"
 #include "net/transport/client_link.h"
@@ -23,8 +24,7 @@ namespace hexaline::app {
 
 class HostSide;
 
-// Colour of the lines the client writes into the chat log itself (blue, blue-green-red order).
-inline constexpr std::uint32_t kSystemColour = 0xFF0000;
+using chat::kSystemColour;
 inline constexpr std::uint16_t kLobbyPort = 9001;
 
 struct LaunchOptions {
@@ -61,8 +61,6 @@ class MainWindow : public QMainWindow {
     // The name as sent in the login: the player name in UTF-8 and a terminator byte.
     const std::string& loginname() const { return loginname_; }
     bool ishost() const { return ishost_; }
-    int turnseat() const { return turnseat_; }
-    void setTurnseat(int seat) { turnseat_ = seat; }
     int maxplayers() const { return maxplayers_; }
     bool startButtonVisible() const { return startVisible_; }
     bool lobbyLinkOpened() const { return Sock11 != nullptr; }
@@ -172,7 +170,6 @@ class MainWindow : public QMainWindow {
     QString hostaddress_;
     std::string loginname_;
     bool ishost_ = false;
-    int turnseat_ = 0;
     int maxplayers_ = 4;
     bool startVisible_ = true;
     bool shownOnce_ = false;

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include "chat/system_colour.h"
 
 namespace hexaline::table {
 
-// Colour of the lines the program writes itself into the chat log (blue, blue-green-red order).
-inline constexpr std::uint32_t kSystemColour = 0xFF0000;
+using chat::kSystemColour;
 
 struct TableHooks {
     // Hands one whole message (terminator included) to the connection to the host.

@@ -5,15 +5,14 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include "chat/system_colour.h"
 
 #include "net/protocol/dispatcher.h"
 #include "net/session/seat_view.h"
 
 namespace hexaline::session {
 
-// Colour of every line the client writes into the chat log itself (blue, in blue-green-red
-// byte order).
-inline constexpr std::uint32_t kSystemColour = 0xFF0000;
+using chat::kSystemColour;
 inline constexpr int kMaxPlayers = 4;
 
 // What the session needs of the window around it.
