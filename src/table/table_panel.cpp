@@ -155,6 +155,7 @@ void TablePanel::buildSeatRows() {
         scores_[i] = makeLabel(this, QStringLiteral("label_score%1").arg(seat), QString(), 613,
                                kNameY[i], 13, true);
         scores_[i]->resize(scores_[i]->width(), 16);
+        scores_[i]->hide();  // shown when a player takes the seat, or the seat plays a round
         bonuses_[i] = makeLabel(this, QStringLiteral("label_bonus%1").arg(seat), QString(), 656,
                                 kNameY[i], 13);
         bonuses_[i]->resize(bonuses_[i]->width(), 16);
