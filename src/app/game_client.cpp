@@ -148,6 +148,8 @@ void GameClient::loadinifile() {
     }
     window_.setPlaySounds(loaded.playSounds);
     window_.setPlayerPhraseSounds(loaded.playerPhraseSounds);
+    if (loaded.showHelp)
+        help_->showOverTable();
     if (!loaded.helpWrite.ok)
         showMessage(loaded.helpWrite.message());
 }

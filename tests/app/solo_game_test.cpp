@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +20,7 @@
 #include "table/hand_image.h"
 #include "table/table_panel.h"
 #include "windows/gamestart_form.h"
+#include "windows/quick_instructions.h"
 
 using namespace hexaline;
 
@@ -76,6 +79,18 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
     window.show();
     ASSERT_TRUE(waitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
     ASSERT_TRUE(panel.button_start->isVisible());
+
+    // The first connection with a new settings file shows the quick instructions; Done hides
+    // them, and the file remembers that they were shown.
+    auto* help = panel.findChild<windows::QuickInstructions*>("panel_help");
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->pos(), QPoint(3, 4));
+    QTest::mouseClick(help->button_done, Qt::LeftButton);
+    EXPECT_FALSE(help->isVisible());
+    QFile ini(dir.filePath("orviklobby.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("Help=2"));
 
     QTest::mouseClick(panel.button_start, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return gamestart.isVisible(); }, 5000));
