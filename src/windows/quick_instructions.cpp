@@ -1,11 +1,14 @@
 #include "windows/quick_instructions.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "table/art/artwork.h"
+#include "windows/example_board.h"
 
 namespace hexaline::windows {
 
@@ -15,18 +18,59 @@ namespace {
 const QPoint kAway{767, -3};
 const QPoint kShown{3, 4};
 
-constexpr const char* kExamples[] = {
-    "You CAN play both of these red tiles this turn since they are both in the same row and form "
-    "a valid set horizonally, and also form valid sets in their respective columns.",
-    "You CANNOT play these two orange tiles this turn because they are not connected to the same "
-    "set horizontally.",
-    "You CANNOT play that yellow tile there since the set in the column already contains a yellow "
-    "peace sign..",
-    "You CAN play this orange smilie tile here because it matches the color but none of the images "
-    "in the column..the same cannot be said for the orange heart next to it. ",
-    "You CANNOT places these three tiles this turn because they do not all share either the "
-    "horizontal or vertical lines.",
+// Tile codes by colour and shape.
+enum Colour { Purple = 1, Yellow, Orange, Red, Blue, Green };
+enum Shape { Car = 1, Smiley, Flower, Heart, Peace, Bubbles };
+constexpr int tile(Colour colour, Shape shape) {
+    return (shape - 1) * 6 + colour;
+}
+
+struct Example {
+    const char* text;
+    bool allowed;
+    std::vector<ExampleBoard::Tile> tiles;  // on a board of 3 rows and 5 columns
 };
+
+const std::vector<Example>& examples() {
+    static const std::vector<Example> all = {
+        {"You CAN play both of these red tiles this turn since they are both in the same row and "
+         "form a valid set horizonally, and also form valid sets in their respective columns.",
+         true,
+         {{2, 1, tile(Red, Car), false},
+          {1, 2, tile(Blue, Heart), false},
+          {1, 3, tile(Green, Flower), false},
+          {2, 2, tile(Red, Heart), true},
+          {2, 3, tile(Red, Flower), true}}},
+        {"You CANNOT play these two orange tiles this turn because they are not connected to the "
+         "same set horizontally.",
+         false,
+         {{2, 1, tile(Orange, Car), false},
+          {2, 2, tile(Orange, Smiley), false},
+          {2, 3, tile(Orange, Heart), true},
+          {2, 5, tile(Orange, Peace), true}}},
+        {"You CANNOT play that yellow tile there since the set in the column already contains a "
+         "yellow peace sign..",
+         false,
+         {{1, 3, tile(Yellow, Peace), false},
+          {2, 3, tile(Yellow, Car), false},
+          {3, 3, tile(Yellow, Peace), true}}},
+        {"You CAN play this orange smilie tile here because it matches the color but none of the "
+         "images in the column..the same cannot be said for the orange heart next to it. ",
+         true,
+         {{1, 2, tile(Orange, Car), false},
+          {2, 2, tile(Orange, Flower), false},
+          {3, 2, tile(Orange, Smiley), true},
+          {1, 3, tile(Orange, Heart), false},
+          {2, 3, tile(Orange, Bubbles), false}}},
+        {"You CANNOT places these three tiles this turn because they do not all share either the "
+         "horizontal or vertical lines.",
+         false,
+         {{1, 2, tile(Blue, Car), true},
+          {2, 3, tile(Blue, Smiley), true},
+          {2, 4, tile(Blue, Flower), true}}},
+    };
+    return all;
+}
 
 QLabel* label(const QString& text, int pixelSize, bool bold, QWidget* parent) {
     auto* l = new QLabel(text, parent);
@@ -50,7 +94,7 @@ QuickInstructions::QuickInstructions(QWidget* table) : QWidget(table) {
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
-    layout->setSpacing(12);
+    layout->setSpacing(8);
     QLabel* title = label(QStringLiteral("QUICK INSTRUCTIONS"), 22, true, this);
     title->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
@@ -58,8 +102,12 @@ QuickInstructions::QuickInstructions(QWidget* table) : QWidget(table) {
                                            "where all the tiles share the same color and different "
                                            "images, or the same images all different colors."),
                             14, true, this));
-    for (const char* example : kExamples) {
-        layout->addWidget(label(QString::fromLatin1(example), 13, false, this));
+    for (const Example& example : examples()) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(16);
+        row->addWidget(new ExampleBoard(3, 5, example.tiles, example.allowed, this));
+        row->addWidget(label(QString::fromLatin1(example.text), 13, false, this), 1);
+        layout->addLayout(row);
     }
     layout->addStretch(1);
     button_done = new QPushButton(QStringLiteral("Done"), this);
