@@ -71,7 +71,11 @@ session::ClientHooks GameClient::clientHooks() {
     h.showMessage = [this](const std::string& text) { showMessage(table::fromWire(text)); };
     h.closeWindow = [this] { window_.close(); };
     h.seatAssigned = [this](int seat) {
-        session_->setLoginName(table::toWire(window_.playername()));
+        // The window's login name ends in the terminator; the login message adds it itself.
+        std::string name = window_.loginname();
+        if (!name.empty() && name.back() == protocol::kTerminator)
+            name.pop_back();
+        session_->setLoginName(name);
         session_->setHost(window_.ishost());
         table_->myseat = seat;
         table_->ishost = window_.ishost();
