@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "app/settings/load_ini.h"
@@ -36,8 +37,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     window_.setSaveinifile([this] { saveinifile(); });
 
     // The connection's end closes the window, which ends the program.
-    connect(&window_.sock(), &transport::ClientLink::closed, this,
-            [this] { session_->sockClosed(); });
+    connect(&window_.sock(), &transport::ClientLink::closed, this, &GameClient::closeWhenDrained);
     connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });
     connect(&window_, &MainWindow::startGameRequested, this,
             [this] { table_->button_startClick(); });
@@ -57,6 +57,15 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     gamestart_.setSaveHandler([this] { saveinifile(); });
 }
 
+void GameClient::closeWhenDrained() {
+    // What the host said before it hung up ("CMD_full+", the last plays) is still handled.
+    if (!window_.sock().queue().empty()) {
+        QTimer::singleShot(5, this, &GameClient::closeWhenDrained);
+        return;
+    }
+    session_->sockClosed();
+}
+
 GameClient::~GameClient() {
     window_.sock().setDispatcher(nullptr);
 }
@@ -68,8 +77,17 @@ session::ClientHooks GameClient::clientHooks() {
         window_.addlinetochat(line, colour);
     };
     h.loadinifile = [this] { loadinifile(); };
-    h.showMessage = [this](const std::string& text) { showMessage(table::fromWire(text)); };
-    h.closeWindow = [this] { window_.close(); };
+    // The session's box ("Game is full") is followed by the end of the program: it waits for
+    // the user, and the connection's end meanwhile must not close the window under it.
+    h.showMessage = [this](const std::string& text) {
+        waitingBox_ = true;
+        QMessageBox::information(&window_, QStringLiteral("Hexaline"), table::fromWire(text));
+        waitingBox_ = false;
+    };
+    h.closeWindow = [this] {
+        if (!waitingBox_)
+            window_.close();
+    };
     h.seatAssigned = [this](int seat) {
         // The window's login name ends in the terminator; the login message adds it itself.
         std::string name = window_.loginname();

@@ -41,6 +41,8 @@ class GameClient : public QObject {
     session::ClientHooks clientHooks();
     table::TableHooks tableHooks();
     void showMessage(const QString& text);
+    // The connection ended: close the window once every message it brought is handled.
+    void closeWhenDrained();
     void openKickMenu(int seat, const QPoint& where);
 
     MainWindow& window_;
@@ -51,6 +53,8 @@ class GameClient : public QObject {
     std::unique_ptr<TableSeatView> seatView_;
     std::unique_ptr<session::ClientSession> session_;
     protocol::Dispatcher dispatcher_{protocol::Direction::ToClient};
+
+    bool waitingBox_ = false;  // a box the user must answer before the window may close
 
     // Stored preferences that no control holds yet.
     int textSize_ = 10;
