@@ -43,7 +43,6 @@ MainWindow::MainWindow(LaunchOptions options, QWidget* parent)
     // guard and the game table belong to their own parts.
     setProcessSeed(timeOfDaySeed());
     ishost_ = false;
-    maxplayers_ = 4;
 
     resize(kDesignClient.width(), kDesignClient.height() + menuBar()->sizeHint().height());
 }

@@ -61,7 +61,6 @@ class MainWindow : public QMainWindow {
     // The name as sent in the login: the player name in UTF-8 and a terminator byte.
     const std::string& loginname() const { return loginname_; }
     bool ishost() const { return ishost_; }
-    int maxplayers() const { return maxplayers_; }
     bool startButtonVisible() const { return startVisible_; }
     bool lobbyLinkOpened() const { return Sock11 != nullptr; }
 
@@ -170,7 +169,6 @@ class MainWindow : public QMainWindow {
     QString hostaddress_;
     std::string loginname_;
     bool ishost_ = false;
-    int maxplayers_ = 4;
     bool startVisible_ = true;
     bool shownOnce_ = false;
     bool lobbyLinkPending_ = false;

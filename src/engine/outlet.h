@@ -6,12 +6,11 @@
 
 namespace hexaline::engine {
 
-class EngineOutlet {
+// The game's two timers, the bot speed and the host's screen.
+class GameClock {
   public:
-    virtual ~EngineOutlet() = default;
+    virtual ~GameClock() = default;
 
-    // A whole protocol message for one seat. Only called for seats whose client is connected.
-    virtual void send(int seat, const std::string& message) = 0;
     // (Re)starts the one-second break timer from now; each tick calls Host::timer_breaksTimer.
     virtual void armBreakTimer() = 0;
     virtual void stopBreakTimer() = 0;
@@ -22,6 +21,12 @@ class EngineOutlet {
     virtual int botSpeed() = 0;
     // A notice on the host's screen that the game does not wait for.
     virtual void alert(const std::string& text) = 0;
+};
+
+class EngineOutlet : public GameClock {
+  public:
+    // A whole protocol message for one seat. Only called for seats whose client is connected.
+    virtual void send(int seat, const std::string& message) = 0;
 };
 
 }  // namespace hexaline::engine

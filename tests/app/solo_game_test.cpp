@@ -13,9 +13,8 @@
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "app/settings/settings_location.h"
-#include "engine/host.h"
-#include "engine/virtual_outlet.h"
 #include "net/protocol/reader.h"
+#include "support/suggested_play.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
 #include "table/table_panel.h"
@@ -32,34 +31,6 @@ bool waitFor(const std::function<bool()>& done, int ms) {
     while (!done() && clock.elapsed() < ms)
         QTest::qWait(5);
     return done();
-}
-
-// The play the engine's own search finds for `seat` on the host's board, as
-// (slot, row, column) triples; empty when it finds none.
-std::vector<std::array<int, 3>> findPlay(const engine::Host& game, int seat) {
-    engine::VirtualOutlet outlet;
-    engine::Random random(1);
-    engine::Host mirror(outlet, random);
-    static_cast<engine::HostTables&>(mirror) = game;
-    std::string text;
-    if (mirror.firstplay == 1) {
-        for (int size = 6; size >= 1 && text.empty(); --size) {
-            text = mirror.computergetcolorsets(seat, size);
-            if (text.empty())
-                text = mirror.computergetshapesets(seat, size);
-        }
-        if (!text.empty())
-            text = std::to_string(seat) + text;
-    } else {
-        text = mirror.computerchoice(seat);
-    }
-    std::vector<std::array<int, 3>> play;
-    if (text.empty())
-        return play;
-    for (const auto& g : protocol::decode(protocol::Msg::Play, text).groups) {
-        play.push_back({std::stoi(g[0]), std::stoi(g[1]), std::stoi(g[2])});
-    }
-    return play;
 }
 
 TEST(SoloGame, PlayedWithTheMouseToAWinner) {
@@ -108,7 +79,7 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
                 return true;
             if (table.turnseat != table.myseat || !panel.button_pass->isVisible())
                 return false;
-            const auto play = findPlay(game, 1);
+            const support::Play play = support::suggestedPlay(game, 1);
             if (play.empty()) {
                 QTest::mouseClick(panel.button_pass, Qt::LeftButton);
                 ++passes;

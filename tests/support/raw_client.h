@@ -16,6 +16,7 @@
 #include "net/protocol/builder.h"
 #include "net/protocol/framer.h"
 #include "net/protocol/reader.h"
+#include "support/suggested_play.h"
 
 namespace hexaline::support {
 
@@ -146,30 +147,14 @@ class RawClient {
     }
 
     void playTurn(bool canMove) {
-        std::string text;
-        if (canMove && mirror_.firstplay == 1) {
-            for (int size = 6; size >= 1 && text.empty(); --size) {
-                text = mirror_.computergetcolorsets(seat_, size);
-                if (text.empty())
-                    text = mirror_.computergetshapesets(seat_, size);
-            }
-            if (!text.empty())
-                text = std::to_string(seat_) + text;
-        } else if (canMove) {
-            text = mirror_.computerchoice(seat_);
-        }
-        if (text.empty()) {
+        const Play play = canMove ? suggestedPlay(mirror_, seat_) : Play();
+        if (play.empty()) {
             send(protocol::build(protocol::Msg::Pass, {seat_}));
             return;
         }
-        const protocol::Decoded play = protocol::decode(protocol::Msg::Play, text);
-        std::vector<protocol::Values> groups;
-        for (const auto& g : play.groups) {
-            groups.push_back({std::stoi(g[0]), std::stoi(g[1]), std::stoi(g[2])});
-        }
         if (onPlay)
             onPlay();
-        send(protocol::build(protocol::Msg::Play, {seat_}, groups));
+        send(playMessage(seat_, play));
         ++plays_;
     }
 

@@ -5,12 +5,12 @@
 
 #include <random>
 
-#include "engine/virtual_outlet.h"
 #include "invariants.h"
 #include "net/protocol/builder.h"
 #include "net/protocol/dispatcher.h"
 #include "net/session/host_session.h"
 #include "net/session/testing/fake_host_port.h"
+#include "support/suggested_play.h"
 
 using namespace hexaline;
 using namespace hexaline::session;
@@ -111,19 +111,10 @@ TEST(HostFuzz, RandomMessagesNeverBreakTheTables) {
             // Now and then the current player makes a real play, so the game moves on.
             const int current = host.game().currentplayer;
             if (current >= 1 && current <= 3 && garbler.pick(0, 3) == 0) {
-                engine::VirtualOutlet outlet;
-                engine::Random scratch(1);
-                engine::Host mirror(outlet, scratch);
-                static_cast<engine::HostTables&>(mirror) = host.game();
-                const std::string play = mirror.computersuggestion(current);
+                const support::Play play = support::suggestedPlay(host.game(), current);
                 if (!play.empty()) {
-                    const protocol::Decoded d = protocol::decode(Msg::Play, play);
-                    std::vector<protocol::Values> groups;
-                    for (const auto& g : d.groups) {
-                        groups.push_back({std::stoi(g[0]), std::stoi(g[1]), std::stoi(g[2])});
-                    }
-                    dispatcher.dispatch(
-                        FakeHostPort::text(protocol::build(Msg::Play, {current}, groups)), current);
+                    dispatcher.dispatch(FakeHostPort::text(support::playMessage(current, play)),
+                                        current);
                 }
             }
             if (garbler.pick(0, 3) == 0)
