@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "engine/random.h"
-#include "net/protocol/builder.h"
-#include "net/session/host_service.h"
+#include "host/host_service.h"
+#include "protocol/builder.h"
 #include "support/raw_client.h"
 
 using namespace hexaline;

@@ -8,12 +8,12 @@
 #include <QTimer>
 
 #include "app/main_window.h"
-#include "app/settings/load_ini.h"
-#include "app/settings/save_ini.h"
-#include "app/settings/settings_location.h"
-#include "net/protocol/builder.h"
+#include "protocol/builder.h"
 #include "table/message_fields.h"
 #include "table/table_panel.h"
+#include "text/settings/load_ini.h"
+#include "text/settings/save_ini.h"
+#include "text/settings/settings_location.h"
 #include "windows/gamestart_form.h"
 #include "windows/quick_instructions.h"
 

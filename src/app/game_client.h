@@ -6,11 +6,11 @@
 #include <QObject>
 #include <memory>
 
-#include "app/settings/preferences.h"
 #include "app/table_seat_view.h"
-#include "net/protocol/dispatcher.h"
-#include "net/session/client_session.h"
+#include "client/client_session.h"
+#include "protocol/dispatcher.h"
 #include "table/game_table.h"
+#include "text/settings/preferences.h"
 
 namespace hexaline::windows {
 class GameStartForm;

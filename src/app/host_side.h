@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "engine/random.h"
-#include "net/session/host_service.h"
+#include "host/host_service.h"
 
 namespace hexaline::app {
 

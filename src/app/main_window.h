@@ -11,10 +11,10 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "chat/system_colour.h"
+#include "protocol/system_colour.h"
 
-#include "app/settings/preferences.h"
-#include "net/transport/client_link.h"
+#include "text/settings/preferences.h"
+#include "transport/client_link.h"
 
 class QAction;
 class QActionGroup;
@@ -24,7 +24,7 @@ namespace hexaline::app {
 
 class HostSide;
 
-using chat::kSystemColour;
+using protocol::kSystemColour;
 inline constexpr std::uint16_t kLobbyPort = 9001;
 
 struct LaunchOptions {

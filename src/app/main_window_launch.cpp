@@ -5,7 +5,7 @@
 #include "app/host_side.h"
 #include "app/launch_mode.h"
 #include "app/main_window.h"
-#include "net/protocol/message_table.h"
+#include "protocol/message_table.h"
 
 namespace hexaline::app {
 

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "net/session/seat_view.h"
+#include "client/seat_view.h"
 
 namespace hexaline::table {
 class TablePanel;

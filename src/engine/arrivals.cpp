@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "engine/host.h"
-#include "net/protocol/builder.h"
+#include "protocol/builder.h"
 
 namespace hexaline::engine {
 

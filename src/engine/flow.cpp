@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "engine/host.h"
-#include "net/protocol/builder.h"
-#include "net/protocol/reader.h"
+#include "protocol/builder.h"
+#include "protocol/reader.h"
 
 namespace hexaline::engine {
 

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "table/art/artwork.h"
+#include "art/artwork.h"
 
 namespace hexaline::table {
 

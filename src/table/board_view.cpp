@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "table/art/artwork.h"
+#include "art/artwork.h"
 
 namespace hexaline::table {
 

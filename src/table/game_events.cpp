@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <algorithm>
 
-#include "table/art/picture_button.h"
+#include "art/picture_button.h"
 #include "table/board_view.h"
 #include "table/game_table.h"
 #include "table/hand_image.h"

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <algorithm>
 
-#include "table/art/picture_button.h"
+#include "art/picture_button.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
 #include "table/table_panel.h"

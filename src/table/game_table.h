@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <array>
 
-#include "net/protocol/dispatcher.h"
+#include "protocol/dispatcher.h"
 #include "table/client_board.h"
 #include "table/table_hooks.h"
 

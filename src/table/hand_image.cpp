@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "table/art/artwork.h"
+#include "art/artwork.h"
 
 namespace hexaline::table {
 

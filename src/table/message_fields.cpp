@@ -1,6 +1,6 @@
 #include "table/message_fields.h"
 
-#include "net/text/text_codec.h"
+#include "text/text_codec.h"
 
 #include "table/client_board.h"
 

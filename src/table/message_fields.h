@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/protocol/reader.h"
+#include "protocol/reader.h"
 
 namespace hexaline::table {
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include "chat/system_colour.h"
+#include "protocol/system_colour.h"
 
 namespace hexaline::table {
 
-using chat::kSystemColour;
+using protocol::kSystemColour;
 
 struct TableHooks {
     // Hands one whole message (terminator included) to the connection to the host.

@@ -7,8 +7,8 @@
 #include <QTextCursor>
 #include <algorithm>
 
-#include "table/art/artwork.h"
-#include "table/art/picture_button.h"
+#include "art/artwork.h"
+#include "art/picture_button.h"
 #include "table/board_frame.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"

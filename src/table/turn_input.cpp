@@ -2,8 +2,8 @@
 // Finish, Clear, Pass and Start buttons.
 #include <QLabel>
 
-#include "net/protocol/builder.h"
-#include "table/art/picture_button.h"
+#include "art/picture_button.h"
+#include "protocol/builder.h"
 #include "table/board_view.h"
 #include "table/game_table.h"
 #include "table/hand_image.h"

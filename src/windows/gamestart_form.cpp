@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QtDebug>
 
-#include "net/protocol/builder.h"
-#include "table/art/artwork.h"
+#include "art/artwork.h"
+#include "protocol/builder.h"
 
 namespace hexaline::windows {
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "table/art/picture_button.h"
+#include "art/picture_button.h"
 #include "windows/updown_spin.h"
 
 namespace hexaline::windows {

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "table/art/artwork.h"
+#include "art/artwork.h"
 #include "windows/example_board.h"
 
 namespace hexaline::windows {

@@ -6,9 +6,9 @@
 #include <random>
 
 #include "app/table_seat_view.h"
-#include "net/protocol/builder.h"
-#include "net/protocol/dispatcher.h"
-#include "net/session/client_session.h"
+#include "client/client_session.h"
+#include "protocol/builder.h"
+#include "protocol/dispatcher.h"
 #include "table/game_table.h"
 #include "table/hand_image.h"
 #include "table/table_panel.h"

@@ -9,8 +9,8 @@
 #include "app/game_client.h"
 #include "app/host_side.h"
 #include "app/main_window.h"
-#include "app/settings/settings_location.h"
 #include "support/raw_client.h"
+#include "text/settings/settings_location.h"
 #include "windows/gamestart_form.h"
 
 using namespace hexaline;

@@ -6,7 +6,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 
-#include "net/protocol/builder.h"
+#include "protocol/builder.h"
 #include "support/raw_client.h"
 
 using namespace hexaline;

@@ -1,6 +1,6 @@
 // Plays: the order of the tests and their codes, scoring, applying, refusing.
 #include "engine_fixture.h"
-#include "net/protocol/reader.h"
+#include "protocol/reader.h"
 
 namespace hexaline::engine::testing {
 namespace {

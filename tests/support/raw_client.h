@@ -13,9 +13,9 @@
 #include "engine/host.h"
 #include "engine/random.h"
 #include "engine/virtual_outlet.h"
-#include "net/protocol/builder.h"
-#include "net/protocol/framer.h"
-#include "net/protocol/reader.h"
+#include "protocol/builder.h"
+#include "protocol/framer.h"
+#include "protocol/reader.h"
 #include "support/suggested_play.h"
 
 namespace hexaline::support {

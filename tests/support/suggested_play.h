@@ -8,8 +8,8 @@
 
 #include "engine/host.h"
 #include "engine/virtual_outlet.h"
-#include "net/protocol/builder.h"
-#include "net/protocol/reader.h"
+#include "protocol/builder.h"
+#include "protocol/reader.h"
 
 namespace hexaline::support {
 

@@ -9,9 +9,9 @@
 #include <QStringList>
 #include <QTest>
 
-#include "net/protocol/builder.h"
-#include "net/protocol/dispatcher.h"
-#include "table/art/picture_button.h"
+#include "art/picture_button.h"
+#include "protocol/builder.h"
+#include "protocol/dispatcher.h"
 #include "table/board_view.h"
 #include "table/game_table.h"
 #include "table/hand_image.h"

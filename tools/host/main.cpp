@@ -10,8 +10,8 @@
 #include <cstdio>
 
 #include "engine/random.h"
+#include "host/host_service.h"
 #include "host_options.h"
-#include "net/session/host_service.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "match.h"
-#include "net/protocol/reader.h"
+#include "protocol/reader.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "engine/host.h"
 #include "engine/virtual_outlet.h"
 #include "invariants.h"
-#include "net/protocol/message_table.h"
-#include "net/protocol/reader.h"
+#include "protocol/message_table.h"
+#include "protocol/reader.h"
 
 namespace hexaline::sim {
 namespace {

@@ -1,0 +1,237 @@
+#include "host/host_session.h"
+
+#include "protocol/builder.h"
+#include "protocol/message_table.h"
+#include "protocol/names.h"
+
+namespace hexaline::session {
+
+using protocol::Msg;
+using protocol::Reader;
+
+namespace {
+bool isSeat(int seat) {
+    return seat >= 1 && seat <= kMaxSeats;
+}
+}  // namespace
+
+HostSession::HostSession(HostPort& port, engine::Random& random)
+    : port_(port), game_(*this, random) {}
+
+void HostSession::install(protocol::Dispatcher& dispatcher) {
+    dispatcher.on(Msg::Login, [this](Reader& r, int from) { receivedlogininfo(r, from); });
+    dispatcher.on(Msg::Kick, [this](Reader& r, int from) { kickhim(r, from); });
+    dispatcher.on(Msg::Chat, [this](Reader& r, int from) { chat(r, from); });
+    dispatcher.on(Msg::Action, [this](Reader& r, int from) { action(r, from); });
+    dispatcher.on(Msg::Sound, [this](Reader& r, int from) { playasound(r, from); });
+    dispatcher.on(Msg::StartGame, [this](Reader& r, int from) { startgame(r, from); });
+    dispatcher.on(Msg::JustWatch, [this](Reader& r, int from) { justwatch(r, from); });
+    dispatcher.on(Msg::Play, [this](Reader& r, int from) { myturn(r, from); });
+    dispatcher.on(Msg::Pass, [this](Reader& r, int from) { ipass(r, from); });
+}
+
+int HostSession::seatOf(ConnectionId connection) const {
+    const auto it = seatOfConnection_.find(connection);
+    return it == seatOfConnection_.end() ? 0 : it->second;
+}
+
+bool HostSession::speaksForItself(int seat, ConnectionId from) const {
+    return seat != 0 && seatOf(from) == seat;
+}
+
+void HostSession::send(int seat, const std::string& message) {
+    if (!isSeat(seat) || !game_.seats[seat].connected || conn_[seat] == 0)
+        return;
+    logAnnouncement(message);
+    port_.send(conn_[seat], message);
+}
+
+void HostSession::sendtoall(const std::string& message) {
+    for (int seat = 1; seat <= game_.seatcount; ++seat)
+        send(seat, message);
+}
+
+void HostSession::logAnnouncement(const std::string& message) {
+    // Round starts and winners go to every seat; log each once.
+    if (message == lastAnnouncement_)
+        return;
+    const auto command = protocol::splitCommand(message);
+    if (!command)
+        return;
+    const auto id = protocol::lookup(protocol::Direction::ToClient, command->word);
+    if (id != Msg::RoundStarting && id != Msg::Winner)
+        return;
+    lastAnnouncement_ = message;
+    Reader fields(*id, command->args.substr(0, command->args.find(protocol::kTerminator)));
+    if (*id == Msg::Winner) {
+        port_.log("winner: " + fields.text());
+    } else {
+        port_.log("round " + fields.text() + " starts");
+    }
+}
+
+void HostSession::Sock1Accept(ConnectionId connection) {
+    int seat = 0;
+    if (game_.seatcount == 0) {
+        game_.seatcount = 1;
+        seat = 1;
+    } else {
+        for (int s = 1; s <= game_.seatcount; ++s) {
+            if (!game_.seats[s].connected) {
+                seat = s;
+                break;
+            }
+        }
+    }
+    if (seat == 0) {
+        if (game_.seatcount >= kMaxSeats) {
+            port_.log("connection " + std::to_string(connection) + " refused: the game is full");
+            port_.send(connection, protocol::build(Msg::Full));
+            port_.close(connection);
+            return;
+        }
+        seat = ++game_.seatcount;
+    }
+    game_.seats[seat].connected = true;
+    conn_[seat] = connection;
+    seatOfConnection_[connection] = seat;
+    port_.log("connection " + std::to_string(connection) + " takes seat " + std::to_string(seat));
+    port_.send(connection, protocol::build(Msg::SendLoginInfo, {seat}));
+}
+
+void HostSession::connectionClosed(ConnectionId connection) {
+    const auto it = seatOfConnection_.find(connection);
+    if (it == seatOfConnection_.end())
+        return;  // refused, or already released
+    const int seat = it->second;
+    seatOfConnection_.erase(it);
+    engine::tplayer& player = game_.seats[seat];
+    port_.log("seat " + std::to_string(seat) + " (" + player.name + ") left");
+    if (player.connected) {
+        player.connected = false;  // the leaver gets no notice of its own departure
+        sendtoall(protocol::build(Msg::PlayerDisconnected, {seat, player.name}));
+    }
+    conn_[seat] = 0;
+    player.name.clear();
+    player.watching = false;
+    // The computer plays the seat from now on; its score, hand and round stay.
+    if (game_.gameon && seat == game_.currentplayer && seat != 1)
+        game_.turnseatleft(seat);
+}
+
+void HostSession::disconnectsock(int seat) {
+    if (isSeat(seat) && game_.seats[seat].connected && conn_[seat] != 0)
+        port_.close(conn_[seat]);
+}
+
+void HostSession::disconnectall() {
+    for (int seat = 1; seat <= kMaxSeats; ++seat)
+        disconnectsock(seat);
+}
+
+void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
+    const int seat = fields.number();
+    const std::string version = fields.text();
+    const std::string name = protocol::sanitizeName(fields.rest());
+    if (!speaksForItself(seat, from))
+        return;
+    engine::tplayer& player = game_.seats[seat];
+    player.name = name;
+    player.connected = true;
+    port_.log("seat " + std::to_string(seat) + " logs in as " + name);
+
+    sendtoall(protocol::build(Msg::NewPlayerInfo, {}, {{seat, name, "0"}}));
+
+    std::vector<protocol::Values> others;
+    for (int s = 1; s <= game_.seatcount; ++s) {
+        if (s == seat || !game_.seats[s].connected)
+            continue;
+        others.push_back({s, game_.seats[s].name, game_.seats[s].watching ? "1" : "0"});
+    }
+    if (!others.empty())
+        send(seat, protocol::build(Msg::ExistingPlayers, {}, others));
+
+    if (version != protocol::kVersion) {
+        send(1, protocol::build(Msg::HaveWrongVersion, {name}));
+        send(seat, protocol::build(Msg::WrongVersion));
+    }
+    if (game_.gameon)
+        game_.bringuptodate(seat);
+}
+
+void HostSession::kickhim(Reader& fields, ConnectionId from) {
+    const int sender = fields.number();
+    const int target = fields.number();
+    // Only the hosting user removes players.
+    if (sender != 1 || !speaksForItself(sender, from))
+        return;
+    disconnectsock(target);
+}
+
+void HostSession::justwatch(Reader& fields, ConnectionId from) {
+    const int seat = fields.number();
+    const std::string flag = fields.text();
+    if (seat < 1 || seat > game_.maxplayers)
+        return;
+    // A player switches itself; the hosting user may switch any player.
+    if (!speaksForItself(seat, from) && !fromHostUser(from))
+        return;
+    engine::tplayer& player = game_.seats[seat];
+    if (flag == "2") {
+        player.watching = false;
+        sendtoall(protocol::build(Msg::JustWatching, {seat, "2"}));
+    } else if (flag == "1" && game_.gameon) {
+        player.watching = true;
+        sendtoall(protocol::build(Msg::JustWatching, {seat, "1"}));
+        game_.turnseatleft(seat);
+    }
+}
+
+void HostSession::chat(Reader& fields, ConnectionId from) {
+    const int seat = fields.number();
+    if (!speaksForItself(seat, from))
+        return;
+    sendtoall(protocol::build(Msg::ChatRelay,
+                              {seat, game_.seats[seat].name + " chats: " + fields.rest()}));
+}
+
+void HostSession::action(Reader& fields, ConnectionId from) {
+    const int seat = fields.number();
+    if (!speaksForItself(seat, from))
+        return;
+    sendtoall(
+        protocol::build(Msg::ActionRelay, {seat, game_.seats[seat].name + " " + fields.rest()}));
+}
+
+void HostSession::playasound(Reader& fields, ConnectionId from) {
+    const int seat = fields.number();
+    if (!speaksForItself(seat, from))
+        return;
+    sendtoall(protocol::build(Msg::SoundRelay, {seat, fields.rest()}));
+}
+
+void HostSession::startgame(Reader& fields, ConnectionId from) {
+    if (!fromHostUser(from))
+        return;
+    const std::string name = fields.text();
+    const std::string playto = fields.text();
+    const std::string seconds = fields.text();
+    port_.log("game started by " + name + " (play to " + playto + ", " + seconds + " s a turn)");
+    game_.startgame(name, playto, seconds);
+}
+
+void HostSession::myturn(Reader& fields, ConnectionId from) {
+    Reader probe = fields;
+    if (!speaksForItself(probe.number(), from))
+        return;
+    game_.myturn(fields.rest());
+}
+
+void HostSession::ipass(Reader& fields, ConnectionId from) {
+    const int seat = fields.number();
+    if (!speaksForItself(seat, from))
+        return;
+    game_.ipass(seat);
+}
+
+}  // namespace hexaline::session

@@ -1,0 +1,79 @@
+#pragma once
+// The host's side of every connection: seats, logins, relays, watching, kicks and departures,
+// and the game engine behind them.
+
+#include <array>
+#include <map>
+#include <string>
+
+#include "engine/host.h"
+#include "engine/outlet.h"
+#include "engine/random.h"
+#include "host/host_port.h"
+#include "protocol/dispatcher.h"
+
+namespace hexaline::session {
+
+inline constexpr int kMaxSeats = 9;
+
+class HostSession : private engine::EngineOutlet {
+  public:
+    HostSession(HostPort& port, engine::Random& random);
+
+    // Installs the handlers of the host's catalogue. Every handler gets the connection the
+    // message came from as its origin.
+    void install(protocol::Dispatcher& dispatcher);
+
+    // A new connection waits: seat it, or refuse it when all nine seats are taken.
+    void Sock1Accept(ConnectionId connection);
+    // A connection closed, by either side; harmless when reported twice.
+    void connectionClosed(ConnectionId connection);
+
+    // Closes every seat's connection (the host is shutting down).
+    void disconnectall();
+
+    // Timer ticks.
+    void timer_breaksTimer() { game_.timer_breaksTimer(); }
+    void computertimerTimer() { game_.computertimerTimer(); }
+
+    // Message handlers; `from` is the connection the message came from.
+    void receivedlogininfo(protocol::Reader& fields, ConnectionId from);
+    void kickhim(protocol::Reader& fields, ConnectionId from);
+    void justwatch(protocol::Reader& fields, ConnectionId from);
+    void chat(protocol::Reader& fields, ConnectionId from);
+    void action(protocol::Reader& fields, ConnectionId from);
+    void playasound(protocol::Reader& fields, ConnectionId from);
+    void startgame(protocol::Reader& fields, ConnectionId from);
+    void myturn(protocol::Reader& fields, ConnectionId from);
+    void ipass(protocol::Reader& fields, ConnectionId from);
+
+    // The seat a connection holds, 0 for none.
+    int seatOf(ConnectionId connection) const;
+    const engine::Host& game() const { return game_; }
+    engine::Host& game() { return game_; }
+
+  private:
+    // EngineOutlet: the engine's messages and timers.
+    void send(int seat, const std::string& message) override;
+    void armBreakTimer() override { port_.armBreakTimer(); }
+    void stopBreakTimer() override { port_.stopBreakTimer(); }
+    void startComputerTimer(int intervalMs) override { port_.startComputerTimer(intervalMs); }
+    void stopComputerTimer() override { port_.stopComputerTimer(); }
+    int botSpeed() override { return port_.botSpeed(); }
+    void alert(const std::string& text) override { port_.alert(text); }
+
+    void sendtoall(const std::string& message);
+    void disconnectsock(int seat);
+    // The seat named inside a message must be the sender's own seat.
+    bool speaksForItself(int seat, ConnectionId from) const;
+    bool fromHostUser(ConnectionId from) const { return seatOf(from) == 1; }
+    void logAnnouncement(const std::string& message);
+
+    HostPort& port_;
+    engine::Host game_;
+    std::array<ConnectionId, kMaxSeats + 1> conn_{};  // the connection of each seat, 0 = none
+    std::map<ConnectionId, int> seatOfConnection_;
+    std::string lastAnnouncement_;
+};
+
+}  // namespace hexaline::session

@@ -1,0 +1,60 @@
+#pragma once
+// The client's side of the transport: its one connection to the host, its queue and the
+// 1 ms dispatch timer. The client session installs its dispatcher here.
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <string_view>
+
+#include "protocol/dispatcher.h"
+#include "transport/connection.h"
+#include "transport/dispatch_pump.h"
+#include "transport/message_queue.h"
+
+namespace hexaline::transport {
+
+class ClientLink : public QObject {
+    Q_OBJECT
+  public:
+    static constexpr int kTickMs = 1;
+
+    explicit ClientLink(QObject* parent = nullptr, MessageQueue::Limits limits = {});
+
+    // Not owned. Messages reach it with origin 0.
+    void setDispatcher(const protocol::Dispatcher* dispatcher);
+    // Runs after every tick of the dispatch timer (the phrase flood guard counts these). It
+    // returns true while it wants ticks even with nothing to dispatch; wake() starts them.
+    void setTickHook(DispatchPump::TickHook hook);
+    void wake();
+
+    // Starts connecting once; later calls do nothing. Returns at once.
+    void open(const QString& host, std::uint16_t port);
+    bool isConnected() const { return connection_.isConnected(); }
+    // Sends one whole message; false when not connected.
+    bool send(std::string_view message);
+    void close() { connection_.close(); }
+
+    const MessageQueue& queue() const { return queue_; }
+    bool isTicking() const { return pump_.isTicking(); }
+
+  signals:
+    void hostFound();
+    // "Host Lookup - Could Not Find Host Entry".
+    void lookupFailed(const QString& text);
+    void connected();
+    // The host closed the connection; "Socket Closed" follows.
+    void peerClosed();
+    // Every status text of the connection ("Socket Closed", "Error #...", ...).
+    void info(int kind, const QString& text);
+    // "Socket Closed", whichever side closed.
+    void closed();
+
+  private:
+    MessageQueue queue_;
+    DispatchPump pump_;
+    Connection connection_;
+    bool opened_ = false;
+};
+
+}  // namespace hexaline::transport

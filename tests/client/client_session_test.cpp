@@ -1,0 +1,201 @@
+// The client session against host messages, without a window or a socket.
+#include <gtest/gtest.h>
+
+#include "client/client_session.h"
+#include "client/fake_seat_view.h"
+#include "protocol/builder.h"
+#include "protocol/dispatcher.h"
+
+using namespace hexaline;
+using namespace hexaline::session;
+using protocol::Msg;
+
+namespace {
+
+class ClientSessionTest : public ::testing::Test {
+  protected:
+    ClientSessionTest() : session(view, hooks()) { session.install(dispatcher); }
+
+    ClientHooks hooks() {
+        ClientHooks h;
+        h.send = [this](const std::string& m) { sent.push_back(m); };
+        h.addlinetochat = [this](const std::string& line, std::uint32_t colour) {
+            EXPECT_EQ(colour, kSystemColour);
+            lines.push_back(line);
+        };
+        h.loadinifile = [this] { ++loads; };
+        h.playsounds = [this](const std::string& name) { sounds.push_back(name); };
+        h.showMessage = [this](const std::string& text) { boxes.push_back(text); };
+        h.closeWindow = [this] { ++closes; };
+        h.justWatchChecked = [this] { return checked; };
+        h.setJustWatchChecked = [this](bool c) { checked = c; };
+        h.turnseat = [this] { return turnseat; };
+        h.withdrawTurn = [this] { ++withdrawals; };
+        return h;
+    }
+
+    // Delivers a host message the way the client's queue does.
+    void receive(const std::string& wire) {
+        std::string text = wire;
+        while (!text.empty() && text.back() == protocol::kTerminator)
+            text.pop_back();
+        dispatcher.dispatch(text);
+    }
+
+    void seatAs(int seat, const std::string& name = "Ann") {
+        session.setLoginName(name);
+        receive(protocol::build(Msg::SendLoginInfo, {seat}));
+        receive(protocol::build(Msg::NewPlayerInfo, {}, {{seat, name, "0"}}));
+    }
+
+    fakes::FakeSeatView view;
+    protocol::Dispatcher dispatcher{protocol::Direction::ToClient};
+    ClientSession session;
+    std::vector<std::string> sent, lines, sounds, boxes;
+    int loads = 0, closes = 0, withdrawals = 0, turnseat = 0;
+    bool checked = false;
+};
+
+TEST_F(ClientSessionTest, LogsInWithItsSeatVersionAndASafeName) {
+    session.setLoginName("A+n|n\x01");
+    receive(protocol::build(Msg::SendLoginInfo, {3}));
+    EXPECT_EQ(session.myseat(), 3);
+    EXPECT_TRUE(session.isconnected());
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], protocol::build(Msg::Login, {3, "1.0.1", "A-n-n-"}));
+}
+
+TEST_F(ClientSessionTest, OwnAnnouncementConnectsAndLoadsSettingsOthersAreNamed) {
+    seatAs(1);
+    EXPECT_EQ(lines, (std::vector<std::string>{"0+You are Connected."}));
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(view.names[1], "Ann");
+    EXPECT_TRUE(view.scoreShown[1]);
+
+    receive(protocol::build(Msg::ExistingPlayers, {}, {{2, "Bob", "1"}, {6, "Eve", "0"}}));
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(view.names[2], "Bob");
+    EXPECT_TRUE(view.eyes[2]);
+    EXPECT_EQ(view.spectators, (std::vector<std::string>{"6: Eve"}));
+    EXPECT_EQ(lines.back(), "0+Eve is spying.");
+    EXPECT_EQ(lines[1], "0+Bob is Connected.");
+    EXPECT_EQ(sounds, (std::vector<std::string>{"entered", "entered"}));
+}
+
+TEST_F(ClientSessionTest, ASpectatorSeesItselfSpying) {
+    seatAs(6, "Sam");
+    EXPECT_EQ(lines, (std::vector<std::string>{"0+You are Connected.", "0+You are spying."}));
+    EXPECT_EQ(view.spectators, (std::vector<std::string>{"6: Sam"}));
+}
+
+TEST_F(ClientSessionTest, DeparturesOfPlayersComputersAndSpectators) {
+    seatAs(1);
+    receive(protocol::build(Msg::NewPlayerInfo, {}, {{2, "Bob", "0"}}));
+    receive(protocol::build(Msg::JustWatching, {2, "1"}));
+    lines.clear();
+    receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"0+Bob disconnected."}));
+    EXPECT_EQ(view.names[2], kWaiting);
+    EXPECT_FALSE(view.eyes[2]);
+
+    view.names[3] = "Klick";  // the computer played the free seat
+    receive(protocol::build(Msg::PlayerDisconnected, {3, "Cid"}));
+    EXPECT_EQ(lines.size(), 1u);
+    EXPECT_EQ(view.names[3], kWaiting);
+
+    receive(protocol::build(Msg::PlayerDisconnected, {7, "Nobody"}));  // never listed
+    EXPECT_EQ(lines.size(), 1u);
+    receive(protocol::build(Msg::NewPlayerInfo, {}, {{7, "Zed", "0"}}));
+    receive(protocol::build(Msg::PlayerDisconnected, {7, "Zed"}));
+    EXPECT_EQ(lines.back(), "0+Zed has left.");
+    EXPECT_TRUE(view.spectators.empty());
+}
+
+TEST_F(ClientSessionTest, JustWatchFollowsTheHostsWordOnly) {
+    seatAs(2);
+    session.JustWatch1Click();  // no check mark yet: ask to watch
+    EXPECT_EQ(sent.back(), protocol::build(Msg::JustWatch, {2, "1"}));
+    EXPECT_FALSE(checked);  // clicking never sets the mark itself
+
+    receive(protocol::build(Msg::JustWatching, {2, "1"}));
+    EXPECT_TRUE(checked);
+    EXPECT_TRUE(view.eyes[2]);
+    EXPECT_EQ(lines.back(), "0+Ann is just watching");
+
+    session.JustWatch1Click();
+    EXPECT_EQ(sent.back(), protocol::build(Msg::JustWatch, {2, "2"}));
+    receive(protocol::build(Msg::JustWatching, {2, "2"}));
+    EXPECT_FALSE(checked);
+    EXPECT_EQ(lines.back(), "0+Ann is now playing again");
+
+    receive(protocol::build(Msg::JustWatching, {3, "1"}));  // another seat leaves our mark alone
+    EXPECT_FALSE(checked);
+    receive(protocol::build(Msg::JustWatching, {8, "1"}));  // spectators are not watched seats
+    EXPECT_EQ(lines.back(), "0+<Waiting> is just watching");
+}
+
+TEST_F(ClientSessionTest, WatchingDuringTheOwnTurnWithdrawsTheTiles) {
+    seatAs(1);
+    turnseat = 1;
+    session.JustWatch1Click();
+    EXPECT_EQ(withdrawals, 1);
+    turnseat = 2;
+    session.JustWatch1Click();
+    EXPECT_EQ(withdrawals, 1);
+}
+
+TEST_F(ClientSessionTest, SpectatorsAndUnconnectedClientsSendNoWatchRequest) {
+    session.JustWatch1Click();
+    seatAs(5);
+    session.JustWatch1Click();
+    session.SettoJustWatch1Click(2);  // a connected client may ask for any player seat
+    EXPECT_EQ(sent.size(), 2u);       // the login and that request
+    session.SettoJustWatch1Click(5);
+    EXPECT_EQ(sent.size(), 2u);
+}
+
+TEST_F(ClientSessionTest, OnlyTheHostMayRemoveOrSetPlayersToWatch) {
+    seatAs(2);
+    KickMenu menu = session.label_playername1ContextPopup(1);
+    EXPECT_FALSE(menu.removeFromGame || menu.setToJustWatch || menu.unsetJustWatch);
+    session.kicking(1);
+    EXPECT_EQ(sent.size(), 1u);
+
+    session.setHost(true);
+    menu = session.label_playername1ContextPopup(3);  // "<Waiting>"
+    EXPECT_FALSE(menu.removeFromGame);
+    EXPECT_TRUE(menu.setToJustWatch && menu.unsetJustWatch);
+    EXPECT_EQ(menu.target, 3);
+    menu = session.label_playername1ContextPopup(2);
+    EXPECT_TRUE(menu.removeFromGame);
+    session.RemoveFromGame1Click(4);
+    EXPECT_EQ(sent.back(), protocol::build(Msg::Kick, {2, 4}));
+}
+
+TEST_F(ClientSessionTest, VersionNoticesFullTableAndClosedConnection) {
+    receive(protocol::build(Msg::HaveWrongVersion, {"Bob"}));
+    receive(protocol::build(Msg::WrongVersion));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "0+Bob has a different version of the game then you.",
+                         "0+You have a differnt version of the game then the host."}));
+    receive(protocol::build(Msg::Full));
+    EXPECT_EQ(boxes, (std::vector<std::string>{"Game is full"}));
+    EXPECT_EQ(closes, 1);
+    session.sockClosed();
+    EXPECT_EQ(closes, 2);
+}
+
+TEST_F(ClientSessionTest, MalformedAnnouncementsStopWithoutHarm) {
+    seatAs(1);
+    const auto before = view.names;
+    EXPECT_EQ(dispatcher.dispatch("CMD_newplayerinfo+x+Bob+0").outcome,
+              protocol::Dispatcher::Outcome::Failed);
+    EXPECT_EQ(dispatcher.dispatch("CMD_newplayerinfo+2").outcome,
+              protocol::Dispatcher::Outcome::Failed);
+    dispatcher.dispatch("CMD_newplayerinfo+-3+Bob+0");
+    dispatcher.dispatch("CMD_playerdisconnected+99+x");
+    dispatcher.dispatch("CMD_justwatching++1");
+    EXPECT_EQ(view.names, before);
+}
+
+}  // namespace
