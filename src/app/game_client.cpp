@@ -24,8 +24,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     window_.setTablePanel(panel_);
     help_ = new windows::QuickInstructions(panel_);
     table_ = std::make_unique<table::GameTable>(*panel_, this);
-    seatView_ = std::make_unique<TableSeatView>(*panel_);
-    session_ = std::make_unique<session::ClientSession>(*seatView_, clientHooks());
+    session_ = std::make_unique<session::ClientSession>(table_->model(), clientHooks());
     table_->hooks = tableHooks();
 
     session_->install(dispatcher_);
@@ -95,15 +94,15 @@ session::ClientHooks GameClient::clientHooks() {
             name.pop_back();
         session_->setLoginName(name);
         session_->setHost(window_.ishost());
-        table_->myseat = seat;
-        table_->ishost = window_.ishost();
+        table_->model().setHost(window_.ishost());
+        table_->model().setMyseat(seat);
         gamestart_.setPlayerName(table::toWire(window_.playername()));
     };
     h.justWatchChecked = [this] { return window_.justWatchChecked(); };
     h.setJustWatchChecked = [this](bool on) { window_.setJustWatchChecked(on); };
-    h.turnseat = [this] { return table_->turnseat; };
+    h.turnseat = [this] { return table_->model().turnseat(); };
     h.withdrawTurn = [this] {
-        table_->turnseat = 0;
+        table_->model().setTurnseat(0);
         table_->resettiles();
     };
     return h;

@@ -6,7 +6,6 @@
 #include <QObject>
 #include <memory>
 
-#include "app/table_seat_view.h"
 #include "client/client_session.h"
 #include "protocol/dispatcher.h"
 #include "table/game_table.h"
@@ -30,7 +29,7 @@ class GameClient : public QObject {
     table::TablePanel& panel() { return *panel_; }
     table::GameTable& table() { return *table_; }
     session::ClientSession& session() { return *session_; }
-    const TableSeatView& seatView() const { return *seatView_; }
+    const client::GameModel& model() const { return table_->model(); }
 
     // The settings file: read when this client sees itself announced, written when a
     // preference changes, a game starts, or the window closes moved or resized.
@@ -50,7 +49,6 @@ class GameClient : public QObject {
     table::TablePanel* panel_;          // owned by the window once placed
     windows::QuickInstructions* help_;  // owned by the panel
     std::unique_ptr<table::GameTable> table_;
-    std::unique_ptr<TableSeatView> seatView_;
     std::unique_ptr<session::ClientSession> session_;
     protocol::Dispatcher dispatcher_{protocol::Direction::ToClient};
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "table/client_board.h"
+#include "table/client_state.h"
 
 namespace hexaline::table {
 

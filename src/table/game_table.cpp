@@ -7,6 +7,7 @@
 #include "art/picture_button.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
+#include "table/message_fields.h"
 #include "table/table_panel.h"
 
 namespace hexaline::table {
@@ -31,7 +32,11 @@ GameTable::GameTable(TablePanel& panel, QObject* parent) : QObject(parent), pane
     turntime.setInterval(1000);
     connect(&turntime, &QTimer::timeout, this, &GameTable::turntimeTimer);
 
-    panel_.board->setBoard(&clientboard);
+    panel_.board->setBoard(&model_.board());
+    connect(&model_, &GameModel::seatChanged, this, &GameTable::showSeat);
+    connect(&model_, &GameModel::handChanged, this, &GameTable::showHandSlot);
+    connect(&model_, &GameModel::myseatChanged, this, &GameTable::showHandRow);
+    connect(&model_, &GameModel::clockChanged, this, &GameTable::showClock);
     connect(panel_.board, &BoardView::mouseDown, this, &GameTable::boardMouseDown);
     for (int slot = 1; slot <= kHandSlots; ++slot) {
         connect(panel_.tileImage(slot), &HandImage::mouseUp, this, &GameTable::image_tile6MouseUp);
@@ -81,7 +86,7 @@ void GameTable::drawSquare(int row, int column) {
 }
 
 void GameTable::emptyBoard() {
-    clientboard = ClientBoard{};
+    model_.clearBoard();
     placedtiles = {};
     panel_.board->update();
 }
@@ -94,12 +99,8 @@ void GameTable::playsounds(const QString& name) {
     hooks.playsounds(name);
 }
 
-int GameTable::seatLimit() const {
-    return std::clamp(maxplayers, 0, TablePanel::kPlayerSeats);
-}
-
 QString GameTable::nameOf(int seat) const {
-    return panel_.playername(seat)->text();
+    return fromWire(model_.playerName(seat));
 }
 
 bool GameTable::tilesLaid() const {

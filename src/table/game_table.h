@@ -7,7 +7,7 @@
 #include <array>
 
 #include "protocol/dispatcher.h"
-#include "table/client_board.h"
+#include "table/client_state.h"
 #include "table/table_hooks.h"
 
 namespace hexaline::table {
@@ -24,6 +24,9 @@ class GameTable : public QObject {
     void install(protocol::Dispatcher& dispatcher);
 
     TablePanel& panel() { return panel_; }
+    // What the table shows; the client session's seat view.
+    client::GameModel& model() { return model_; }
+    const client::GameModel& model() const { return model_; }
 
     // Game messages from the host; each takes the message's fields.
     void clearall();
@@ -53,17 +56,10 @@ class GameTable : public QObject {
     // Takes the tiles laid this turn back into the hand.
     void resettiles();
 
-    // Client state.
-    int myseat = 0;
-    int maxplayers = 4;
-    bool ishost = false;
-    int turnseat = 0;  // input is accepted only while this is myseat
-    ClientBoard clientboard;
+    // The turn in progress on this client.
     int selectedslot = 0;                             // the picked-up hand slot, 0 = none
     std::array<Place, kHandSlots + 1> placedtiles{};  // by hand slot 1..6
-    int turnlength = 0;
-    int barunit = 0;
-    int timeleft = 0;
+    int barunit = 0;                                  // pixels of the time bar per second
     QTimer turntime;
 
     TableHooks hooks;
@@ -76,16 +72,21 @@ class GameTable : public QObject {
     void emptyBoard();
     void chat(const QString& text);
     void playsounds(const QString& name);
-    // A seat's name: the caption of its name label.
+    // A seat's name as its label shows it.
     QString nameOf(int seat) const;
-    bool isPlayer() const { return myseat >= 1 && myseat <= seatLimit(); }
-    // Player seats with controls on the table.
-    int seatLimit() const;
+    bool isPlayer() const { return model_.isPlayer(); }
     bool tilesLaid() const;
     // Input is open on the user's own turn; a client without a player seat never has one.
-    bool myTurn() const { return turnseat != 0 && turnseat == myseat; }
+    bool myTurn() const { return model_.turnseat() != 0 && model_.turnseat() == model_.myseat(); }
+
+    // The controls follow the model.
+    void showSeat(int seat);
+    void showHandSlot(int slot);
+    void showHandRow();
+    void showClock(int timeleft);
 
     TablePanel& panel_;
+    client::GameModel model_;
     bool justWatch_ = false;  // the check mark while no menu is attached
 };
 

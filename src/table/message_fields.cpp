@@ -2,7 +2,7 @@
 
 #include "text/text_codec.h"
 
-#include "table/client_board.h"
+#include "table/client_state.h"
 
 namespace hexaline::table {
 

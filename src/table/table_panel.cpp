@@ -9,6 +9,7 @@
 
 #include "art/artwork.h"
 #include "art/picture_button.h"
+#include "protocol/seats.h"
 #include "table/board_frame.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
@@ -19,6 +20,7 @@ namespace hexaline::table {
 
 namespace {
 
+constexpr int kNameMinWidth = 65;
 constexpr std::array kNameY{47, 70, 94, 117};
 constexpr std::array kEyesY{48, 70, 94, 118};
 constexpr std::array kNotPlayingY{48, 72, 96, 120};
@@ -27,7 +29,6 @@ constexpr std::array kPhraseX{474, 501, 528, 554, 581, 608, 634, 661, 688, 715};
 // Shown in the hand until the first deal: a blue car, then bubbles in yellow, orange, red,
 // blue and green.
 constexpr std::array kPlaceholders{5, 32, 33, 34, 35, 0};
-const char* const kBotNames[] = {"", "Klot", "Klick", "Kling"};
 const char* const kPhraseTips[] = {
     "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",          "Brilliant!",
     "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!", "Chatter Sounds"};
@@ -143,9 +144,9 @@ void TablePanel::buildSeatRows() {
 
         QLabel* name = makeLabel(this, QStringLiteral("label_playername%1").arg(seat), "<Waiting>",
                                  518, kNameY[i], 13, true);
-        name->resize(std::max(65, name->sizeHint().width()), 16);
+        name->resize(std::max(kNameMinWidth, name->sizeHint().width()), 16);
         name->setProperty("tag", seat);
-        name->setToolTip(QString::fromLatin1(kBotNames[i]));
+        name->setToolTip(QString::fromLatin1(protocol::computerName(seat)));
         name->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(name, &QWidget::customContextMenuRequested, this, [this, seat, name](QPoint at) {
             emit playernameContextMenu(seat, name->mapToGlobal(at));
@@ -242,6 +243,7 @@ QPushButton* TablePanel::phrase(int number) const {
 void TablePanel::setPlayerName(int seat, const QString& text) {
     QLabel* name = playername(seat);
     setAutoText(name, text);
+    name->resize(std::max(kNameMinWidth, name->width()), name->height());
     name->show();
 }
 

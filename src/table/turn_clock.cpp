@@ -12,7 +12,13 @@
 namespace hexaline::table {
 
 void GameTable::turntimeTimer() {
-    timeleft = timeleft > 0 ? timeleft - 1 : 0;
+    model_.tick();
+    const int timeleft = model_.timeleft();
+    if (timeleft == 20 || timeleft == 15 || (timeleft >= 1 && timeleft <= 10))
+        playsounds(QStringLiteral("tick"));
+}
+
+void GameTable::showClock(int timeleft) {
     QWidget* bar = panel_.image_timer;
     if (timeleft < 1) {
         panel_.label_timer->setText(QStringLiteral("Time: 0:00"));
@@ -22,8 +28,6 @@ void GameTable::turntimeTimer() {
     const qint64 width = std::min<qint64>(qint64{barunit} * timeleft, kTimeBarWidth);
     bar->resize(static_cast<int>(std::max<qint64>(width, 0)), bar->height());
     setTextColour(panel_.label_timer, timeleft >= 20 ? QColor(Qt::black) : QColor(224, 227, 157));
-    if (timeleft == 20 || timeleft == 15 || timeleft <= 10)
-        playsounds(QStringLiteral("tick"));
     panel_.label_timer->setText("Time: " + minutesText(timeleft));
 }
 

@@ -20,7 +20,7 @@ void GameTable::boardMouseDown(Qt::MouseButton button, int x, int y) {
     const int column = x / BoardView::kSquarePixels + 1;
     if (!ClientBoard::contains(row, column))
         return;
-    Square& square = clientboard.at(row, column);
+    Square& square = model_.board().at(row, column);
 
     if (button == Qt::RightButton) {
         // Only a tile laid this turn can be taken back.
@@ -48,13 +48,13 @@ void GameTable::boardMouseDown(Qt::MouseButton button, int x, int y) {
     if (selectedslot == 0)
         return;
     HandImage* image = panel_.tileImage(selectedslot);
-    if (image->tileCode() == 0) {
+    if (model_.handTile(selectedslot) == 0) {
         // The slot lost its tile since it was picked up.
         selectedslot = 0;
         return;
     }
     square.squarestate = selectedslot;
-    square.tile = image->tileCode();
+    square.tile = model_.handTile(selectedslot);
     drawSquare(row, column);
     placedtiles[selectedslot] = Place{row, column};
     image->setRaised(false);
@@ -83,7 +83,7 @@ void GameTable::image_tile6MouseUp(int slot, Qt::MouseButton button) {
         return;
     }
     // A slot without a tile cannot be picked up.
-    if (image->tileCode() == 0)
+    if (model_.handTile(slot) == 0)
         return;
     // Only one tile is raised at a time.
     if (selectedslot != 0)
@@ -108,9 +108,9 @@ void GameTable::button_finishClick() {
         playsounds(QStringLiteral("invalid"));
         return;
     }
-    turnseat = 0;  // no more input until the host answers
+    model_.setTurnseat(0);  // no more input until the host answers
     if (hooks.isconnected())
-        hooks.send(protocol::build(protocol::Msg::Play, {myseat}, play));
+        hooks.send(protocol::build(protocol::Msg::Play, {model_.myseat()}, play));
     panel_.button_finish->hide();
     panel_.button_clear->hide();
     panel_.button_pass->hide();
@@ -126,16 +126,15 @@ void GameTable::resettiles() {
     for (int slot = 1; slot <= kHandSlots; ++slot) {
         const Place place = placedtiles[slot];
         if (place.row != 0 && ClientBoard::contains(place.row, place.column)) {
-            clientboard.at(place.row, place.column) = Square{};
+            model_.board().at(place.row, place.column) = Square{};
             drawSquare(place.row, place.column);
         }
         placedtiles[slot] = Place{};
-        HandImage* image = panel_.tileImage(slot);
-        image->setRaised(false);
         // The tiles laid this turn come back; a slot without a tile shows nothing.
-        if (image->tileCode() == 0)
+        HandImage* image = panel_.tileImage(slot);
+        if (model_.handTile(slot) == 0)
             image->clearPlaceholder();
-        image->setVisible(image->tileCode() != 0);
+        showHandSlot(slot);
     }
     panel_.button_finish->hide();
     panel_.button_clear->hide();
@@ -148,8 +147,8 @@ void GameTable::button_passClick() {
     hideTurnButtons();
     if (myTurn() && !hooks.justWatchChecked()) {
         if (hooks.isconnected())
-            hooks.send(protocol::build(protocol::Msg::Pass, {myseat}));
-        turnseat = 0;
+            hooks.send(protocol::build(protocol::Msg::Pass, {model_.myseat()}));
+        model_.setTurnseat(0);
     }
 }
 

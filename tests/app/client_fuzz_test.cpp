@@ -5,7 +5,6 @@
 #include <QTest>
 #include <random>
 
-#include "app/table_seat_view.h"
 #include "client/client_session.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
@@ -21,17 +20,16 @@ namespace {
 TEST(ClientFuzz, RandomHostMessagesAndClicksNeverBreakTheTable) {
     table::TablePanel panel;
     table::GameTable table(panel);
-    app::TableSeatView seats(panel);
     std::vector<std::string> sent;
     session::ClientHooks hooks;
     hooks.send = [&](const std::string& m) { sent.push_back(m); };
-    hooks.seatAssigned = [&](int seat) { table.myseat = seat; };
-    hooks.turnseat = [&] { return table.turnseat; };
+    hooks.seatAssigned = [&](int seat) { table.model().setMyseat(seat); };
+    hooks.turnseat = [&] { return table.model().turnseat(); };
     hooks.withdrawTurn = [&] {
-        table.turnseat = 0;
+        table.model().setTurnseat(0);
         table.resettiles();
     };
-    session::ClientSession client(seats, hooks);
+    session::ClientSession client(table.model(), hooks);
     table.hooks.send = hooks.send;
     table.hooks.isconnected = [&] { return client.isconnected(); };
     table.hooks.showMessage = [](const QString&) {};
@@ -106,7 +104,7 @@ TEST(ClientFuzz, RandomHostMessagesAndClicksNeverBreakTheTable) {
         }
         for (int r = 1; r <= 12; ++r) {
             for (int c = 1; c <= 12; ++c) {
-                const auto& square = table.clientboard.at(r, c);
+                const auto& square = table.model().board().at(r, c);
                 ASSERT_GE(square.tile, 0);
                 ASSERT_LE(square.tile, 108);
             }

@@ -77,7 +77,8 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
         [&] {
             if (panel.panel_winner->isVisible())
                 return true;
-            if (table.turnseat != table.myseat || !panel.button_pass->isVisible())
+            if (table.model().turnseat() != table.model().myseat() ||
+                !panel.button_pass->isVisible())
                 return false;
             const support::Play play = support::suggestedPlay(game, 1);
             if (play.empty()) {
@@ -95,7 +96,10 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
             ++plays;
             // The next decision waits for the host's answer.
             waitFor(
-                [&] { return table.turnseat != table.myseat || panel.button_clear->isVisible(); },
+                [&] {
+                    return table.model().turnseat() != table.model().myseat() ||
+                           panel.button_clear->isVisible();
+                },
                 5000);
             return false;
         },

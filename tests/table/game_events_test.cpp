@@ -17,7 +17,7 @@ TEST_F(EventsTest, StartGameResetsTheTableAndNamesTheBot) {
     EXPECT_EQ(label("label_roundnum")->text(), "Round: 1");
     EXPECT_EQ(label("label_timeperturn")->text(), "Time Per Turn: 1:00 mins");
     EXPECT_EQ(table.barunit, 4);
-    EXPECT_EQ(table.clientboard.at(4, 4).tile, 0);
+    EXPECT_EQ(table.model().board().at(4, 4).tile, 0);
     EXPECT_FALSE(table.hooks.justWatchChecked());
     EXPECT_FALSE(panel.panel_winner->isVisible());
     EXPECT_FALSE(panel.button_start->isVisible());
@@ -48,7 +48,7 @@ TEST_F(EventsTest, StartGameTextsForOthersAndTurnLengths) {
     }
 
     // A spectator whose name matches still reads the starter's name.
-    table.myseat = 6;
+    table.model().setMyseat(6);
     chat.clear();
     feed(Msg::GameStarted, {"Ann", "5", "30"});
     EXPECT_EQ(chat, QStringList({"0+Ann has started a game."}));
@@ -73,8 +73,8 @@ TEST_F(EventsTest, RoundStartMarksSeatsOutAndClearsTheBoard) {
     feed(Msg::HisPlay, {2, 14, 7, 0}, {{1, 9, 5, 5}});
     feed(Msg::RoundStarting, {2}, {{1, "p"}, {2, "p"}, {3, "n"}, {4, "n"}});
     EXPECT_EQ(label("label_roundnum")->text(), "Round: 2");
-    EXPECT_EQ(table.clientboard.at(1, 1).squarestate, 0);
-    EXPECT_EQ(table.clientboard.at(5, 5).tile, 0);
+    EXPECT_EQ(table.model().board().at(1, 1).squarestate, 0);
+    EXPECT_EQ(table.model().board().at(5, 5).tile, 0);
     EXPECT_TRUE(panel.notplaying(3)->isVisible());
     EXPECT_FALSE(panel.score(3)->isVisible());
     EXPECT_FALSE(panel.bonus(4)->isVisible());
@@ -107,9 +107,9 @@ TEST_F(EventsTest, NextPlayerForAnotherSeat) {
     EXPECT_EQ(status(), "Klick's turn.");
     EXPECT_EQ(label("label_tilesleft")->text(), "Tiles Left: 77");
     EXPECT_EQ(panel.image_Turn->y(), 94 + 2);
-    EXPECT_EQ(table.turnseat, 3);
+    EXPECT_EQ(table.model().turnseat(), 3);
     EXPECT_TRUE(table.turntime.isActive());
-    EXPECT_EQ(table.timeleft, 30);
+    EXPECT_EQ(table.model().timeleft(), 30);
     EXPECT_FALSE(panel.button_pass->isVisible());
     EXPECT_TRUE(sounds.isEmpty());
 
@@ -122,7 +122,7 @@ TEST_F(EventsTest, NextPlayerForMySeat) {
     feed(Msg::NextPlayer, {1, "t", 90});
     EXPECT_EQ(status(), "Your Turn.");
     EXPECT_TRUE(panel.button_pass->isVisible());
-    EXPECT_EQ(table.turnseat, 1);
+    EXPECT_EQ(table.model().turnseat(), 1);
     EXPECT_EQ(sounds, QStringList({"turn"}));
 
     turnSound = 1;
@@ -133,7 +133,7 @@ TEST_F(EventsTest, NextPlayerForMySeat) {
     table.hooks.setJustWatchChecked(true);
     feed(Msg::NextPlayer, {1, "t", 90});
     EXPECT_EQ(status(), "Your Turn, but you are just watching.");
-    EXPECT_EQ(table.turnseat, 0);
+    EXPECT_EQ(table.model().turnseat(), 0);
     EXPECT_TRUE(panel.button_pass->isVisible());
     EXPECT_TRUE(table.turntime.isActive());
 }
@@ -146,8 +146,8 @@ TEST_F(EventsTest, AnotherSeatsPlayIsDrawnAndScored) {
     feed(Msg::HisPlay, {2, 23, 12, 6}, {{2, 9, 5, 7}, {4, 15, 5, 8}});
     settle();
     EXPECT_EQ(panel.board->squaresPainted() - before, 2);
-    EXPECT_EQ(table.clientboard.at(5, 8).tile, 15);
-    EXPECT_EQ(table.clientboard.at(5, 8).squarestate, kFixed);
+    EXPECT_EQ(table.model().board().at(5, 8).tile, 15);
+    EXPECT_EQ(table.model().board().at(5, 8).squarestate, kFixed);
     EXPECT_EQ(panel.score(2)->text(), "23");
     EXPECT_EQ(panel.bonus(2)->text(), "+12");
     EXPECT_EQ(panel.bonus(2)->x(), panel.score(2)->geometry().right() + 1 + 6);
@@ -168,7 +168,7 @@ TEST_F(EventsTest, MyOwnAcceptedPlayIsNotRedrawn) {
     feed(Msg::HisPlay, {1, 2, 2, 0}, {{3, 3, 5, 7}});
     settle();
     EXPECT_EQ(panel.board->squaresPainted(), before);
-    EXPECT_EQ(table.clientboard.at(5, 7).squarestate, kFixed);
+    EXPECT_EQ(table.model().board().at(5, 7).squarestate, kFixed);
     EXPECT_EQ(status(), "You completed your turn.");
     EXPECT_FALSE(hand(3)->isVisible());
     EXPECT_EQ(hand(3)->tileCode(), 0);
@@ -187,23 +187,23 @@ TEST_F(EventsTest, ErrorHandsTheTurnBack) {
     QTest::mouseClick(hand(1), Qt::LeftButton);
     QTest::mouseClick(panel.board, Qt::LeftButton, {}, QPoint(10, 10));
     table.button_finishClick();
-    ASSERT_EQ(table.turnseat, 0);
+    ASSERT_EQ(table.model().turnseat(), 0);
 
     feed(Msg::Error, {2, 3});
-    EXPECT_EQ(table.turnseat, 0);
+    EXPECT_EQ(table.model().turnseat(), 0);
     feed(Msg::Error, {1, 3});
     EXPECT_EQ(status(), "That is not a valid grouping");
-    EXPECT_EQ(table.turnseat, 1);
+    EXPECT_EQ(table.model().turnseat(), 1);
     EXPECT_TRUE(panel.button_finish->isVisible());
     EXPECT_TRUE(panel.button_clear->isVisible());
     EXPECT_EQ(table.placedtiles[1].row, 1);
 
-    table.turnseat = 0;
+    table.model().setTurnseat(0);
     sounds.clear();
     feed(Msg::Error, {1, 5});
     EXPECT_EQ(status(), "That is not a valid grouping");
     EXPECT_EQ(sounds, QStringList({"invalid"}));
-    EXPECT_EQ(table.turnseat, 1);
+    EXPECT_EQ(table.model().turnseat(), 1);
 }
 
 TEST_F(EventsTest, PassRanOutAndTimeUpEndTheTurn) {
@@ -227,7 +227,7 @@ TEST_F(EventsTest, PassRanOutAndTimeUpEndTheTurn) {
 }
 
 TEST_F(EventsTest, WinnerForMeForAnotherAndForASpectator) {
-    table.ishost = true;
+    table.model().setHost(true);
     feed(Msg::GameStarted, {"Ann", "5", "30"});
     feed(Msg::Winner, {"Ann"});
     EXPECT_EQ(panel.label_winner1->text(), "You have Won the Game!");
@@ -241,8 +241,8 @@ TEST_F(EventsTest, WinnerForMeForAnotherAndForASpectator) {
     EXPECT_EQ(panel.label_winner1->text(), "Klot has Won the Game!");
     EXPECT_EQ(games, QStringList({"addtomine", "Klot"}));
 
-    table.myseat = 5;
-    table.ishost = false;
+    table.model().setMyseat(5);
+    table.model().setHost(false);
     feed(Msg::GameStarted, {"Ann", "5", "30"});
     feed(Msg::Winner, {"Ann"});
     EXPECT_EQ(panel.label_winner1->text(), "Ann has Won the Game!");
@@ -252,7 +252,7 @@ TEST_F(EventsTest, WinnerForMeForAnotherAndForASpectator) {
 }
 
 TEST_F(EventsTest, LatecomerSeesTheRunningGame) {
-    table.myseat = 3;
+    table.model().setMyseat(3);
     feed(Msg::GameStats, {2, 1, 0, 60, 25, 2, 40}, {{1, 12, "t"}});
     EXPECT_EQ(label("label_roundnum")->text(), "Round: 0 of 0");  // not for this seat
 
@@ -262,8 +262,8 @@ TEST_F(EventsTest, LatecomerSeesTheRunningGame) {
     EXPECT_EQ(label("label_timeperturn")->text(), "Time Per Turn: 60secs");
     EXPECT_EQ(label("label_roundnum")->text(), "Round: 2");
     EXPECT_EQ(label("label_tilesleft")->text(), "Tiles Left: 40");
-    EXPECT_EQ(table.turnseat, 2);
-    EXPECT_EQ(table.timeleft, 25);
+    EXPECT_EQ(table.model().turnseat(), 2);
+    EXPECT_EQ(table.model().timeleft(), 25);
     EXPECT_EQ(table.barunit, 4);
     EXPECT_TRUE(table.turntime.isActive());
     EXPECT_EQ(panel.score(1)->text(), "12");
@@ -271,8 +271,8 @@ TEST_F(EventsTest, LatecomerSeesTheRunningGame) {
     EXPECT_FALSE(panel.notplaying(4)->isVisible());
 
     feed(Msg::LoadBoard, {3}, {{6, 6, 5}, {6, 7, 11}});
-    EXPECT_EQ(table.clientboard.at(6, 7).tile, 11);
-    EXPECT_EQ(table.clientboard.at(6, 6).squarestate, kFixed);
+    EXPECT_EQ(table.model().board().at(6, 7).tile, 11);
+    EXPECT_EQ(table.model().board().at(6, 6).squarestate, kFixed);
 
     feed(Msg::MyTiles, {3}, {{1, 7}, {2, 0}, {3, 8}, {4, 9}, {5, 0}, {6, 10}});
     for (int slot : {2, 5}) {
@@ -291,7 +291,7 @@ TEST_F(EventsTest, BadFieldsStopTheMessageWithoutHarm) {
     // Out-of-range squares, slots, seats and tiles are refused before they index anything.
     EXPECT_EQ(feed(Msg::HisPlay, {2, 5, 5, 0}, {{1, 9, 5, 5}, {2, 9, 13, 5}}).outcome,
               Dispatcher::Outcome::Failed);
-    EXPECT_EQ(table.clientboard.at(5, 5).tile, 9);  // what was applied stays
+    EXPECT_EQ(table.model().board().at(5, 5).tile, 9);  // what was applied stays
     EXPECT_EQ(feed(Msg::MyTiles, {1}, {{7, 3}}).outcome, Dispatcher::Outcome::Failed);
     EXPECT_EQ(feed(Msg::NextPlayer, {9, "t", 3}).outcome, Dispatcher::Outcome::Failed);
     EXPECT_EQ(feed(Msg::LoadBoard, {1}, {{1, 1, 109}}).outcome, Dispatcher::Outcome::Failed);
@@ -301,7 +301,7 @@ TEST_F(EventsTest, BadFieldsStopTheMessageWithoutHarm) {
     message.pop_back();
     message.replace(message.find("+12"), 3, "+1x");
     EXPECT_EQ(dispatcher.dispatch(message).outcome, Dispatcher::Outcome::Failed);
-    EXPECT_EQ(table.turnseat, 3);  // read before the bad field
+    EXPECT_EQ(table.model().turnseat(), 3);  // read before the bad field
     // The next message is handled as usual.
     EXPECT_EQ(feed(Msg::HePassed, {3}).outcome, Dispatcher::Outcome::Handled);
 }

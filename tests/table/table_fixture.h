@@ -40,8 +40,8 @@ class TableTest : public ::testing::Test {
         table.hooks.showGameStart = [this] { ++dialogs; };
         table.hooks.showMessage = [this](const QString& text) { messages << text; };
         table.hooks.turnSoundTag = [this] { return turnSound; };
-        table.myseat = 1;
-        panel.setPlayerName(1, QStringLiteral("Ann"));
+        table.model().setMyseat(1);
+        table.model().seatTaken(1, "Ann");
         panel.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&panel));
     }

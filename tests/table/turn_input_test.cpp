@@ -37,7 +37,7 @@ TEST_F(InputTest, NothingHappensOutsideMyTurn) {
     EXPECT_EQ(hand(1)->y(), HandImage::kRestY);
     table.selectedslot = 1;
     QTest::mouseClick(panel.board, Qt::LeftButton, {}, squareCentre(1, 1));
-    EXPECT_EQ(table.clientboard.at(1, 1).squarestate, 0);
+    EXPECT_EQ(table.model().board().at(1, 1).squarestate, 0);
     table.button_passClick();
     table.button_finishClick();
     EXPECT_TRUE(sent.empty());
@@ -72,8 +72,8 @@ TEST_F(TurnTest, LayingTilesOnTheBoard) {
 
     pick(3);
     clickBoard({0, 0});
-    EXPECT_EQ(table.clientboard.at(1, 1).squarestate, 3);
-    EXPECT_EQ(table.clientboard.at(1, 1).tile, 3);
+    EXPECT_EQ(table.model().board().at(1, 1).squarestate, 3);
+    EXPECT_EQ(table.model().board().at(1, 1).tile, 3);
     EXPECT_EQ(table.placedtiles[3].row, 1);
     EXPECT_FALSE(hand(3)->isVisible());
     EXPECT_EQ(table.selectedslot, 0);
@@ -82,7 +82,7 @@ TEST_F(TurnTest, LayingTilesOnTheBoard) {
     EXPECT_FALSE(panel.button_pass->isVisible());
     pick(4);
     clickBoard({431, 431});
-    EXPECT_EQ(table.clientboard.at(12, 12).squarestate, 4);
+    EXPECT_EQ(table.model().board().at(12, 12).squarestate, 4);
     EXPECT_EQ(sounds, QStringList({"pickup", "place", "pickup", "place"}));
 
     // An occupied square refuses, and the picked-up tile stays picked up.
@@ -92,7 +92,7 @@ TEST_F(TurnTest, LayingTilesOnTheBoard) {
     clickBoard(squareCentre(1, 1));
     EXPECT_EQ(sounds.mid(5), QStringList({"invalid", "invalid"}));
     EXPECT_EQ(table.selectedslot, 5);
-    EXPECT_EQ(table.clientboard.at(6, 6).tile, 20);
+    EXPECT_EQ(table.model().board().at(6, 6).tile, 20);
 }
 
 TEST_F(TurnTest, RightClickTakesBackOnlyTilesLaidThisTurn) {
@@ -103,10 +103,10 @@ TEST_F(TurnTest, RightClickTakesBackOnlyTilesLaidThisTurn) {
     clickBoard(squareCentre(6, 6), Qt::RightButton);
     clickBoard(squareCentre(9, 9), Qt::RightButton);
     EXPECT_TRUE(sounds.isEmpty());
-    EXPECT_EQ(table.clientboard.at(6, 6).squarestate, kFixed);
+    EXPECT_EQ(table.model().board().at(6, 6).squarestate, kFixed);
 
     clickBoard(squareCentre(5, 5), Qt::RightButton);
-    EXPECT_EQ(table.clientboard.at(5, 5).tile, 0);
+    EXPECT_EQ(table.model().board().at(5, 5).tile, 0);
     EXPECT_TRUE(hand(1)->isVisible());
     EXPECT_EQ(table.placedtiles[1].row, 0);
     EXPECT_TRUE(panel.button_finish->isVisible());
@@ -121,7 +121,7 @@ TEST_F(TurnTest, FinishSendsThePlayInSlotOrder) {
     table.button_finishClick();
     EXPECT_EQ(sounds, QStringList({"invalid"}));
     EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(table.turnseat, 1);
+    EXPECT_EQ(table.model().turnseat(), 1);
 
     lay(5, 5, 9);
     lay(1, 5, 7);
@@ -130,10 +130,10 @@ TEST_F(TurnTest, FinishSendsThePlayInSlotOrder) {
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], protocol::build(Msg::Play, {1}, {{1, 5, 7}, {3, 5, 8}, {5, 5, 9}}));
     EXPECT_EQ(sent[0], "CMD_myturn+1+1+5+7+3+5+8+5+5+9\xFF");
-    EXPECT_EQ(table.turnseat, 0);
+    EXPECT_EQ(table.model().turnseat(), 0);
     EXPECT_FALSE(panel.button_finish->isVisible());
     EXPECT_FALSE(panel.button_clear->isVisible());
-    EXPECT_EQ(table.clientboard.at(5, 8).squarestate, 3);  // waits for the host's verdict
+    EXPECT_EQ(table.model().board().at(5, 8).squarestate, 3);  // waits for the host's verdict
 }
 
 TEST_F(TurnTest, FinishWhileNotConnectedEndsInputButSendsNothing) {
@@ -141,7 +141,7 @@ TEST_F(TurnTest, FinishWhileNotConnectedEndsInputButSendsNothing) {
     lay(2, 1, 1);
     table.button_finishClick();
     EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(table.turnseat, 0);
+    EXPECT_EQ(table.model().turnseat(), 0);
 }
 
 TEST_F(TurnTest, ClearBringsTheTilesBackAndKeepsTheSelection) {
@@ -149,8 +149,8 @@ TEST_F(TurnTest, ClearBringsTheTilesBackAndKeepsTheSelection) {
     lay(2, 4, 5);
     pick(6);
     QTest::mouseClick(panel.button_clear, Qt::LeftButton);
-    EXPECT_EQ(table.clientboard.at(4, 4).tile, 0);
-    EXPECT_EQ(table.clientboard.at(4, 5).squarestate, 0);
+    EXPECT_EQ(table.model().board().at(4, 4).tile, 0);
+    EXPECT_EQ(table.model().board().at(4, 5).squarestate, 0);
     EXPECT_TRUE(hand(1)->isVisible());
     EXPECT_TRUE(hand(2)->isVisible());
     EXPECT_TRUE(panel.button_pass->isVisible());
@@ -158,7 +158,7 @@ TEST_F(TurnTest, ClearBringsTheTilesBackAndKeepsTheSelection) {
     EXPECT_EQ(hand(6)->y(), HandImage::kRestY);
     EXPECT_EQ(table.selectedslot, 6);
     clickBoard(squareCentre(2, 2));
-    EXPECT_EQ(table.clientboard.at(2, 2).tile, 6);
+    EXPECT_EQ(table.model().board().at(2, 2).tile, 6);
 }
 
 TEST_F(TurnTest, PassSendsOnlyWithNoTilesLaid) {
@@ -169,16 +169,16 @@ TEST_F(TurnTest, PassSendsOnlyWithNoTilesLaid) {
     QTest::mouseClick(panel.button_pass, Qt::LeftButton);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], protocol::build(Msg::Pass, {1}));
-    EXPECT_EQ(table.turnseat, 0);
+    EXPECT_EQ(table.model().turnseat(), 0);
     EXPECT_FALSE(panel.button_pass->isVisible());
 }
 
 TEST_F(TurnTest, TimeUpOnMyTurnTakesTheTilesBack) {
     lay(1, 4, 4);
     feed(Msg::TimesUp);
-    EXPECT_EQ(table.clientboard.at(4, 4).tile, 0);
+    EXPECT_EQ(table.model().board().at(4, 4).tile, 0);
     EXPECT_TRUE(hand(1)->isVisible());
-    EXPECT_EQ(table.turnseat, 1);  // until the next turn is announced
+    EXPECT_EQ(table.model().turnseat(), 1);  // until the next turn is announced
 }
 
 TEST_F(InputTest, StartOpensTheDialogOnlyWhenConnected) {
@@ -194,24 +194,26 @@ TEST_F(InputTest, StartOpensTheDialogOnlyWhenConnected) {
 TEST_F(InputTest, ClockCountsDownTheTurn) {
     feed(Msg::GameStarted, {"Bob", "5", "30"});
     feed(Msg::NextPlayer, {2, "t", 80});
-    EXPECT_EQ(label("label_timer")->text(), "Time: 0:00");  // not redrawn until the first tick
+    // The new turn's whole time shows at once, not the last turn's remains.
+    EXPECT_EQ(label("label_timer")->text(), "Time: 0:30");
+    EXPECT_EQ(panel.image_timer->width(), 240);
     table.turntimeTimer();
     EXPECT_EQ(label("label_timer")->text(), "Time: 0:29");
     EXPECT_EQ(panel.image_timer->width(), 232);
     EXPECT_EQ(label("label_timer")->palette().color(QPalette::WindowText), QColor(Qt::black));
-    while (table.timeleft > 19)
+    while (table.model().timeleft() > 19)
         table.turntimeTimer();
     EXPECT_EQ(label("label_timer")->palette().color(QPalette::WindowText), QColor(224, 227, 157));
-    while (table.timeleft > 0)
+    while (table.model().timeleft() > 0)
         table.turntimeTimer();
     EXPECT_EQ(label("label_timer")->text(), "Time: 0:00");
     EXPECT_EQ(panel.image_timer->width(), 0);
     EXPECT_EQ(sounds.count("tick"), 12);  // at 20, 15 and 10 down to 1
     table.turntimeTimer();
-    EXPECT_EQ(table.timeleft, 0);
+    EXPECT_EQ(table.model().timeleft(), 0);
     EXPECT_TRUE(table.turntime.isActive());
 
-    table.turnlength = 75;
+    table.model().setTurnlength(75);
     table.barunit = 3;
     feed(Msg::NextPlayer, {2, "t", 80});
     table.turntimeTimer();

@@ -3,7 +3,7 @@
 
 #include <array>
 
-namespace hexaline::table {
+namespace hexaline::client {
 
 inline constexpr int kBoardLines = 12;  // rows and columns, numbered 1..12
 inline constexpr int kHandSlots = 6;    // hand slots, numbered 1..6
@@ -34,4 +34,4 @@ struct ClientBoard {
     const Square& at(int row, int column) const { return squares[row - 1][column - 1]; }
 };
 
-}  // namespace hexaline::table
+}  // namespace hexaline::client

@@ -1,0 +1,144 @@
+#include "client/game_model.h"
+
+#include <algorithm>
+
+namespace hexaline::client {
+
+namespace {
+std::string bounded(const std::string& text) {
+    return text.size() <= kMaxNameBytes ? text : text.substr(0, kMaxNameBytes);
+}
+
+// The seat number an entry "seat: name" starts with.
+std::string_view seatPrefix(std::string_view entry) {
+    return entry.substr(0, entry.find(':'));
+}
+}  // namespace
+
+GameModel::GameModel(QObject* parent) : QObject(parent) {
+    for (int s = 1; s <= protocol::kPlayerSeats; ++s)
+        at(s).computerName = protocol::computerName(s);
+}
+
+std::string GameModel::playerName(int seat) const {
+    return protocol::isPlayerSeat(seat) ? this->seat(seat).caption : std::string();
+}
+
+void GameModel::setPlayerName(int seat, const std::string& caption) {
+    if (!protocol::isPlayerSeat(seat))
+        return;
+    PlayerSeat& s = at(seat);
+    s.caption = bounded(caption);
+    // A seat left free shows no score of the player who left it.
+    if (s.caption == session::kWaiting) {
+        s.scoreShown = false;
+        s.points.reset();
+    }
+    emit seatChanged(seat);
+}
+
+void GameModel::seatTaken(int seat, const std::string& name) {
+    if (!protocol::isPlayerSeat(seat))
+        return;
+    PlayerSeat& s = at(seat);
+    s.caption = bounded(name);
+    s.scoreShown = true;
+    emit seatChanged(seat);
+}
+
+std::string GameModel::computerName(int seat) const {
+    return protocol::isPlayerSeat(seat) ? this->seat(seat).computerName : std::string();
+}
+
+void GameModel::setWatching(int seat, bool watching) {
+    if (!protocol::isPlayerSeat(seat))
+        return;
+    at(seat).watching = watching;
+    emit seatChanged(seat);
+}
+
+void GameModel::addSpectator(const std::string& entry) {
+    // One entry per seat: a seat announced again replaces its entry.
+    const std::string line = bounded(entry);
+    std::erase_if(spectators_,
+                  [&](const std::string& e) { return seatPrefix(e) == seatPrefix(line); });
+    if (spectators_.size() >= static_cast<std::size_t>(protocol::kSeatCount))
+        spectators_.erase(spectators_.begin());
+    spectators_.push_back(line);
+    emit spectatorsChanged();
+}
+
+bool GameModel::removeSpectator(const std::string& entry) {
+    const auto found = std::find(spectators_.begin(), spectators_.end(), bounded(entry));
+    if (found == spectators_.end())
+        return false;
+    spectators_.erase(found);
+    emit spectatorsChanged();
+    return true;
+}
+
+void GameModel::setScore(int seat, std::string total) {
+    PlayerSeat& s = at(seat);
+    s.score = std::move(total);
+    emit seatChanged(seat);
+}
+
+void GameModel::setPoints(int seat, std::optional<std::string> points) {
+    at(seat).points = std::move(points);
+    emit seatChanged(seat);
+}
+
+void GameModel::clearPoints() {
+    for (int s = 1; s <= protocol::kPlayerSeats; ++s) {
+        if (at(s).points) {
+            at(s).points.reset();
+            emit seatChanged(s);
+        }
+    }
+}
+
+void GameModel::setSitsOut(int seat, bool out) {
+    at(seat).sitsOut = out;
+    at(seat).scoreShown = !out;
+    emit seatChanged(seat);
+}
+
+void GameModel::resetScores() {
+    for (int s = 1; s <= protocol::kPlayerSeats; ++s) {
+        at(s).score = "0";
+        at(s).points.reset();
+        emit seatChanged(s);
+    }
+}
+
+void GameModel::setMyseat(int seat) {
+    myseat_ = seat;
+    emit myseatChanged(seat);
+}
+
+void GameModel::setTurnseat(int seat) {
+    turnseat_ = seat;
+    emit turnChanged(seat);
+}
+
+void GameModel::setHandTile(int slot, int code) {
+    hand_.at(static_cast<std::size_t>(slot)) = code;
+    dealt_ = true;
+    emit handChanged(slot);
+}
+
+void GameModel::clearBoard() {
+    board_ = ClientBoard{};
+}
+
+void GameModel::startTurnClock(int timeleft) {
+    timeleft_ = timeleft;
+    emit clockChanged(timeleft_);
+}
+
+void GameModel::tick() {
+    timeleft_ = timeleft_ > 0 ? timeleft_ - 1 : 0;
+    emit clockChanged(timeleft_);
+}
+
+}  // namespace hexaline::client

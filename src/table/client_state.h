@@ -1,0 +1,17 @@
+#pragma once
+// The client's game state under the names the table uses.
+
+#include "client/game_model.h"
+
+namespace hexaline::table {
+
+using client::ClientBoard;
+using client::GameModel;
+using client::kBoardLines;
+using client::kFixed;
+using client::kHandSlots;
+using client::kMaxTileCode;
+using client::Place;
+using client::Square;
+
+}  // namespace hexaline::table
