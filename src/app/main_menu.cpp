@@ -1,6 +1,7 @@
 // The main window's menu bar and the handlers of its entries.
 #include <QAction>
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -19,6 +20,30 @@ QAction* radioEntry(QMenu* menu, QActionGroup* group, const char* name, const QS
     group->addAction(entry);
     return entry;
 }
+
+// Triggers an entry when its key is pressed while its menu is open.
+class MenuKey : public QObject {
+  public:
+    MenuKey(QKeySequence key, QAction* entry) : QObject(entry), key_(key), entry_(entry) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* press = static_cast<QKeyEvent*>(event);
+            if (QKeySequence(press->keyCombination()) == key_ && entry_->isEnabled()) {
+                if (auto* menu = qobject_cast<QMenu*>(watched))
+                    menu->close();
+                entry_->trigger();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QKeySequence key_;
+    QAction* entry_;
+};
 
 void checkTag(QActionGroup* group, int tag) {
     for (QAction* entry : group->actions())
@@ -88,13 +113,14 @@ void MainWindow::createMenus() {
     }
     connect(textSizeGroup_, &QActionGroup::triggered, this, &MainWindow::TextSizeClick);
 
-    // Ctrl+S reaches "Start Game" while it is enabled; this entry answers it while its menu is
-    // open, and the chat log's own menu carries the key as well.
-    QAction* scrollOff = addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off"));
+    // Ctrl+S belongs to "Start Game" wherever the focus is. This entry only shows the key and
+    // answers it while its menu is open: a second shortcut for the same key would make Qt
+    // report it as ambiguous and trigger neither.
+    QAction* scrollOff =
+        addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off\tCtrl+S"));
     scrollOff->setCheckable(true);
-    scrollOff->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    scrollOff->setShortcutContext(Qt::WidgetShortcut);
     connect(scrollOff, &QAction::triggered, this, &MainWindow::ScrollChatOff2Click);
+    options->installEventFilter(new MenuKey(QKeySequence(QStringLiteral("Ctrl+S")), scrollOff));
     connect(addEntry(options, "ClearMainChat1", QStringLiteral("Clear Main Chat")),
             &QAction::triggered, this, &MainWindow::ClearMainChat1Click);
     connect(addEntry(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")),
