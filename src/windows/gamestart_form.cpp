@@ -5,6 +5,7 @@
 
 #include "art/artwork.h"
 #include "protocol/builder.h"
+#include "protocol/names.h"
 
 namespace hexaline::windows {
 
@@ -92,9 +93,10 @@ void GameStartForm::button_startClick() {
     try {
         message = protocol::build(
             protocol::Msg::StartGame,
-            {playername_, std::to_string(playToScore()), std::to_string(timePerTurn())});
+            {protocol::sanitizeName(playername_), std::to_string(playToScore()),
+             std::to_string(timePerTurn())});
     } catch (const protocol::BuildError& error) {
-        // A name holding a field separator would garble the message: send nothing.
+        // Nothing the form holds can garble the message; should it, send nothing.
         qWarning("game start not sent: %s", error.what());
         return;
     }
