@@ -155,6 +155,7 @@ class MainWindow : public QMainWindow {
     void setStartAvailable(bool available);
     void showError(const QString& text);
     void openLobbyLink();
+    void joinFailed(const QString& reason);
     void FormClose();
     void FormResize();
 

@@ -69,10 +69,22 @@ void MainWindow::joinpress() {
     });
     connect(&sock_, &transport::ClientLink::lookupFailed, this, [this](const QString& text) {
         lobbyLinkPending_ = false;
+        joinFailed(QStringLiteral("the address cannot be found"));
         showError(text);
+    });
+    // A join that never connects ends in a line that says so, not in waiting for ever.
+    connect(&sock_, &transport::ClientLink::info, this, [this](int kind, const QString& text) {
+        if (kind == static_cast<int>(transport::InfoKind::Error) && !sock_.isConnected())
+            joinFailed(text);
     });
     sock_.open(hostaddress_, options_.port);
     setStartAvailable(false);
+}
+
+void MainWindow::joinFailed(const QString& reason) {
+    addlinetochat("0+Could not join the game at " + hostaddress_.toStdString() + ": " +
+                      reason.toStdString() + ".",
+                  kSystemColour);
 }
 
 void MainWindow::openLobbyLink() {

@@ -202,6 +202,21 @@ TEST(MainWindowLaunch, JoiningAnUnknownHostShowsTheLookupErrorAndNoLobbyLink) {
     ASSERT_TRUE(errors.wait(30000));
     EXPECT_EQ(errors.at(0).at(0).toString(), "Host Lookup - Could Not Find Host Entry");
     EXPECT_FALSE(w.lobbyLinkOpened());
+    EXPECT_EQ(w.chatLines().back(),
+              "0+Could not join the game at no-such-host.invalid: the "
+              "address cannot be found.");
+}
+
+TEST(MainWindowLaunch, AJoinThatIsRefusedEndsInALineThatSaysSo) {
+    QTcpServer closed;  // a port nobody listens on: taken, then freed
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    MainWindow w({.arguments = {"Bo", "127.0.0.1", "false"}, .port = port});
+    w.processparams();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.chatLines().size() >= 2; }, kTimeoutMs));
+    const std::string& last = w.chatLines().back();
+    EXPECT_EQ(last.rfind("0+Could not join the game at 127.0.0.1: ", 0), 0u) << last;
 }
 
 TEST(MainWindowLaunch, OneArgumentOnlyShowsTheLoadingLine) {
