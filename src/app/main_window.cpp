@@ -9,12 +9,9 @@
 #include <QTcpSocket>
 
 #include "app/seed.h"
+#include "art/artwork.h"
 
 namespace hexaline::app {
-
-namespace {
-const QColor kMaroon(128, 0, 0);
-}
 
 MainWindow::MainWindow(LaunchOptions options, QWidget* parent)
     : QMainWindow(parent), options_(std::move(options)), sock_(this) {
@@ -27,8 +24,11 @@ MainWindow::MainWindow(LaunchOptions options, QWidget* parent)
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("chatform_client"));
     central_->setAutoFillBackground(true);
+    // The tiled table cloth lies under the whole window.
     QPalette palette = central_->palette();
-    palette.setColor(QPalette::Window, kMaroon);
+    QBrush cloth(art::kMaroon);
+    cloth.setTexture(art::background(devicePixelRatioF()));
+    palette.setBrush(QPalette::Window, cloth);
     central_->setPalette(palette);
     central_->setMinimumSize(kMinClient);
     setCentralWidget(central_);

@@ -249,3 +249,10 @@ TEST(MainWindowMenus, CtrlSBelongsToStartGameAloneAndScrollTakesItInsideItsMenu)
     EXPECT_TRUE(entry(w, "ScrollChatOff2")->isChecked());
     EXPECT_EQ(starts.size(), 0);
 }
+
+TEST(MainWindowFrame, TheTableClothLiesUnderTheWholeWindow) {
+    MainWindow w;
+    const QBrush cloth = w.centralWidget()->palette().brush(QPalette::Window);
+    EXPECT_EQ(cloth.style(), Qt::TexturePattern);
+    EXPECT_FALSE(cloth.texture().isNull());
+}
