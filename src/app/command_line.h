@@ -9,7 +9,6 @@
 namespace hexaline::app {
 
 inline constexpr std::uint16_t kGamePort = 7772;
-inline constexpr char kVersionText[] = "1.0.1";
 
 struct CommandLine {
     std::uint16_t port = kGamePort;  // listening and connecting; 0 listens on any free port

@@ -11,9 +11,11 @@
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "protocol/version.h"
 #include "windows/gamestart_form.h"
 
 using namespace hexaline::app;
+using hexaline::protocol::kVersion;
 
 namespace {
 
@@ -29,7 +31,7 @@ bool answeredWithoutWindowSystem(int argc, char** argv, int& status) {
         return true;
     }
     if (line.version) {
-        std::printf("%s\n", kVersionText);
+        std::printf("%.*s\n", static_cast<int>(kVersion.size()), kVersion.data());
         status = 0;
         return true;
     }
@@ -45,7 +47,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Hexaline"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
 
     // The window system's own options (-platform ...) are gone from arguments() by now.
     const CommandLine line = parseCommandLine(QApplication::arguments().mid(1));

@@ -9,11 +9,12 @@
 
 #include "client/seat_view.h"
 #include "protocol/dispatcher.h"
+#include "protocol/seats.h"
 
 namespace hexaline::session {
 
 using protocol::kSystemColour;
-inline constexpr int kMaxPlayers = 4;
+inline constexpr int kMaxPlayers = protocol::kPlayerSeats;
 
 // What the session needs of the window around it.
 struct ClientHooks {

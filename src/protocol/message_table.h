@@ -9,11 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "protocol/version.h"
+
 namespace hexaline::protocol {
 
 inline constexpr char kTerminator = '\xFF';
 inline constexpr char kSeparator = '+';
-inline constexpr std::string_view kVersion = "1.0.1";
 
 enum class Direction : std::uint8_t { ToHost, ToClient };
 

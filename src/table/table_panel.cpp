@@ -9,12 +9,14 @@
 
 #include "art/artwork.h"
 #include "art/picture_button.h"
+#include "client/seat_view.h"
 #include "protocol/seats.h"
 #include "table/board_frame.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
 #include "table/picture_widget.h"
 #include "table/table_style.h"
+#include "text/settings/preferences.h"
 
 namespace hexaline::table {
 
@@ -29,9 +31,6 @@ constexpr std::array kPhraseX{474, 501, 528, 554, 581, 608, 634, 661, 688, 715};
 // Shown in the hand until the first deal: a blue car, then bubbles in yellow, orange, red,
 // blue and green.
 constexpr std::array kPlaceholders{5, 32, 33, 34, 35, 0};
-const char* const kPhraseTips[] = {
-    "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",          "Brilliant!",
-    "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!", "Chatter Sounds"};
 
 PictureWidget* makePicture(QWidget* parent, const QString& name, PictureWidget::Maker maker,
                            QRect geometry) {
@@ -142,8 +141,8 @@ void TablePanel::buildSeatRows() {
                                {496, kEyesY[i], 23, 10});
         eyes_[i]->hide();
 
-        QLabel* name = makeLabel(this, QStringLiteral("label_playername%1").arg(seat), "<Waiting>",
-                                 518, kNameY[i], 13, true);
+        QLabel* name = makeLabel(this, QStringLiteral("label_playername%1").arg(seat),
+                                 session::kWaiting, 518, kNameY[i], 13, true);
         name->resize(std::max(kNameMinWidth, name->sizeHint().width()), 16);
         name->setProperty("tag", seat);
         name->setToolTip(QString::fromLatin1(protocol::computerName(seat)));
@@ -185,9 +184,11 @@ void TablePanel::buildClock() {
 
 void TablePanel::buildPhraseRow() {
     for (int n = 1; n <= kPhrases; ++n) {
-        QPushButton* button = makeWhiteButton(this, QStringLiteral("b_phrase%1").arg(n),
-                                              {kPhraseX[n - 1], 194, 25, 19},
-                                              QString::fromLatin1(kPhraseTips[n - 1]));
+        QPushButton* button = makeWhiteButton(
+            this, QStringLiteral("b_phrase%1").arg(n), {kPhraseX[n - 1], 194, 25, 19},
+            n <= settings::kPhraseCount
+                ? settings::Preferences{}.phrases.at(static_cast<std::size_t>(n - 1))
+                : QStringLiteral("Chatter Sounds"));
         connect(button, &QPushButton::clicked, this, [this, n] { emit phraseClicked(n); });
         phrases_[n - 1] = button;
     }

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "protocol/seats.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,7 +29,7 @@ class TablePanel : public QWidget {
   public:
     static constexpr int kWidth = 764;
     static constexpr int kHeight = 526;
-    static constexpr int kPlayerSeats = 4;
+    static constexpr int kPlayerSeats = protocol::kPlayerSeats;
     static constexpr int kPhrases = 10;
 
     explicit TablePanel(QWidget* parent = nullptr);

@@ -12,6 +12,7 @@
 #include "engine/random.h"
 #include "host/host_service.h"
 #include "host_options.h"
+#include "protocol/version.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.version) {
-        printLine(QStringLiteral("hexaline-host 1.0.1"));
+        printLine("hexaline-host " + QString::fromLatin1(hexaline::protocol::kVersion));
         return 0;
     }
 
