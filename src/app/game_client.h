@@ -31,6 +31,7 @@ class GameClient : public QObject {
     table::GameTable& table() { return *table_; }
     session::ClientSession& session() { return *session_; }
     const TableSeatView& seatView() const { return *seatView_; }
+    TableSeatView& seatView() { return *seatView_; }
 
     // The settings file: read when this client sees itself announced, written when a
     // preference changes, a game starts, or the window closes moved or resized.

@@ -4,6 +4,7 @@
 
 #include "table/message_fields.h"
 #include "table/table_panel.h"
+#include "windows/spy/spy_list_form.h"
 
 namespace hexaline::app {
 
@@ -42,9 +43,13 @@ void TableSeatView::setWatching(int seat, bool watching) {
 
 void TableSeatView::addSpectator(const std::string& entry) {
     spectators_.append(table::fromWire(entry));
+    if (spylist_ != nullptr)
+        spylist_->addSpectator(table::fromWire(entry));
 }
 
 bool TableSeatView::removeSpectator(const std::string& entry) {
+    if (spylist_ != nullptr)
+        spylist_->removeSpectator(table::fromWire(entry));
     return spectators_.removeOne(table::fromWire(entry));
 }
 

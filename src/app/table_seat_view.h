@@ -9,6 +9,9 @@
 namespace hexaline::table {
 class TablePanel;
 }
+namespace hexaline::spy {
+class SpyListForm;
+}
 
 namespace hexaline::app {
 
@@ -26,10 +29,13 @@ class TableSeatView : public session::SeatView {
 
     // Entries written as seat, ": " and name.
     const QStringList& spectators() const { return spectators_; }
+    // The spy list window shows the same entries.
+    void setSpectatorList(spy::SpyListForm* list) { spylist_ = list; }
 
   private:
     table::TablePanel& panel_;
     QStringList spectators_;
+    spy::SpyListForm* spylist_ = nullptr;
 };
 
 }  // namespace hexaline::app

@@ -45,6 +45,7 @@ class DownloadForm : public QWidget {
     void setMessage(std::function<void(const QString&)> message) { message_ = std::move(message); }
 
     // 1 while a download runs normally, 2 once it was aborted or failed.
+    HttpGet& http() { return *http_; }
     int abortMark() const { return abortMark_; }
     bool downloading() const;
     QString filePath() const;

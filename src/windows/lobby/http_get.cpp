@@ -62,6 +62,7 @@ bool HttpGet::start(const QUrl& url, QIODevice* sink) {
     const quint16 port = static_cast<quint16>(url.port(secure ? 443 : 80));
     if (secure) {
         auto* socket = new QSslSocket(this);
+        socket->setSslConfiguration(ssl_);
         socket_ = socket;
         connect(socket, &QSslSocket::encrypted, this, [this] { socket_->write(request_); });
         socket->connectToHostEncrypted(url.host(), port);

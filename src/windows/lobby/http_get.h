@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <QSslConfiguration>
 #include <QString>
 #include <QUrl>
 #include <memory>
@@ -31,6 +32,8 @@ class HttpGet : public QObject {
     bool start(const QUrl& url, QIODevice* sink);
     // Makes a running transfer end with an error; `finished` follows from the event loop.
     void abort();
+    // The TLS settings of https transfers (the system's trusted authorities unless set).
+    void setSslConfiguration(const QSslConfiguration& config) { ssl_ = config; }
     bool running() const { return socket_ != nullptr; }
     qint64 bodyBytes() const { return static_cast<qint64>(reader_ ? reader_->bodyBytes() : 0); }
 
@@ -51,6 +54,7 @@ class HttpGet : public QObject {
     QPointer<QIODevice> sink_;
     std::unique_ptr<HttpResponseReader> reader_;
     QByteArray request_;
+    QSslConfiguration ssl_ = QSslConfiguration::defaultConfiguration();
     bool sinkFailed_ = false;
 };
 

@@ -131,8 +131,8 @@ TallyTable TallyTable::fromText(const QByteArray& text) {
         return table;
     const qsizetype columns = std::max<qsizetype>(0, lines[0].trimmed().toLongLong());
     qsizetype rows = std::clamp<qsizetype>(lines[1].trimmed().toLongLong(), 1, kMaxRows);
-    if (columns > 0)
-        rows = std::min(rows, std::max<qsizetype>(1, (lines.size() - 2) / columns + 1));
+    // Every row has at least its name line: a count beyond the text is damage.
+    rows = std::min(rows, std::max<qsizetype>(1, lines.size() - 2));
     table.rows_.assign(static_cast<std::size_t>(rows), Row{});
     qsizetype at = 2;
     for (qsizetype c = 0; c < columns; ++c) {
