@@ -20,6 +20,10 @@ inline unsigned hashOf(const std::uint8_t* p) {
     return ((40543u * mixed) >> 4) & 0x0FFFu;
 }
 
+inline std::uint32_t threeBytes(const std::uint8_t* p) {
+    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16);
+}
+
 void storeChunk(const std::uint8_t* chunk, std::size_t size, std::vector<std::uint8_t>& out,
                 std::size_t base) {
     out.resize(base + size + 1);
@@ -77,11 +81,20 @@ void compressChunk(const std::uint8_t* src, std::size_t n, std::vector<std::uint
                 const unsigned h = hashOf(src + i);
                 const std::size_t earlier = table[h];
                 table[h] = static_cast<std::uint16_t>(i);
-                if (earlier != kEmpty && i - earlier <= kMaxDistance) {
+                // An empty slot (0xFFFF) lies "after" i, so the distance wraps and is refused
+                // with the others. Most candidates fail on their first three bytes: test those
+                // without a branch on whether the candidate is usable at all.
+                const std::size_t back = i - earlier;
+                const std::size_t usable = static_cast<std::size_t>(back - 1 < kMaxDistance);
+                const std::uint8_t* from = src + i - (back & (0 - usable));
+                const std::size_t three =
+                    usable & static_cast<std::size_t>(threeBytes(from) == threeBytes(src + i));
+                if (three != 0) {
                     const std::size_t copyLimit = std::min(kMaxCopy, n - i);
-                    while (length < copyLimit && src[earlier + length] == src[i + length])
+                    length = kMinCopy;
+                    while (length < copyLimit && from[length] == src[i + length])
                         ++length;
-                    distance = i - earlier;
+                    distance = back;
                 }
             }
             if (length >= kMinCopy) {
