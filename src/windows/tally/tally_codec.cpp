@@ -56,7 +56,8 @@ DecodeResult decodeTallyFile(const std::uint8_t* data, std::size_t size) {
     x += 4;
     std::array<std::uint8_t, kChunkSize> chunk;
     std::string text;
-    text.reserve(std::min<std::size_t>(declared, kMaxTextSize));
+    // The announced length is not trusted for more than a modest first reservation.
+    text.reserve(std::min<std::size_t>(declared, std::size_t{1} << 20));
     for (;;) {
         if (size - x < 2) {
             result.error = DecodeError::ReadError;
