@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace hexaline::tally {
@@ -24,6 +25,17 @@ inline std::uint32_t threeBytes(const std::uint8_t* p) {
     return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16);
 }
 
+// Zero when p and q start with the same three bytes; both must have a fourth byte after them.
+inline std::uint32_t firstThreeDiffer(const std::uint8_t* p, const std::uint8_t* q) {
+    constexpr std::uint32_t mask =
+        std::endian::native == std::endian::little ? 0x00FFFFFFu : 0xFFFFFF00u;
+    std::uint32_t a;
+    std::uint32_t b;
+    std::memcpy(&a, p, 4);
+    std::memcpy(&b, q, 4);
+    return (a ^ b) & mask;
+}
+
 void storeChunk(const std::uint8_t* chunk, std::size_t size, std::vector<std::uint8_t>& out,
                 std::size_t base) {
     out.resize(base + size + 1);
@@ -36,47 +48,39 @@ void storeChunk(const std::uint8_t* chunk, std::size_t size, std::vector<std::ui
 
 void compressChunk(const std::uint8_t* src, std::size_t n, std::vector<std::uint8_t>& out) {
     const std::size_t base = out.size();
-    // One item adds at most a control word and four bytes, and the work stops as soon as the
-    // block is longer than the chunk: n + 8 bytes always suffice.
-    out.resize(base + n + 8);
-    std::uint8_t* dst = out.data() + base;
+    // A group adds a control word and at most 16 items of four bytes, and the work stops after
+    // the first group that makes the block longer than the chunk.
+    out.resize(base + n + 2 + 16 * 4 + 1);
+    std::uint8_t* const dst = out.data() + base;
     std::array<std::uint16_t, 4096> table;
     table.fill(kEmpty);
 
     dst[0] = kCompressedFlag;
     std::size_t y = 1;
-    std::size_t controlAt = 0;
-    unsigned control = 0;
-    unsigned bit = 16;  // 16: the next item opens a new group
     std::size_t i = 0;
     while (i < n) {
-        if (bit == 16) {
-            if (controlAt != 0) {
-                dst[controlAt] = static_cast<std::uint8_t>(control >> 8);
-                dst[controlAt + 1] = static_cast<std::uint8_t>(control);
+        const std::size_t controlAt = y;
+        y += 2;
+        unsigned control = 0;
+        for (unsigned bit = 0; bit < 16 && i < n; ++bit) {
+            const std::uint8_t c = src[i];
+            if (i + 1 < n && src[i + 1] == c) {
+                const std::size_t runLimit = std::min(kMaxRun, n - i);
+                std::size_t run = 2;
+                while (run < runLimit && src[i + run] == c)
+                    ++run;
+                if (run >= kMinRun) {
+                    const std::size_t count = run - kMinRun;
+                    control |= 0x8000u >> bit;
+                    dst[y] = 0;
+                    dst[y + 1] = static_cast<std::uint8_t>(count >> 8);
+                    dst[y + 2] = static_cast<std::uint8_t>(count);
+                    dst[y + 3] = c;
+                    y += 4;
+                    i += run;
+                    continue;
+                }
             }
-            controlAt = y;
-            y += 2;
-            control = 0;
-            bit = 0;
-        }
-        const std::uint8_t c = src[i];
-        const std::size_t runLimit = std::min(kMaxRun, n - i);
-        std::size_t run = 1;
-        while (run < runLimit && src[i + run] == c)
-            ++run;
-        if (run >= kMinRun) {
-            const std::size_t count = run - kMinRun;
-            control |= 0x8000u >> bit;
-            dst[y] = 0;
-            dst[y + 1] = static_cast<std::uint8_t>(count >> 8);
-            dst[y + 2] = static_cast<std::uint8_t>(count);
-            dst[y + 3] = c;
-            y += 4;
-            i += run;
-        } else {
-            std::size_t length = 0;
-            std::size_t distance = 0;
             if (n - i >= kMinCopy) {
                 const unsigned h = hashOf(src + i);
                 const std::size_t earlier = table[h];
@@ -87,39 +91,36 @@ void compressChunk(const std::uint8_t* src, std::size_t n, std::vector<std::uint
                 const std::size_t back = i - earlier;
                 const std::size_t usable = static_cast<std::size_t>(back - 1 < kMaxDistance);
                 const std::uint8_t* from = src + i - (back & (0 - usable));
-                const std::size_t three =
-                    usable & static_cast<std::size_t>(threeBytes(from) == threeBytes(src + i));
-                if (three != 0) {
+                // Nonzero unless the first three bytes match and the candidate is usable: one
+                // branch, nearly always the same way on text that does not repeat.
+                const std::uint32_t differ =
+                    (n - i > kMinCopy ? firstThreeDiffer(from, src + i)
+                                      : threeBytes(from) ^ threeBytes(src + i)) |
+                    static_cast<std::uint32_t>(usable ^ 1);
+                if (differ == 0) {
                     const std::size_t copyLimit = std::min(kMaxCopy, n - i);
-                    length = kMinCopy;
+                    std::size_t length = kMinCopy;
                     while (length < copyLimit && from[length] == src[i + length])
                         ++length;
-                    distance = back;
+                    control |= 0x8000u >> bit;
+                    dst[y] = static_cast<std::uint8_t>(back >> 4);
+                    dst[y + 1] =
+                        static_cast<std::uint8_t>(((back & 15) << 4) | (length - kMinCopy));
+                    y += 2;
+                    i += length;
+                    continue;
                 }
             }
-            if (length >= kMinCopy) {
-                control |= 0x8000u >> bit;
-                dst[y] = static_cast<std::uint8_t>(distance >> 4);
-                dst[y + 1] =
-                    static_cast<std::uint8_t>(((distance & 15) << 4) | (length - kMinCopy));
-                y += 2;
-                i += length;
-            } else {
-                dst[y++] = c;
-                ++i;
-            }
+            dst[y++] = c;
+            ++i;
         }
-        ++bit;
-        if (y > n) {
-            storeChunk(src, n, out, base);
-            return;
-        }
-    }
-    if (controlAt != 0) {
         dst[controlAt] = static_cast<std::uint8_t>(control >> 8);
         dst[controlAt + 1] = static_cast<std::uint8_t>(control);
+        if (y > n)
+            break;
     }
-    if (y > n) {  // only the empty chunk gets here: a flag byte alone is longer than nothing
+    // Longer than the chunk (the empty chunk too: a flag byte alone is longer than nothing).
+    if (y > n) {
         storeChunk(src, n, out, base);
         return;
     }
