@@ -10,9 +10,16 @@
 #include "app/game_marker.h"
 #include "app/host_side.h"
 #include "app/main_window.h"
+#include "app/side_windows.h"
 #include "app/single_instance.h"
 #include "protocol/version.h"
+#include "windows/about/about_form.h"
 #include "windows/gamestart_form.h"
+#include "windows/help/help_form.h"
+#include "windows/lobby/download_form.h"
+#include "windows/spy/spy_list_form.h"
+#include "windows/tally/tally_list_form.h"
+#include "windows/tally/tally_store.h"
 
 using namespace hexaline::app;
 using hexaline::protocol::kVersion;
@@ -64,9 +71,11 @@ int main(int argc, char** argv) {
     const GameMarker marker(line.instanceDir.isEmpty() ? QDir::tempPath() : line.instanceDir);
 
     MainWindow chatform({.arguments = line.positional, .port = line.port});
-    // The about and lobby download windows are created here, in that order, once they exist.
+    hexaline::about::AboutForm about(&chatform);
+    hexaline::lobby::DownloadForm download(&chatform);
     hexaline::windows::GameStartForm gamestart(&chatform);
-    // Then the help and phrase buttons windows, once they exist.
+    hexaline::help::HelpForm help(&chatform);
+    // Then the phrase buttons window, once it exists.
     HostSide serverform;  // the hidden host side: never shown
     chatform.setHostSide(&serverform);
     // The host uses the bot speed chosen in this window; its notices are not modal.
@@ -77,9 +86,12 @@ int main(int argc, char** argv) {
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     };
-    // Then the spy list and the tally list, once they exist.
+    hexaline::spy::SpyListForm spylist(&chatform);
+    // Read at creation, written after every recorded game and when destroyed at exit.
+    hexaline::tally::TallyListForm tallylist(hexaline::tally::tallyFilePath(), &chatform);
 
     GameClient client(chatform, gamestart);
+    connectSideWindows(chatform, client, {about, download, help, spylist, tallylist});
 
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chatform, &MainWindow::bringToFront);
     // Closing the main window ends the program, whatever other windows are open.

@@ -1,0 +1,95 @@
+#include "app/side_windows.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "app/game_client.h"
+#include "app/main_window.h"
+#include "table/message_fields.h"
+#include "table/picture_widget.h"
+#include "table/table_panel.h"
+#include "windows/about/about_form.h"
+#include "windows/about/home_page.h"
+#include "windows/help/help_form.h"
+#include "windows/lobby/download_form.h"
+#include "windows/spy/spy_list_form.h"
+#include "windows/tally/tally_list_form.h"
+
+namespace hexaline::app {
+
+namespace {
+
+void reportDamagedTally(MainWindow& window, const tally::TallyListForm& tallylist) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"),
+                                tallylist.loadError(), QMessageBox::Ok, &window);
+    if (!tallylist.keptAs().isEmpty())
+        box->setInformativeText(QStringLiteral("The damaged file was kept as ") +
+                                QDir::toNativeSeparators(tallylist.keptAs()) +
+                                QStringLiteral("; the tally starts empty."));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+}  // namespace
+
+void connectSideWindows(MainWindow& window, GameClient& client, const SideWindows& side) {
+    // The handlers keep the windows, not `side`, which may be a temporary.
+    tally::TallyListForm& tallylist = side.tallylist;
+    spy::SpyListForm& spylist = side.spylist;
+    help::HelpForm& helpForm = side.help;
+    about::AboutForm& aboutForm = side.about;
+    lobby::DownloadForm& download = side.download;
+
+    // Tally list.
+    tallylist.setSeatCaptions([&client] {
+        QStringList captions;
+        for (int seat = 1; seat <= table::TablePanel::kPlayerSeats; ++seat) {
+            if (seat != client.session().myseat())
+                captions << client.panel().playername(seat)->text();
+        }
+        return captions;
+    });
+    client.table().hooks.addgame = [&tallylist](const QString& winner) {
+        tallylist.addgame(winner);
+    };
+    QObject::connect(&window, &MainWindow::viewTallyRequested, &tallylist,
+                     [&window, &tallylist] { tallylist.showOver(&window); });
+    if (!tallylist.loadError().isEmpty())
+        QTimer::singleShot(0, &window,
+                           [&window, &tallylist] { reportDamagedTally(window, tallylist); });
+
+    // Spy list.
+    // The spy list shows the spectators the client knows of.
+    const client::GameModel& model = client.model();
+    QObject::connect(&model, &client::GameModel::spectatorsChanged, &spylist, [&model, &spylist] {
+        QStringList entries;
+        for (const std::string& entry : model.spectators())
+            entries << table::fromWire(entry);
+        spylist.showEntries(entries);
+    });
+    spylist.setKicking([&client](int seat) { client.session().kicking(seat); });
+    QObject::connect(&window, &MainWindow::hostModeStarted, &spylist,
+                     [&spylist] { spylist.setRemoveEnabled(true); });
+    QObject::connect(&window, &MainWindow::spyListRequested, &spylist,
+                     [&window, &spylist] { spylist.showOver(&window); });
+
+    // Help and about.
+    QObject::connect(&window, &MainWindow::helpRequested, &helpForm,
+                     [&window, &helpForm] { helpForm.showOver(&window); });
+    QObject::connect(&helpForm, &help::HelpForm::quickInstructionsRequested, &window,
+                     &MainWindow::QuickInstructions1Click);
+    const auto showAbout = [&window, &aboutForm] { aboutForm.showOver(&window); };
+    QObject::connect(&helpForm, &help::HelpForm::aboutRequested, &aboutForm, showAbout);
+    QObject::connect(&window, &MainWindow::aboutRequested, &aboutForm, showAbout);
+    about::openHomePageOnClick(client.panel().image_logo);
+
+    // Lobby download.
+    QObject::connect(&window, &MainWindow::lobbyDownloadRequested, &download,
+                     [&download] { download.showOnTop(); });
+    QObject::connect(&download, &lobby::DownloadForm::exitRequested, &window,
+                     &MainWindow::Exit1Click);
+}
+
+}  // namespace hexaline::app

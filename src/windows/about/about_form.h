@@ -1,0 +1,34 @@
+#pragma once
+// The about window: the logo, the link to the home page, the credit lines with this year, and
+// the version.
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace hexaline::about {
+
+// The version shown, which is also the one the client sends when it logs in.
+QString versionText();
+
+class AboutForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit AboutForm(QWidget* parent = nullptr);
+
+    // Shows the window without blocking, centred on `mainWindow`.
+    void showOver(const QWidget* mainWindow);
+
+    QWidget* image_aboutlogo;
+    QLabel* label_url;
+    QLabel* label_year;
+    QLabel* version;
+    QLabel* label_build;  // ".0"
+    QPushButton* button_done;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace hexaline::about

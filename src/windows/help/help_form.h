@@ -1,0 +1,48 @@
+#pragma once
+// The help window: topic buttons on the left, one page of text per topic on the right, the page
+// in front being the one seen.
+
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "windows/help/help_pages.h"
+
+class QLabel;
+class QPushButton;
+class QTextBrowser;
+
+namespace hexaline::help {
+
+class HelpForm : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpForm(QWidget* parent = nullptr);
+
+    // Shows the window without blocking, centred on `mainWindow`.
+    void showOver(const QWidget* mainWindow);
+
+    // The page in front, 1..8.
+    int currentPage() const { return current_; }
+    QTextBrowser* memo(int page) const { return memos_.at(static_cast<std::size_t>(page - 1)); }
+    QPushButton* topicButton(const QString& caption) const;
+
+    QLabel* label_caption;
+    QLabel* label_year;
+
+  signals:
+    // "Quick Instructions" and "About" open windows that belong to others.
+    void quickInstructionsRequested();
+    void aboutRequested();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void topicClick(int tag, const QString& caption);
+
+    std::array<QTextBrowser*, kPageCount> memos_{};
+    int current_ = 1;
+};
+
+}  // namespace hexaline::help

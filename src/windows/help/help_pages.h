@@ -1,0 +1,13 @@
+#pragma once
+// The texts of the help window's eight pages, as rich text, by page number 1..8.
+
+#include <QString>
+
+namespace hexaline::help {
+
+inline constexpr int kPageCount = 8;
+
+// Page `page` (1..8); an empty text for any other number.
+QString helpPage(int page);
+
+}  // namespace hexaline::help

@@ -1,0 +1,187 @@
+// The lobby download window against a web server on 127.0.0.1: a download over https is
+// started, one over plain http is only saved, and stopped, cut short or closed transfers start
+// nothing; the other two ways on.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "http_test_server.h"
+#include "windows/lobby/download_form.h"
+#include "windows/lobby/http_get.h"
+
+namespace hexaline::lobby {
+namespace {
+
+using test::HttpTestServer;
+
+class DownloadTest : public ::testing::Test {
+  protected:
+    DownloadTest() {
+        form.setFolder(dir.path());
+        form.setLobbyLocations({dir.filePath("lobby/Orvik7Lobby")});
+        form.setStarter([this](const QString& program, const QStringList& arguments) {
+            started << program + " " + arguments.join(' ');
+            return startWorks;
+        });
+        form.setMessage([this](const QString& text) { messages << text; });
+        form.show();
+    }
+
+    QString info() const { return form.infolabel->text(); }
+    QString phase() const { return form.infolabel3->text(); }
+    bool idle() const { return form.getbutton->isEnabled() && !form.abortbutton->isEnabled(); }
+    QByteArray saved() const {
+        QFile file(form.filePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+
+    QTemporaryDir dir;
+    DownloadForm form;
+    QStringList started;
+    QStringList messages;
+    bool startWorks = true;
+};
+
+TEST_F(DownloadTest, AnInstallerOverHttpsIsStartedAndTheGameEnds) {
+    HttpTestServer server(true);
+    form.http().setSslConfiguration(HttpTestServer::trustingClient());
+    form.setInstallerUrl(server.url("/get/Orvik7LobbySetup.run"));
+    QSignalSpy exit(&form, &DownloadForm::exitRequested);
+    QTest::mouseClick(form.getbutton, Qt::LeftButton);
+    EXPECT_EQ(info(), "Loading");
+    EXPECT_FALSE(form.getbutton->isEnabled());
+    EXPECT_TRUE(form.abortbutton->isEnabled());
+    ASSERT_TRUE(exit.wait(10000)) << info().toStdString();
+    EXPECT_EQ(info(), "Received 10 bytes");
+    EXPECT_EQ(phase(), "Installing");
+    EXPECT_EQ(saved(), "0123456789");
+    EXPECT_EQ(started, QStringList{form.filePath() + " --silent --no-prompt --no-icons"});
+    EXPECT_TRUE(QFileInfo(form.filePath()).isExecutable());
+    EXPECT_TRUE(idle());
+    EXPECT_TRUE(server.request.startsWith("GET /get/Orvik7LobbySetup.run HTTP/1.0\r\n"));
+}
+
+TEST_F(DownloadTest, AnInstallerThatWillNotStartIsReported) {
+    HttpTestServer server(true);
+    form.http().setSslConfiguration(HttpTestServer::trustingClient());
+    form.setInstallerUrl(server.url("/Setup.run"));
+    startWorks = false;
+    QSignalSpy exit(&form, &DownloadForm::exitRequested);
+    form.getbuttonClick();
+    QTRY_COMPARE(messages, QStringList{"An Error has Occurred."});
+    EXPECT_EQ(exit.count(), 0);
+}
+
+TEST_F(DownloadTest, AFileOverPlainHttpIsSavedButNeverStarted) {
+    HttpTestServer server;
+    form.setInstallerUrl(server.url("/Orvik7LobbySetup.run"));
+    form.getbuttonClick();
+    QTRY_VERIFY(idle());
+    EXPECT_EQ(info(), "Received 10 bytes");
+    EXPECT_EQ(saved(), "0123456789");
+    EXPECT_TRUE(phase().startsWith("Saved as "));
+    EXPECT_TRUE(phase().contains("not started"));
+    EXPECT_TRUE(started.isEmpty());
+}
+
+TEST_F(DownloadTest, StopDownloadShowsBothTextsAndStartsNothing) {
+    HttpTestServer server(true);
+    server.firstPart = 4;
+    server.close = false;
+    form.http().setSslConfiguration(HttpTestServer::trustingClient());
+    form.setInstallerUrl(server.url("/Setup.run"));
+    form.getbuttonClick();
+    QTRY_COMPARE(info(), QString("4 bytes"));
+    EXPECT_EQ(phase(), "Downloading: Setup.run");
+    QTest::mouseClick(form.abortbutton, Qt::LeftButton);
+    EXPECT_EQ(info(), "Download has been aborted.");
+    EXPECT_EQ(phase(), "Download Aborted");
+    EXPECT_EQ(form.abortMark(), 2);
+    QTRY_COMPARE(info(), QString("Download Aborted"));
+    EXPECT_TRUE(idle());
+    server.sendRest();  // too late: nothing more is read
+    QTest::qWait(50);
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_EQ(saved(), "0123");  // the partial file stays
+}
+
+TEST_F(DownloadTest, AShortTransferStartsNothing) {
+    HttpTestServer server(true);
+    server.firstPart = 7;
+    form.http().setSslConfiguration(HttpTestServer::trustingClient());
+    form.setInstallerUrl(server.url("/Setup.run"));
+    form.getbuttonClick();
+    QTRY_COMPARE(info(), QString("7 bytes"));
+    server.closeNow();
+    QTRY_COMPARE(info(), QString("Download Aborted"));
+    EXPECT_EQ(form.abortMark(), 2);
+    EXPECT_TRUE(started.isEmpty());
+    // It may be tried again; the file starts over.
+    server.firstPart = -1;
+    HttpTestServer again(true);
+    form.setInstallerUrl(again.url("/Setup.run"));
+    form.getbuttonClick();
+    QTRY_VERIFY(!started.isEmpty());
+    EXPECT_EQ(saved(), "0123456789");
+}
+
+TEST_F(DownloadTest, ClosingTheWindowStopsTheTransfer) {
+    HttpTestServer server(true);
+    server.firstPart = 2;
+    server.close = false;
+    form.http().setSslConfiguration(HttpTestServer::trustingClient());
+    form.setInstallerUrl(server.url("/Setup.run"));
+    form.getbuttonClick();
+    QTRY_COMPARE(info(), QString("2 bytes"));
+    QTest::mouseClick(form.Button1, Qt::LeftButton);  // Play Solo Game
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.downloading());
+    QTRY_COMPARE(info(), QString("Download Aborted"));
+    server.sendRest();
+    QTest::qWait(50);
+    EXPECT_TRUE(started.isEmpty());
+}
+
+TEST_F(DownloadTest, PlayWithOthersStartsAnInstalledLobbyOnly) {
+    QSignalSpy exit(&form, &DownloadForm::exitRequested);
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList{"Please close the game and open the Orvik7 Lobby using the "
+                                    "icon on your desktop or using the your Window's start-up "
+                                    "menu."});
+    EXPECT_EQ(exit.count(), 0);
+
+    QDir(dir.path()).mkpath("lobby");
+    QFile lobby(dir.filePath("lobby/Orvik7Lobby"));
+    ASSERT_TRUE(lobby.open(QIODevice::WriteOnly));
+    lobby.write("#!/bin/sh\n");
+    lobby.close();
+    QTest::mouseClick(form.Button2, Qt::LeftButton);  // not executable: not a program
+    EXPECT_EQ(messages.size(), 2);
+    lobby.setPermissions(lobby.permissions() | QFileDevice::ExeOwner);
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(started, QStringList{dir.filePath("lobby/Orvik7Lobby") + " "});
+    EXPECT_EQ(exit.count(), 1);
+}
+
+TEST_F(DownloadTest, TheWindowAsItOpens) {
+    EXPECT_EQ(form.windowTitle(), "Download The Orvik7 Lobby");
+    EXPECT_EQ(form.size(), QSize(724, 500));
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form.getbutton->text(), "Download And Install The Orvik7 Lobby Now");
+    EXPECT_EQ(form.abortbutton->text(), "Stop Download");
+    EXPECT_FALSE(form.abortbutton->isEnabled());
+    EXPECT_EQ(form.Button1->text(), "Play Solo Game");
+    EXPECT_EQ(form.Button2->text(), "Play with Others");
+    // The default address is a secure one, and the file is named after its last part.
+    DownloadForm fresh;
+    EXPECT_EQ(fresh.installerUrl().scheme(), "https");
+    EXPECT_EQ(fresh.infolabel2->text(), "Orvik7LobbySetup.run");
+}
+
+}  // namespace
+}  // namespace hexaline::lobby
