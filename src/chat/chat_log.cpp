@@ -60,7 +60,6 @@ ChatLog::ChatLog(QWidget* parent) : QTextBrowser(parent), styles_(initialStyles(
     fill.setColor(QPalette::Base, kLogFill);
     setPalette(fill);
     QTextDocument* doc = document();
-    doc->setMaximumBlockCount(kMaxLines);
     doc->setDocumentMargin(5);
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
@@ -201,8 +200,18 @@ void ChatLog::insertPicture(QTextCursor& cursor, int picture) {
     cursor.insertImage(image);
 }
 
+void ChatLog::trimOldest() {
+    if (lineCount() < kMaxLines)
+        return;
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, kTrimBatch);
+    cursor.removeSelectedText();
+}
+
 void ChatLog::addline(const ChatLine& line, std::uint32_t colour) {
     applyPendingSize();
+    trimOldest();
     setStyle(line.style, colour);
 
     QScrollBar* bar = verticalScrollBar();

@@ -2,7 +2,8 @@
 // The chat log `mainchat`: a read-only log of coloured lines with inline smileys and links.
 // Every piece of text carries one of 15 numbered styles. A style's colour is shared: when a
 // seat's next line comes in another colour, that seat's earlier lines take it too. Adding a
-// line lays out only that line; the log keeps its newest 5,000 lines.
+// line lays out only that line. The log keeps at most 5,000 lines: when it is full, the oldest
+// hundred go at once, since taking lines off the top moves every line below them.
 
 #include <QTextBrowser>
 #include <array>
@@ -26,6 +27,7 @@ class ChatLog : public QTextBrowser {
     Q_OBJECT
   public:
     static constexpr int kMaxLines = 5000;
+    static constexpr int kTrimBatch = 100;
     static constexpr int kDefaultTextSize = 10;
 
     explicit ChatLog(QWidget* parent = nullptr);
@@ -80,6 +82,7 @@ class ChatLog : public QTextBrowser {
     QTextCharFormat textFormat(int number) const;
     QTextCharFormat linkFormat(const QString& word) const;
     void insertPicture(QTextCursor& cursor, int picture);
+    void trimOldest();
 
     std::array<TextStyle, kStyleCount> styles_{};
     int shownSize_ = kDefaultTextSize;
