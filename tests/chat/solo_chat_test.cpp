@@ -3,7 +3,9 @@
 //   With HEXALINE_SCREENSHOT=<file.png> the table is saved as a picture at the end.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -121,6 +123,24 @@ TEST(SoloChat, LinesGoToTheHostAndComeBackInTheSendersColour) {
     // The user's lines are purple, the links green.
     const QTextBlock said = log.document()->findBlock(log.document()->find("good game").position());
     EXPECT_EQ(said.begin().fragment().charFormat().foreground().color(), QColor(128, 0, 128));
+
+    // Both "Scroll Chat Off" entries keep one state.
+    QAction* optionsEntry = window.findChild<QAction*>(QStringLiteral("ScrollChatOff2"));
+    ASSERT_NE(optionsEntry, nullptr);
+    optionsEntry->trigger();
+    EXPECT_TRUE(log.ScrollChatOff1->isChecked());
+    EXPECT_TRUE(log.scrollLock());
+    log.ScrollChatOff1->trigger();
+    EXPECT_FALSE(optionsEntry->isChecked());
+    EXPECT_FALSE(log.scrollLock());
+    // Text Size is saved and shown from the next line.
+    window.findChild<QAction*>(QStringLiteral("N14"))->trigger();
+    EXPECT_EQ(log.textSize(), 14);
+    QFile ini(dir.filePath("orviklobby.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QByteArray saved = ini.readAll();
+    EXPECT_TRUE(saved.contains("Textsize=14")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("Textcolor=clPurple")) << saved.toStdString();
 
     if (const QByteArray path = qgetenv("HEXALINE_SCREENSHOT"); !path.isEmpty()) {
         window.grab().save(QString::fromLocal8Bit(path));

@@ -18,7 +18,7 @@ fmt="-r $rate -c 1 -b 16 -e signed-integer"
 # fit NAME LENGTH: takes $work/raw.wav to exactly LENGTH seconds (silence added or cut off,
 # a short fade at the end) and writes $out/NAME.wav.
 fit() {
-    sox -D "$work/raw.wav" $fmt "$out/$1.wav" pad 0 "$2" trim 0 "$2" fade t 0 "$2" 0.02
+    sox -G -D "$work/raw.wav" $fmt "$out/$1.wav" pad 0 "$2" trim 0 "$2" fade t 0 "$2" 0.02
 }
 
 # speak NAME LENGTH VOICE SPEED PITCH TEXT: speech, stretched or squeezed towards LENGTH.
@@ -35,7 +35,7 @@ speak() {
 synth() {
     name=$1 len=$2
     shift 2
-    sox -D -n -r $rate -c 1 -b 16 "$work/raw.wav" "$@"
+    sox -G -D -n -r $rate -c 1 -b 16 "$work/raw.wav" "$@"
     fit "$name" "$len"
 }
 
@@ -78,20 +78,20 @@ fit wave2 0.6
 speak wave3 0.7 en-us 170 50 "Hello!"
 speak wave4 0.5 en-us 250 50 "Thank you"
 speak wave5 1.0 en-us 200 50 "Where have you been?"
-synth wave6 4.3 synth 4.3 brownnoise lowpass 350 tremolo 0.47 95 vol 2
+synth wave6 4.3 synth 4.3 brownnoise lowpass 350 tremolo 0.47 95 vol 0.9
 speak wave7 1.2 en-us 170 70 "Ah ah ah CHOO!"
 speak wave8 0.6 en-us 180 45 "Sorry"
 speak wave9 0.8 en-us 170 50 "Welcome!"
 speak wave10 1.8 en-us 110 90 "Yee haaaa!"
 speak wave11 2.1 en-us+f3 110 90 "Yippeeee!"
 speak wave12 1.7 en-us 90 35 "Oh noooo!"
-synth wave13 2.3 synth 2.3 whitenoise highpass 900 tremolo 11 85 tremolo 7.3 60 vol 0.6 fade 0.05 2.3 0.5
+synth wave13 2.3 synth 2.3 whitenoise vol 0.6 highpass 900 tremolo 11 85 tremolo 7.3 60 fade 0.05 2.3 0.5
 speak wave15 2.2 en-us 70 60 "Oooooooooh"
 synth wave14 0.2 synth 0.2 square 349 square 440 remix - lowpass 2500 vol 0.4
 synth wave16 2.7 synth 2.7 sawtooth 85 sawtooth 91 remix - tremolo 27 70 lowpass 1600 overdrive 6 vol 0.5
 speak cheer 4.1 en-us 130 85 "Hooray! Hooray! Yaaay!"
 mv "$out/cheer.wav" "$work/cheer.wav"
-sox -D -n -r $rate -c 1 -b 16 "$work/crowd.wav" synth 4.1 whitenoise highpass 900 tremolo 11 80 vol 0.25 fade 0.3 4.1 0.8
+sox -D -n -r $rate -c 1 -b 16 "$work/crowd.wav" synth 4.1 whitenoise vol 0.25 highpass 900 tremolo 11 80 fade 0.3 4.1 0.8
 sox -m "$work/cheer.wav" "$work/crowd.wav" "$work/raw.wav"
 fit wave17 4.1
 speak wave18 1.0 en-us+f4 230 95 "ha ha ha ha"
