@@ -8,6 +8,9 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "chat/chat.h"
+#include "chat/chat_area.h"
+#include "chat/phrase_buttons.h"
 #include "protocol/builder.h"
 #include "table/message_fields.h"
 #include "table/table_panel.h"
@@ -26,12 +29,13 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     table_ = std::make_unique<table::GameTable>(*panel_, this);
     session_ = std::make_unique<session::ClientSession>(table_->model(), clientHooks());
     table_->hooks = tableHooks();
+    attachChat();
 
     session_->install(dispatcher_);
     table_->install(dispatcher_);
     window_.sock().setDispatcher(&dispatcher_);
     window_.setChatSink([this](const std::string& line, std::uint32_t colour) {
-        panel_->addlinetochat(table::fromWire(line), colour);
+        chat_->addlinetochat(table::fromWire(line), colour);
     });
     window_.setSaveinifile([this] { saveinifile(); });
 
@@ -47,10 +51,10 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
             &windows::QuickInstructions::showOverTable);
     connect(&window_, &MainWindow::textSizeChosen, this, [this](int size) {
         textSize_ = size;
+        chat_->area().setTextSize(size);
         window_.setTextSizeChecked(size);
         saveinifile();
     });
-    connect(&window_, &MainWindow::clearMainChatRequested, panel_->mainchat, &QTextEdit::clear);
 
     gamestart_.setSendHandler([this](const std::string& message) { window_.sock().send(message); });
     gamestart_.setSaveHandler([this] { saveinifile(); });
@@ -76,6 +80,7 @@ session::ClientHooks GameClient::clientHooks() {
         window_.addlinetochat(line, colour);
     };
     h.loadinifile = [this] { loadinifile(); };
+    h.playsounds = [this](const std::string& name) { chat_->playsounds(table::fromWire(name)); };
     // The session's box ("Game is full") is followed by the end of the program: it waits for
     // the user, and the connection's end meanwhile must not close the window under it.
     h.showMessage = [this](const std::string& text) {
@@ -109,9 +114,10 @@ session::ClientHooks GameClient::clientHooks() {
 }
 
 table::TableHooks GameClient::tableHooks() {
-    table::TableHooks h = table_->hooks;  // sounds and the tally keep their stand-ins for now
+    table::TableHooks h = table_->hooks;  // the tally keeps its stand-in for now
     h.send = [this](const std::string& message) { window_.sock().send(message); };
     h.isconnected = [this] { return session_->isconnected(); };
+    h.playsounds = [this](const QString& name) { chat_->playsounds(name); };
     h.addlinetochat = [this](const QString& line, std::uint32_t colour) {
         window_.addlinetochat(table::toWire(line), colour);
     };
@@ -121,6 +127,36 @@ table::TableHooks GameClient::tableHooks() {
     h.turnSoundTag = [this] { return window_.turnSound(); };
     h.showMessage = [this](const QString& text) { showMessage(text); };
     return h;
+}
+
+// Chat, phrases and sounds: their hooks, the relayed messages and the menu entries.
+void GameClient::attachChat() {
+    chat_ = std::make_unique<chat::Chat>(*panel_, &window_);
+    chat::ChatHooks& h = chat_->hooks;
+    h.send = [this](const std::string& message) { window_.sock().send(message); };
+    h.isconnected = [this] { return session_->isconnected(); };
+    h.myseat = [this] { return session_->myseat(); };
+    h.playername = [this](int seat) -> std::optional<QString> {
+        if (!protocol::isPlayerSeat(seat))
+            return std::nullopt;
+        return table::fromWire(model().playerName(seat));
+    };
+    h.playSoundsChecked = [this] { return window_.playSounds(); };
+    h.playerPhraseSoundsChecked = [this] { return window_.playerPhraseSounds(); };
+    h.showMessage = [this](const QString& text) { showMessage(text); };
+    h.saveinifile = [this] { saveinifile(); };
+    chat_->install(dispatcher_);
+
+    chat::ChatArea& area = chat_->area();
+    connect(&window_, &MainWindow::textColorRequested, &area, &chat::ChatArea::TextColor1Click);
+    connect(&window_, &MainWindow::clearMainChatRequested, &area,
+            &chat::ChatArea::ClearMainChat1Click);
+    connect(&window_, &MainWindow::scrollChatOffToggled, &area, &chat::ChatArea::setScrollLock);
+    connect(&area, &chat::ChatArea::scrollLockToggled, this, [this](bool on) {
+        window_.findChild<QAction*>(QStringLiteral("ScrollChatOff2"))->setChecked(on);
+    });
+    connect(&window_, &MainWindow::phraseListRequested, &chat_->phrases(),
+            &chat::PhraseButtons::PrhaseList1Click);
 }
 
 void GameClient::showMessage(const QString& text) {
@@ -155,7 +191,8 @@ void GameClient::loadinifile() {
     window_.setSavedBounds(loaded.bounds);
     window_.applyBounds(loaded.bounds);
     window_.setTextSizeChecked(loaded.textSize);
-    textColor_ = loaded.textColor;
+    chat_->area().applyTextSizeNow(loaded.textSize);
+    chat_->area().setChosenColourText(loaded.textColor);
     if (loaded.playToScore)
         gamestart_.setPlayToScore(*loaded.playToScore);
     if (loaded.timePerTurn)
@@ -165,7 +202,7 @@ void GameClient::loadinifile() {
     for (int k = 1; k <= settings::kPhraseCount; ++k) {
         const auto& phrase = loaded.phrases[static_cast<std::size_t>(k - 1)];
         if (phrase && !phrase->isEmpty())
-            panel_->phrase(k)->setToolTip(*phrase);
+            chat_->phrases().setPhrase(k, *phrase);
     }
     window_.setPlaySounds(loaded.playSounds);
     window_.setPlayerPhraseSounds(loaded.playerPhraseSounds);
@@ -179,7 +216,7 @@ void GameClient::saveinifile() {
     settings::Preferences prefs;
     prefs.textSize = textSize_;
     prefs.window = window_.bounds();
-    prefs.textColor = textColor_;
+    prefs.textColor = chat_->area().chosenColourText();
     prefs.playToScore = gamestart_.playToScore();
     prefs.timePerTurn = gamestart_.timePerTurn();
     prefs.botSpeedMs = window_.botSpeed();

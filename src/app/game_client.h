@@ -11,6 +11,9 @@
 #include "table/game_table.h"
 #include "text/settings/preferences.h"
 
+namespace hexaline::chat {
+class Chat;
+}
 namespace hexaline::windows {
 class GameStartForm;
 class QuickInstructions;
@@ -27,6 +30,7 @@ class GameClient : public QObject {
     ~GameClient() override;
 
     table::TablePanel& panel() { return *panel_; }
+    chat::Chat& chat() { return *chat_; }
     table::GameTable& table() { return *table_; }
     session::ClientSession& session() { return *session_; }
     const client::GameModel& model() const { return table_->model(); }
@@ -43,6 +47,7 @@ class GameClient : public QObject {
     // The connection ended: close the window once every message it brought is handled.
     void closeWhenDrained();
     void openKickMenu(int seat, const QPoint& where);
+    void attachChat();
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;
@@ -50,13 +55,13 @@ class GameClient : public QObject {
     windows::QuickInstructions* help_;  // owned by the panel
     std::unique_ptr<table::GameTable> table_;
     std::unique_ptr<session::ClientSession> session_;
+    std::unique_ptr<chat::Chat> chat_;
     protocol::Dispatcher dispatcher_{protocol::Direction::ToClient};
 
     bool waitingBox_ = false;  // a box the user must answer before the window may close
 
     // Stored preferences that no control holds yet.
     int textSize_ = 10;
-    QString textColor_ = QStringLiteral("clBlack");
 };
 
 }  // namespace hexaline::app

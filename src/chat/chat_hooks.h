@@ -1,0 +1,47 @@
+#pragma once
+// What the chat needs from the rest of the client. Every hook has a harmless default, so the
+// chat works on its own (and in tests) before the rest is attached.
+
+#include <QColor>
+#include <QString>
+#include <QUrl>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "text/settings/preferences.h"
+#include "text/settings/write_result.h"
+
+namespace hexaline::chat {
+
+struct ChatHooks {
+    // Hands one whole message (terminator included) to the connection to the host.
+    std::function<void(const std::string& message)> send;
+    // This client has its seat from the host, and which it is.
+    std::function<bool()> isconnected;
+    std::function<int()> myseat;
+    // The caption of a seat's name label; nothing for a seat without one.
+    std::function<std::optional<QString>(int seat)> playername;
+    // The "Play Sounds" and "Player Phrase Sounds" check marks.
+    std::function<bool()> playSoundsChecked;
+    std::function<bool()> playerPhraseSoundsChecked;
+    // The desktop's "open" of a web address; false when it failed.
+    std::function<bool(const QUrl& url)> openUrl;
+    // A message box for something the user just did (never for network input).
+    std::function<void(const QString& text)> showMessage;
+    // The colour dialog: the chosen colour, or nothing when cancelled.
+    std::function<std::optional<QColor>(const QColor& current)> pickColour;
+    // Colour text of the chosen text colour, which every sent line carries.
+    std::function<QString()> chosenColourText;
+    // Saves the preferences (text colour, text size).
+    std::function<void()> saveinifile;
+    // Writes "Phrase1".."Phrase9".
+    std::function<settings::WriteResult(const std::array<QString, settings::kPhraseCount>&)>
+        savephrases;
+};
+
+// Hooks with their defaults: nothing sent, not connected, the desktop's own dialogs.
+ChatHooks defaultChatHooks();
+
+}  // namespace hexaline::chat

@@ -1,0 +1,129 @@
+#include "chat/phrase_buttons.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include "chat/chat_art.h"
+#include "chat/phrase_editor.h"
+#include "protocol/builder.h"
+#include "table/message_fields.h"
+
+namespace hexaline::chat {
+
+namespace {
+
+const char* const kCaptions[] = {
+    "Doh",       "Cough",    "Hello",          "Thank You",    "Where have you been?",
+    "Snoring",   "Sneezing", "Sorry",          "Welcome",      "Yeehaa",
+    "Yippee",    "Oh No",    "Applause",       "Honk",         "Oooh",
+    "Razzberry", "Cheer",    "Woman Laughing", "Man Laughing", "Crying"};
+
+}  // namespace
+
+QString chatterCaption(int number) {
+    if (number < 1 || number > PhraseButtons::kChatterSounds)
+        return {};
+    return QString::fromLatin1(kCaptions[number - 1]);
+}
+
+int chatterNumber(const QString& name) {
+    const QString lower = name.toLower();
+    if (!lower.startsWith(QLatin1String("wave")))
+        return 0;
+    bool ok = false;
+    const int number = lower.mid(4).toInt(&ok);
+    if (!ok || QString::number(number) != lower.mid(4) || chatterCaption(number).isEmpty())
+        return 0;
+    return number;
+}
+
+PhraseButtons::PhraseButtons(const std::array<QPushButton*, kButtons>& buttons, QWidget* window,
+                             const ChatHooks& hooks, FloodGuard::Clock clock, QObject* parent)
+    : QObject(parent), buttons_(buttons), window_(window), hooks_(hooks), guard_(std::move(clock)) {
+    for (int k = 1; k <= kButtons; ++k) {
+        QPushButton* button = buttons_[static_cast<std::size_t>(k - 1)];
+        button->setIcon(buttonFaceIcon(k));
+        button->setIconSize(button->size());
+    }
+    buildSoundMenu();
+    phrases = new PhraseEditor(window_);
+    phrases->hide();
+    connect(phrases, &PhraseEditor::doneClicked, this, &PhraseButtons::button_doneClick);
+}
+
+void PhraseButtons::buildSoundMenu() {
+    popup_sounds = new QMenu(buttons_[kButtons - 1]);
+    popup_sounds->setObjectName(QStringLiteral("popup_sounds"));
+    popup_sounds->setToolTipsVisible(true);
+    QAction* cancel = popup_sounds->addAction(QStringLiteral("<Cancel>"));
+    cancel->setData(0);
+    connect(cancel, &QAction::triggered, this, [this] { popup_soundsClick(0); });
+    for (int n = 1; n <= kChatterSounds; ++n) {
+        QAction* entry = popup_sounds->addAction(chatterCaption(n));
+        entry->setObjectName(QStringLiteral("wave%1").arg(n));
+        entry->setToolTip(chatterCaption(n));
+        entry->setStatusTip(chatterCaption(n));
+        entry->setData(n);
+        connect(entry, &QAction::triggered, this, [this, n] { popup_soundsClick(n); });
+    }
+}
+
+QString PhraseButtons::phrase(int k) const {
+    return buttons_.at(static_cast<std::size_t>(k - 1))->toolTip();
+}
+
+void PhraseButtons::setPhrase(int k, const QString& text) {
+    if (k >= 1 && k <= settings::kPhraseCount)
+        buttons_[static_cast<std::size_t>(k - 1)]->setToolTip(text);
+}
+
+void PhraseButtons::b_phraseClick(int k) {
+    if (k == kButtons) {
+        QPushButton* button = buttons_[kButtons - 1];
+        popup_sounds->popup(button->mapToGlobal(QPoint(button->width(), button->height())));
+        return;
+    }
+    if (k < 1 || k > settings::kPhraseCount || !guard_.ready())
+        return;
+    const QString said = phrase(k);
+    const QString text =
+        said.startsWith(QLatin1String("/me ")) ? said.mid(4) : QStringLiteral("says: ") + said;
+    hooks_.send(protocol::build(
+        protocol::Msg::Action,
+        {hooks_.myseat(), table::toWire(text + QLatin1Char('|') + hooks_.chosenColourText())}));
+    guard_.sent();
+}
+
+void PhraseButtons::popup_soundsClick(int tag) {
+    if (tag < 1 || tag > kChatterSounds || !hooks_.isconnected())
+        return;
+    hooks_.send(protocol::build(
+        protocol::Msg::Sound, {hooks_.myseat(), QStringLiteral("wave%1").arg(tag).toStdString()}));
+}
+
+void PhraseButtons::PrhaseList1Click() {
+    for (int k = 1; k <= settings::kPhraseCount; ++k)
+        phrases->field(k)->setText(phrase(k));
+    if (window_)
+        phrases->move(window_->geometry().center() - phrases->rect().center());
+    phrases->show();
+    phrases->raise();
+}
+
+void PhraseButtons::button_doneClick() {
+    std::array<QString, settings::kPhraseCount> texts;
+    for (int k = 1; k <= settings::kPhraseCount; ++k) {
+        texts[static_cast<std::size_t>(k - 1)] = phrases->field(k)->text();
+        setPhrase(k, texts[static_cast<std::size_t>(k - 1)]);
+    }
+    const settings::WriteResult written = hooks_.savephrases(texts);
+    if (!written.ok) {
+        hooks_.showMessage(written.message());
+        return;
+    }
+    phrases->close();
+}
+
+}  // namespace hexaline::chat

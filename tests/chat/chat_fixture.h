@@ -1,0 +1,98 @@
+#pragma once
+// A real table panel with the chat attached, every outward hook recorded and a clock the test
+// moves by hand.
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chat/chat.h"
+#include "chat/chat_area.h"
+#include "chat/chat_log.h"
+#include "chat/phrase_buttons.h"
+#include "chat/sound_service.h"
+#include "protocol/builder.h"
+#include "protocol/dispatcher.h"
+#include "table/table_panel.h"
+
+namespace hexaline::chat {
+
+// Remembers what would have played.
+class RecordingBackend : public SoundBackend {
+  public:
+    explicit RecordingBackend(QStringList& played) : played_(played) {}
+    void play(const QString& name) override { played_ << name; }
+    void stop() override {}
+
+  private:
+    QStringList& played_;
+};
+
+class ChatTest : public ::testing::Test {
+  protected:
+    ChatTest()
+        : chat(panel, &window,
+               std::make_unique<SoundService>(std::make_unique<RecordingBackend>(played)),
+               [this] { return now; }) {
+        ChatHooks& h = chat.hooks;
+        h.send = [this](const std::string& message) { sent.push_back(message); };
+        h.isconnected = [this] { return connected; };
+        h.myseat = [this] { return seat; };
+        h.playername = [this](int s) -> std::optional<QString> {
+            if (s < 1 || s > 4)
+                return std::nullopt;
+            return names[static_cast<std::size_t>(s - 1)];
+        };
+        h.playSoundsChecked = [this] { return playSounds; };
+        h.playerPhraseSoundsChecked = [this] { return phraseSounds; };
+        h.openUrl = [this](const QUrl& url) {
+            opened << url.toString();
+            return openWorks;
+        };
+        h.showMessage = [this](const QString& text) { messages << text; };
+        h.pickColour = [this](const QColor&) { return picked; };
+        h.saveinifile = [this] { ++saves; };
+        chat.install(dispatcher);
+        window.resize(800, 560);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    ChatLog& log() { return *chat.area().mainchat; }
+    QTextDocument& doc() { return *log().document(); }
+    QString lineText(int n) { return doc().findBlockByNumber(n).text(); }
+    // The message as the host sends it, handed to the client's handlers.
+    void feed(protocol::Msg id, const protocol::Values& head) {
+        std::string message = protocol::build(id, head);
+        message.pop_back();
+        dispatcher.dispatch(message);
+    }
+
+    QWidget window;
+    table::TablePanel panel{&window};
+    QStringList played;
+    std::int64_t now = 0;
+    Chat chat;
+    protocol::Dispatcher dispatcher{protocol::Direction::ToClient};
+
+    std::vector<std::string> sent;
+    bool connected = true;
+    int seat = 1;
+    std::array<QString, 4> names{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy"),
+                                 QStringLiteral("Di")};
+    bool playSounds = true;
+    bool phraseSounds = true;
+    QStringList opened;
+    bool openWorks = true;
+    QStringList messages;
+    std::optional<QColor> picked;
+    int saves = 0;
+};
+
+}  // namespace hexaline::chat
