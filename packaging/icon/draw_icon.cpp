@@ -22,8 +22,8 @@ constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
 struct Shape {
     enum Kind { RoundRect, Circle, Polygon } kind;
     QColor fill;
-    QRectF box;              // round rectangles and circles
-    double radius = 0;       // corner radius of a round rectangle
+    QRectF box;                   // round rectangles and circles
+    double radius = 0;            // corner radius of a round rectangle
     std::vector<QPointF> points;  // polygons
 };
 
@@ -54,10 +54,17 @@ std::vector<Shape> iconShapes() {
     for (const QPointF& c : centres)
         s.push_back({Shape::RoundRect, tileFace, {c.x() - t / 2, c.y() - t / 2, t, t}, 7, {}});
     // One shape per tile, each in a colour of its own.
-    s.push_back({Shape::Circle, QColor(46, 170, 70), {centres[0].x() - 15, centres[0].y() - 15, 30, 30}, 0, {}});
-    s.push_back({Shape::Polygon, QColor(240, 200, 30), {}, 0, regularPolygon(centres[1], 18, 6, 0)});
-    s.push_back({Shape::Polygon, QColor(60, 110, 230), {}, 0, regularPolygon(centres[2], 19, 4, 0)});
-    s.push_back({Shape::Polygon, QColor(225, 50, 50), {}, 0, regularPolygon(centres[3], 19, 3, -M_PI / 2)});
+    s.push_back({Shape::Circle,
+                 QColor(46, 170, 70),
+                 {centres[0].x() - 15, centres[0].y() - 15, 30, 30},
+                 0,
+                 {}});
+    s.push_back(
+        {Shape::Polygon, QColor(240, 200, 30), {}, 0, regularPolygon(centres[1], 18, 6, 0)});
+    s.push_back(
+        {Shape::Polygon, QColor(60, 110, 230), {}, 0, regularPolygon(centres[2], 19, 4, 0)});
+    s.push_back(
+        {Shape::Polygon, QColor(225, 50, 50), {}, 0, regularPolygon(centres[3], 19, 3, -M_PI / 2)});
     return s;
 }
 
@@ -74,14 +81,15 @@ QString writeSvg(const std::vector<Shape>& shapes) {
     for (const Shape& shape : shapes) {
         switch (shape.kind) {
             case Shape::RoundRect:
-                svg << "  <rect x=\"" << shape.box.x() << "\" y=\"" << shape.box.y() << "\" width=\""
-                    << shape.box.width() << "\" height=\"" << shape.box.height() << "\" rx=\""
-                    << shape.radius << "\" fill=\"" << svgColour(shape.fill) << "\"/>\n";
+                svg << "  <rect x=\"" << shape.box.x() << "\" y=\"" << shape.box.y()
+                    << "\" width=\"" << shape.box.width() << "\" height=\"" << shape.box.height()
+                    << "\" rx=\"" << shape.radius << "\" fill=\"" << svgColour(shape.fill)
+                    << "\"/>\n";
                 break;
             case Shape::Circle:
                 svg << "  <circle cx=\"" << shape.box.center().x() << "\" cy=\""
-                    << shape.box.center().y() << "\" r=\"" << shape.box.width() / 2
-                    << "\" fill=\"" << svgColour(shape.fill) << "\"/>\n";
+                    << shape.box.center().y() << "\" r=\"" << shape.box.width() / 2 << "\" fill=\""
+                    << svgColour(shape.fill) << "\"/>\n";
                 break;
             case Shape::Polygon: {
                 svg << "  <polygon points=\"";

@@ -6,11 +6,10 @@
 #include <cstring>
 
 #include "app/command_line.h"
-#include "app/game_client.h"
 #include "app/game_marker.h"
-#include "app/host_side.h"
 #include "app/main_window.h"
 #include "app/single_instance.h"
+#include "app/table_sessions.h"
 #include "windows/gamestart_form.h"
 
 using namespace hexaline::app;
@@ -65,19 +64,10 @@ int main(int argc, char** argv) {
     // The about and lobby download windows are created here, in that order, once they exist.
     hexaline::windows::GameStartForm gamestart(&chatform);
     // Then the help and phrase buttons windows, once they exist.
-    HostSide serverform;  // the hidden host side: never shown
-    chatform.setHostSide(&serverform);
-    // The host uses the bot speed chosen in this window; its notices are not modal.
-    serverform.service().options().botSpeed = [&chatform] { return chatform.botSpeed(); };
-    serverform.service().options().alert = [&chatform](const QString& text) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"), text,
-                                    QMessageBox::Ok, &chatform);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    };
+    // The hidden host side (never shown) and the client side: made anew when the player hosts
+    // or joins from the File menu.
+    TableSessions sessions(chatform, gamestart);
     // Then the spy list and the tally list, once they exist.
-
-    GameClient client(chatform, gamestart);
 
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chatform, &MainWindow::bringToFront);
     // Closing the main window ends the program, whatever other windows are open.

@@ -17,9 +17,8 @@ QString& overridePath() {
 
 bool isSystemProgramFolder(const QString& dir) {
     static const QStringList folders = {
-        QStringLiteral("/bin"),       QStringLiteral("/usr/bin"),
-        QStringLiteral("/usr/games"), QStringLiteral("/usr/local/bin"),
-        QStringLiteral("/usr/local/games")};
+        QStringLiteral("/bin"), QStringLiteral("/usr/bin"), QStringLiteral("/usr/games"),
+        QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/local/games")};
     const QString clean = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
     return folders.contains(clean) || clean.startsWith(QStringLiteral("/opt/"));
 }
