@@ -41,7 +41,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });
     connect(&window_, &MainWindow::startGameRequested, this,
             [this] { table_->button_startClick(); });
-    connect(&window_, &MainWindow::startButtonVisibleChanged, panel_,
+    connect(&window_, &MainWindow::startButtonVisibleChanged, this,
             [this](bool visible) { panel_->button_start->setVisible(visible); });
     connect(panel_, &table::TablePanel::playernameContextMenu, this, &GameClient::openKickMenu);
     connect(&window_, &MainWindow::quickInstructionsRequested, help_,

@@ -134,6 +134,7 @@ void TableSessions::leaveTable() {
     window_.setErrorWording({});
     announcer_.reset();  // says the game is gone
     client_.reset();
+    delete window_.tablePanel();  // the next client side brings its own
     window_.renewSock();
     window_.setHostSide(nullptr);
     if (host_) {
@@ -169,9 +170,11 @@ bool TableSessions::joinGame(const QString& name, const QString& address, std::u
     window_.setErrorWording([address](const QString& text) { return joinWording(text, address); });
     const int attempt = ++attempt_;
     transport::ClientLink& sock = window_.sock();
-    connect(&sock, &transport::ClientLink::connected, this, [this, attempt] {
+    // Until the host gives this window a seat, a failure ends in a sentence and an unconnected
+    // table; once the connection has ended, or a seat is given, the game's own handling applies.
+    connect(&sock, &transport::ClientLink::closed, this, [this, attempt] {
         if (attempt == attempt_)
-            ++attempt_;  // connected: from here on the connection ends as any other does
+            ++attempt_;
     });
     connect(&sock, &transport::ClientLink::lookupFailed, this, [this, attempt, address] {
         if (attempt != attempt_)
@@ -181,11 +184,12 @@ bool TableSessions::joinGame(const QString& name, const QString& address, std::u
     });
     connect(&sock, &transport::ClientLink::info, this,
             [this, attempt, address, port](int kind, const QString& text) {
-                if (attempt == attempt_ && kind == static_cast<int>(transport::InfoKind::Error))
+                if (attempt == attempt_ && kind == static_cast<int>(transport::InfoKind::Error) &&
+                    !client_->session().isconnected())
                     failJoin(connectFailure(text, address, port));
             });
     QTimer::singleShot(kConnectTimeoutMs, this, [this, attempt, address, port] {
-        if (attempt != attempt_)
+        if (attempt != attempt_ || client_->session().isconnected())
             return;
         failJoin(QStringLiteral("No answer from %1 on port %2 after %3 seconds. Check the "
                                 "address, and that the game is still hosted.")
