@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "protocol/builder.h"
+#include "table/keyboard_play.h"
 #include "table/message_fields.h"
 #include "table/table_panel.h"
 #include "text/settings/load_ini.h"
@@ -27,6 +28,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     seatView_ = std::make_unique<TableSeatView>(*panel_);
     session_ = std::make_unique<session::ClientSession>(*seatView_, clientHooks());
     table_->hooks = tableHooks();
+    table::installKeyboardPlay(*table_, *panel_);
 
     session_->install(dispatcher_);
     table_->install(dispatcher_);
