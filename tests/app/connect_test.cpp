@@ -85,6 +85,7 @@ TEST_F(ConnectTest, HostThenJoinFromTheNetworkListThenTheHostLeavesForAnIPv6Game
     // Ann plays solo, then hosts from the File menu.
     Player ann({}, ini);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(1) == "You"; }, kTimeoutMs));
+    EXPECT_FALSE(ann.sessions.announcing());  // a solo game is never announced
     ann.window.findChild<QAction*>("HostaGame1")->trigger();
     auto* hostDialog = qobject_cast<QDialog*>(ann.sessions.openDialog());
     ASSERT_NE(hostDialog, nullptr);
@@ -192,6 +193,7 @@ TEST_F(ConnectTest, FailuresReadAsSentencesAndLeaveAnUnconnectedTable) {
     ASSERT_TRUE(ann.sessions.hostGame("Ann", 0, false));
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(1) == "Ann"; }, kTimeoutMs));
     EXPECT_EQ(failed.size(), 4);
+    EXPECT_FALSE(ann.sessions.announcing());  // the check box was off
 }
 
 }  // namespace
