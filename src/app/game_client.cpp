@@ -12,6 +12,7 @@
 #include "chat/chat_area.h"
 #include "chat/phrase_buttons.h"
 #include "protocol/builder.h"
+#include "table/keyboard_play.h"
 #include "table/message_fields.h"
 #include "table/table_panel.h"
 #include "text/settings/load_ini.h"
@@ -30,6 +31,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     session_ = std::make_unique<session::ClientSession>(table_->model(), clientHooks());
     table_->hooks = tableHooks();
     attachChat();
+    table::installKeyboardPlay(*table_, *panel_);
 
     session_->install(dispatcher_);
     table_->install(dispatcher_);
@@ -44,7 +46,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });
     connect(&window_, &MainWindow::startGameRequested, this,
             [this] { table_->button_startClick(); });
-    connect(&window_, &MainWindow::startButtonVisibleChanged, panel_,
+    connect(&window_, &MainWindow::startButtonVisibleChanged, this,
             [this](bool visible) { panel_->button_start->setVisible(visible); });
     connect(panel_, &table::TablePanel::playernameContextMenu, this, &GameClient::openKickMenu);
     connect(&window_, &MainWindow::quickInstructionsRequested, help_,

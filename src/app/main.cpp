@@ -6,12 +6,11 @@
 #include <cstring>
 
 #include "app/command_line.h"
-#include "app/game_client.h"
 #include "app/game_marker.h"
-#include "app/host_side.h"
 #include "app/main_window.h"
 #include "app/side_windows.h"
 #include "app/single_instance.h"
+#include "app/table_sessions.h"
 #include "protocol/version.h"
 #include "windows/about/about_form.h"
 #include "windows/gamestart_form.h"
@@ -75,23 +74,16 @@ int main(int argc, char** argv) {
     hexaline::lobby::DownloadForm download(&chatform);
     hexaline::windows::GameStartForm gamestart(&chatform);
     hexaline::help::HelpForm help(&chatform);
-    // Then the phrase buttons window, once it exists.
-    HostSide serverform;  // the hidden host side: never shown
-    chatform.setHostSide(&serverform);
-    // The host uses the bot speed chosen in this window; its notices are not modal.
-    serverform.service().options().botSpeed = [&chatform] { return chatform.botSpeed(); };
-    serverform.service().options().alert = [&chatform](const QString& text) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"), text,
-                                    QMessageBox::Ok, &chatform);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    };
+    // The hidden host side (never shown) and the client side: made anew when the player hosts
+    // or joins from the File menu.
+    TableSessions sessions(chatform, gamestart);
     hexaline::spy::SpyListForm spylist(&chatform);
     // Read at creation, written after every recorded game and when destroyed at exit.
     hexaline::tally::TallyListForm tallylist(hexaline::tally::tallyFilePath(), &chatform);
 
-    GameClient client(chatform, gamestart);
-    connectSideWindows(chatform, client, {about, download, help, spylist, tallylist});
+    const SideWindows side{about, download, help, spylist, tallylist};
+    connectSideWindows(chatform, side);
+    sessions.setClientMade([side](GameClient& client) { attachSideWindows(client, side); });
 
     QObject::connect(&guard, &SingleInstance::raiseRequested, &chatform, &MainWindow::bringToFront);
     // Closing the main window ends the program, whatever other windows are open.

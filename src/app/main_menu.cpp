@@ -70,6 +70,12 @@ void MainWindow::createMenus() {
     file->addSeparator();
     connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this,
             &MainWindow::Exit1Click);
+    // Playing with friends without a command line.
+    file->addSeparator();
+    connect(addEntry(file, "HostaGame1", QStringLiteral("Host a Game…")), &QAction::triggered, this,
+            &MainWindow::HostaGame1Click);
+    connect(addEntry(file, "JoinaGame1", QStringLiteral("Join a Game…")), &QAction::triggered, this,
+            &MainWindow::JoinaGame1Click);
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));

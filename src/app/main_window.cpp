@@ -14,7 +14,7 @@
 namespace hexaline::app {
 
 MainWindow::MainWindow(LaunchOptions options, QWidget* parent)
-    : QMainWindow(parent), options_(std::move(options)), sock_(this) {
+    : QMainWindow(parent), options_(std::move(options)), sock_(new transport::ClientLink(this)) {
     setObjectName(QStringLiteral("chatform"));
     setWindowTitle(QStringLiteral("Hexaline by Orvik7 Software"));
     QFont font(QStringLiteral("Arial"));
@@ -146,7 +146,8 @@ void MainWindow::bringToFront() {
     activateWindow();
 }
 
-void MainWindow::showError(const QString& text) {
+void MainWindow::showError(const QString& reported) {
+    const QString text = errorWording_ ? errorWording_(reported) : reported;
     auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Hexaline"), text,
                                 QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -53,7 +53,17 @@ class MainWindow : public QMainWindow {
     QWidget* tablePanel() const { return panel_board; }
 
     // The game connection `sock` to the host.
-    transport::ClientLink& sock() { return sock_; }
+    transport::ClientLink& sock() { return *sock_; }
+    // Lets go of the game connection without any of its reports, and opens a fresh one.
+    void renewSock();
+    // Starts host or join mode anew in this window, as the command line would (`mode` is Host
+    // or Join), with its own name, address and port.
+    void startSession(bool host, const QString& name, const QString& address, std::uint16_t port);
+    // How the message boxes of host and join mode put an error; the texts stay as they are
+    // when it is not set.
+    void setErrorWording(std::function<QString(const QString&)> wording) {
+        errorWording_ = std::move(wording);
+    }
 
     // Launch state.
     const QString& playername() const { return playername_; }
@@ -120,8 +130,12 @@ class MainWindow : public QMainWindow {
     void Help2Click();
     void About1Click();
     void QuickInstructions1Click();
+    void HostaGame1Click() { emit hostGameRequested(); }
+    void JoinaGame1Click() { emit joinGameRequested(); }
 
   signals:
+    void hostGameRequested();
+    void joinGameRequested();
     // Entries whose work belongs to other parts of the program.
     void startGameRequested();
     void textColorRequested();
@@ -163,7 +177,7 @@ class MainWindow : public QMainWindow {
     HostSide* host_ = nullptr;
     QWidget* central_ = nullptr;
     QPointer<QWidget> panel_board;
-    transport::ClientLink sock_;
+    transport::ClientLink* sock_;
     QTcpSocket* Sock11 = nullptr;  // the lobby link: nothing is sent or read on it
 
     QString playername_;
@@ -177,6 +191,7 @@ class MainWindow : public QMainWindow {
     ChatSink chatSink_;
     std::vector<std::string> chatLines_;
     std::function<void()> saveinifile_;
+    std::function<QString(const QString&)> errorWording_;
     settings::WindowBounds savedBounds_{0, 0, 0, 0};
 
     int turnSound_ = settings::kTurnSoundClassic;

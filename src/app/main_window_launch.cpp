@@ -52,33 +52,56 @@ bool MainWindow::hostpress() {
     }
     loginname_ = playername_.toStdString() + protocol::kTerminator;
     ishost_ = true;
-    sock_.open(QStringLiteral("127.0.0.1"), host_->link().port());
+    sock_->open(QStringLiteral("127.0.0.1"), host_->link().port());
     setStartAvailable(true);
     emit hostModeStarted();
     return true;
 }
 
-// Join mode is started once per process, so its handlers are installed here.
+// Join mode starts once per connection, so its handlers are installed on it here.
 void MainWindow::joinpress() {
     loginname_ = playername_.toStdString() + protocol::kTerminator;
-    connect(&sock_, &transport::ClientLink::hostFound, this, [this] {
+    connect(sock_, &transport::ClientLink::hostFound, this, [this] {
         if (!lobbyLinkPending_)
             return;
         lobbyLinkPending_ = false;
         openLobbyLink();
     });
-    connect(&sock_, &transport::ClientLink::lookupFailed, this, [this](const QString& text) {
+    connect(sock_, &transport::ClientLink::lookupFailed, this, [this](const QString& text) {
         lobbyLinkPending_ = false;
         joinFailed(QStringLiteral("the address cannot be found"));
         showError(text);
     });
     // A join that never connects ends in a line that says so, not in waiting for ever.
-    connect(&sock_, &transport::ClientLink::info, this, [this](int kind, const QString& text) {
-        if (kind == static_cast<int>(transport::InfoKind::Error) && !sock_.isConnected())
+    connect(sock_, &transport::ClientLink::info, this, [this](int kind, const QString& text) {
+        if (kind == static_cast<int>(transport::InfoKind::Error) && !sock_->isConnected())
             joinFailed(text);
     });
-    sock_.open(hostaddress_, options_.port);
+    sock_->open(hostaddress_, options_.port);
     setStartAvailable(false);
+}
+
+void MainWindow::renewSock() {
+    sock_->disconnect();
+    sock_->setDispatcher(nullptr);
+    sock_->close();
+    sock_->deleteLater();
+    sock_ = new transport::ClientLink(this);
+}
+
+void MainWindow::startSession(bool host, const QString& name, const QString& address,
+                              std::uint16_t port) {
+    setStartAvailable(false);
+    loginname_.clear();
+    ishost_ = false;
+    lobbyLinkPending_ = false;
+    playername_ = name;
+    hostaddress_ = host ? QStringLiteral("127.0.0.1") : address;
+    options_.port = port;
+    if (host)
+        hostpress();
+    else
+        joinpress();
 }
 
 void MainWindow::joinFailed(const QString& reason) {

@@ -34,7 +34,7 @@ void reportDamagedTally(MainWindow& window, const tally::TallyListForm& tallylis
 
 }  // namespace
 
-void connectSideWindows(MainWindow& window, GameClient& client, const SideWindows& side) {
+void connectSideWindows(MainWindow& window, const SideWindows& side) {
     // The handlers keep the windows, not `side`, which may be a temporary.
     tally::TallyListForm& tallylist = side.tallylist;
     spy::SpyListForm& spylist = side.spylist;
@@ -43,17 +43,6 @@ void connectSideWindows(MainWindow& window, GameClient& client, const SideWindow
     lobby::DownloadForm& download = side.download;
 
     // Tally list.
-    tallylist.setSeatCaptions([&client] {
-        QStringList captions;
-        for (int seat = 1; seat <= table::TablePanel::kPlayerSeats; ++seat) {
-            if (seat != client.session().myseat())
-                captions << client.panel().playername(seat)->text();
-        }
-        return captions;
-    });
-    client.table().hooks.addgame = [&tallylist](const QString& winner) {
-        tallylist.addgame(winner);
-    };
     QObject::connect(&window, &MainWindow::viewTallyRequested, &tallylist,
                      [&window, &tallylist] { tallylist.showOver(&window); });
     if (!tallylist.loadError().isEmpty())
@@ -61,15 +50,6 @@ void connectSideWindows(MainWindow& window, GameClient& client, const SideWindow
                            [&window, &tallylist] { reportDamagedTally(window, tallylist); });
 
     // Spy list.
-    // The spy list shows the spectators the client knows of.
-    const client::GameModel& model = client.model();
-    QObject::connect(&model, &client::GameModel::spectatorsChanged, &spylist, [&model, &spylist] {
-        QStringList entries;
-        for (const std::string& entry : model.spectators())
-            entries << table::fromWire(entry);
-        spylist.showEntries(entries);
-    });
-    spylist.setKicking([&client](int seat) { client.session().kicking(seat); });
     QObject::connect(&window, &MainWindow::hostModeStarted, &spylist,
                      [&spylist] { spylist.setRemoveEnabled(true); });
     QObject::connect(&window, &MainWindow::spyListRequested, &spylist,
@@ -83,13 +63,44 @@ void connectSideWindows(MainWindow& window, GameClient& client, const SideWindow
     const auto showAbout = [&window, &aboutForm] { aboutForm.showOver(&window); };
     QObject::connect(&helpForm, &help::HelpForm::aboutRequested, &aboutForm, showAbout);
     QObject::connect(&window, &MainWindow::aboutRequested, &aboutForm, showAbout);
-    about::openHomePageOnClick(client.panel().image_logo);
 
     // Lobby download.
     QObject::connect(&window, &MainWindow::lobbyDownloadRequested, &download,
                      [&download] { download.showOnTop(); });
     QObject::connect(&download, &lobby::DownloadForm::exitRequested, &window,
                      &MainWindow::Exit1Click);
+}
+
+void attachSideWindows(GameClient& client, const SideWindows& side) {
+    tally::TallyListForm& tallylist = side.tallylist;
+    spy::SpyListForm& spylist = side.spylist;
+    const client::GameModel& model = client.model();
+
+    // The tally offers the names of the other seats.
+    tallylist.setSeatCaptions([&model] {
+        QStringList captions;
+        for (int seat = 1; seat <= protocol::kPlayerSeats; ++seat) {
+            if (seat != model.myseat())
+                captions << table::fromWire(model.playerName(seat));
+        }
+        return captions;
+    });
+    client.table().hooks.addgame = [&tallylist](const QString& winner) {
+        tallylist.addgame(winner);
+    };
+
+    // The spy list shows the spectators this client knows of.
+    spylist.showEntries({});
+    QObject::connect(&model, &client::GameModel::spectatorsChanged, &spylist, [&model, &spylist] {
+        QStringList entries;
+        for (const std::string& entry : model.spectators())
+            entries << table::fromWire(entry);
+        spylist.showEntries(entries);
+    });
+    spylist.setKicking([&client](int seat) { client.session().kicking(seat); });
+    spylist.setRemoveEnabled(client.session().ishost());
+
+    about::openHomePageOnClick(client.panel().image_logo);
 }
 
 }  // namespace hexaline::app

@@ -31,8 +31,11 @@ struct SideWindows {
     tally::TallyListForm& tallylist;
 };
 
-// Connects the windows to the menus, the logo, the launch, the seat view and the game table.
-// A damaged tally file is reported once the main window is up.
-void connectSideWindows(MainWindow& window, GameClient& client, const SideWindows& side);
+// Connects the windows to the menus and the launch. A damaged tally file is reported once the
+// main window is up.
+void connectSideWindows(MainWindow& window, const SideWindows& side);
+// Connects the windows to a client side: its model, its game table and its logo. Runs for
+// every client side the window makes.
+void attachSideWindows(GameClient& client, const SideWindows& side);
 
 }  // namespace hexaline::app

@@ -35,7 +35,7 @@ TEST(MainWindowMenus, EntriesShortcutsAndStatesAtStart) {
     EXPECT_EQ(w.windowTitle(), "Hexaline by Orvik7 Software");
     const QList<QAction*> menus = w.menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
-    EXPECT_EQ(entryTexts(menus[0]->menu()), (QStringList{"Start Game", "-", "Exit"}));
+    EXPECT_EQ(entryTexts(menus[0]->menu()), (QStringList{"Start Game", "-", "Exit", "-", "Host a Game…", "Join a Game…"}));
     EXPECT_EQ(entryTexts(menus[1]->menu()),
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "-",
                            "Text Color", "Text Size", "Scroll Chat Off\tCtrl+S", "Clear Main Chat",

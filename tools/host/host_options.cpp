@@ -28,6 +28,10 @@ HostOptions parseHostOptions(const QStringList& arguments) {
             options.version = true;
             continue;
         }
+        if (arg == "--announce") {
+            options.announce = true;
+            continue;
+        }
         int* target = nullptr;
         int low = 1;
         int high = 0;
@@ -60,7 +64,7 @@ HostOptions parseHostOptions(const QStringList& arguments) {
 
 QString hostUsage() {
     return QStringLiteral(
-        "usage: hexaline-host [--port N] [--bot-speed MS] [--second-ms MS]\n"
+        "usage: hexaline-host [--port N] [--bot-speed MS] [--second-ms MS] [--announce]\n"
         "\n"
         "Hosts a game without a window. The first connection takes seat 1 and acts as the\n"
         "hosting user.\n"
@@ -68,6 +72,8 @@ QString hostUsage() {
         "  --port N         TCP port to listen on, all local addresses (default 7772)\n"
         "  --bot-speed MS   the computer's delay before each move (default 1000)\n"
         "  --second-ms MS   length of one second of the game's turn clock (default 1000)\n"
+        "  --announce       let players on the local network find this game (UDP\n"
+        "                   broadcast to port 7773 every 2 seconds)\n"
         "  --help           show this text\n"
         "  --version        show the version\n");
 }

@@ -13,7 +13,8 @@ struct HostOptions {
     int secondMs = 1000;
     bool help = false;
     bool version = false;
-    QString error;  // what was wrong with the command line, empty when nothing
+    bool announce = false;  // announce the game on the local network
+    QString error;          // what was wrong with the command line, empty when nothing
 };
 
 HostOptions parseHostOptions(const QStringList& arguments);

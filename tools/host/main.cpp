@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "engine/random.h"
+#include "host/announce.h"
 #include "host/host_service.h"
 #include "host_options.h"
 #include "protocol/version.h"
@@ -68,6 +69,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Only when asked: a headless host is often a private or test game.
+    hexaline::session::HostAnnouncer announcer(host, QStringLiteral("hexaline-host"),
+                                               QString::fromLatin1(hexaline::protocol::kVersion));
+    if (options.announce) {
+        announcer.start();
+        printLine(QStringLiteral("announcing on the local network"));
+    }
+
     // SIGINT and SIGTERM end the event loop from inside it.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return 1;
@@ -82,6 +91,7 @@ int main(int argc, char** argv) {
     std::signal(SIGTERM, onSignal);
 
     const int status = app.exec();
+    announcer.stop();
     host.closeAll();
     QCoreApplication::processEvents();
     return status;

@@ -21,6 +21,14 @@ int main(int argc, char** argv) {
     bool gamesGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string flag = argv[i];
+        if (flag == "--version") {
+            std::printf("hexaline-sim %s\n", HEXALINE_VERSION);
+            return 0;
+        }
+        if (flag == "--help") {
+            usage();
+            return 0;
+        }
         if (i + 1 >= argc)
             return usage();
         const auto value = hexaline::protocol::parseNumber(argv[++i]);

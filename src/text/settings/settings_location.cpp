@@ -15,9 +15,19 @@ QString& overridePath() {
 
 }  // namespace
 
+bool isSystemProgramFolder(const QString& dir) {
+    static const QStringList folders = {
+        QStringLiteral("/bin"), QStringLiteral("/usr/bin"), QStringLiteral("/usr/games"),
+        QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/local/games")};
+    const QString clean = QDir::cleanPath(QFileInfo(dir).absoluteFilePath());
+    return folders.contains(clean) || clean.startsWith(QStringLiteral("/opt/"));
+}
+
 QString chooseSettingsPath(const QString& exeDir, const QString& userConfigDir) {
     const QFileInfo exe(exeDir);
-    if (!exeDir.isEmpty() && exe.isDir() && exe.isWritable()) {
+    // An installed program keeps its settings per user even where its folder is writable (the
+    // administrator's own session): a shared folder must not collect one user's settings.
+    if (!exeDir.isEmpty() && exe.isDir() && exe.isWritable() && !isSystemProgramFolder(exeDir)) {
         return QDir(exe.absoluteFilePath()).absoluteFilePath(QLatin1String(kSettingsFileName));
     }
     QDir().mkpath(userConfigDir);

@@ -9,8 +9,11 @@ namespace hexaline::settings {
 
 inline constexpr char kSettingsFileName[] = "orviklobby.ini";
 
-// The file in `exeDir` when that folder is writable, else in `userConfigDir` (created when
-// missing).
+// True for the folders a package installs programs into (/usr/bin, /usr/games, /opt/...).
+bool isSystemProgramFolder(const QString& dir);
+
+// The file in `exeDir` when that folder is writable and not a system program folder, else in
+// `userConfigDir` (created when missing).
 QString chooseSettingsPath(const QString& exeDir, const QString& userConfigDir);
 
 // The file this program uses: the override when one is set, else chooseSettingsPath with the

@@ -37,4 +37,15 @@ TEST_F(LocationTest, FallsBackToTheUserFolderAndCreatesIt) {
     }
 }
 
+TEST_F(LocationTest, AnInstalledProgramKeepsItsSettingsPerUser) {
+    EXPECT_TRUE(isSystemProgramFolder(QStringLiteral("/usr/bin")));
+    EXPECT_TRUE(isSystemProgramFolder(QStringLiteral("/usr/games/")));
+    EXPECT_TRUE(isSystemProgramFolder(QStringLiteral("/opt/hexaline/bin")));
+    EXPECT_FALSE(isSystemProgramFolder(path(QStringLiteral("bin"))));
+    // Even when the folder is writable (the administrator playing), the user's folder is used.
+    const QString user = path(QStringLiteral("config/hexaline"));
+    EXPECT_EQ(chooseSettingsPath(QStringLiteral("/usr/bin"), user),
+              path(QStringLiteral("config/hexaline/orviklobby.ini")));
+}
+
 }  // namespace

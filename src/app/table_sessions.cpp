@@ -1,0 +1,265 @@
+#include "app/table_sessions.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+#include "protocol/version.h"
+
+#include "app/command_line.h"
+#include "app/game_client.h"
+#include "app/host_side.h"
+#include "app/main_window.h"
+#include "host/announce.h"
+#include "text/settings/settings_location.h"
+#include "transport/discovery_listener.h"
+#include "transport/status.h"
+#include "windows/connect/connect_settings.h"
+#include "windows/connect/host_dialog.h"
+#include "windows/connect/join_dialog.h"
+
+namespace hexaline::app {
+
+namespace {
+
+QString hostWording(const QString& reported, std::uint16_t port) {
+    if (reported == QLatin1String(transport::kErrorBinding)) {
+        return QStringLiteral(
+                   "Port %1 is already in use on this computer, perhaps by another game. "
+                   "Choose another port and host again.")
+            .arg(port);
+    }
+    if (reported == QLatin1String(transport::kErrorStartingListen))
+        return QStringLiteral("Hexaline could not start hosting on port %1.").arg(port);
+    return reported;
+}
+
+QString joinWording(const QString& reported, const QString& address) {
+    if (reported == QLatin1String(transport::kHostNotFound)) {
+        return QStringLiteral(
+                   "The address \"%1\" could not be found. Check its spelling, or type the "
+                   "host's IPv4 or IPv6 address.")
+            .arg(address);
+    }
+    return reported;
+}
+
+// A socket error before the connection was made, as a sentence.
+QString connectFailure(const QString& reported, const QString& address, std::uint16_t port) {
+    if (reported.contains(QLatin1String("ConnectionRefused"))) {
+        return QStringLiteral(
+                   "The computer at %1 refused the connection on port %2: no game is hosted "
+                   "there, or a firewall is in the way.")
+            .arg(address)
+            .arg(port);
+    }
+    if (reported.contains(QLatin1String("Network")) ||
+        reported.contains(QLatin1String("Unreachable"))) {
+        return QStringLiteral("The computer at %1 cannot be reached from this network.")
+            .arg(address);
+    }
+    return QStringLiteral("Hexaline could not connect to %1 on port %2 (%3).")
+        .arg(address)
+        .arg(port)
+        .arg(reported);
+}
+
+}  // namespace
+
+TableSessions::TableSessions(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent)
+    : QObject(parent), window_(window), gamestart_(gamestart) {
+    makeSides();
+    connect(&window_, &MainWindow::hostGameRequested, this, &TableSessions::HostaGame1Click);
+    connect(&window_, &MainWindow::joinGameRequested, this, &TableSessions::JoinaGame1Click);
+}
+
+TableSessions::~TableSessions() {
+    announcer_.reset();
+    client_.reset();
+    window_.setHostSide(nullptr);
+}
+
+bool TableSessions::announcing() const {
+    return announcer_ && announcer_->isRunning();
+}
+
+void TableSessions::setClientMade(std::function<void(GameClient&)> made) {
+    clientMade_ = std::move(made);
+    if (clientMade_ && client_)
+        clientMade_(*client_);
+}
+
+void TableSessions::makeSides() {
+    host_ = std::make_unique<HostSide>();
+    // The host uses the bot speed chosen in the window; its notices are not modal.
+    host_->service().options().botSpeed = [this] { return window_.botSpeed(); };
+    host_->service().options().alert = [this](const QString& text) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"), text,
+                                    QMessageBox::Ok, &window_);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    };
+    window_.setHostSide(host_.get());
+    client_ = std::make_unique<GameClient>(window_, gamestart_);
+    if (clientMade_)
+        clientMade_(*client_);
+}
+
+int TableSessions::othersSeated() const {
+    if (!window_.ishost() || !host_)
+        return 0;
+    const engine::Host& game = host_->service().session().game();
+    int seated = 0;
+    for (int seat = 1; seat <= session::kMaxSeats; ++seat) {
+        if (game.seats[static_cast<std::size_t>(seat)].connected)
+            ++seated;
+    }
+    return seated > 0 ? seated - 1 : 0;  // the window's own client holds one seat
+}
+
+bool TableSessions::mayLeaveTable() {
+    const int others = othersSeated();
+    if (others == 0)
+        return true;
+    if (confirmLeave)
+        return confirmLeave(others);
+    const QString text =
+        QStringLiteral("%1 at the game you host. Leaving ends the game for them. Leave anyway?")
+            .arg(others == 1 ? QStringLiteral("Another person is seated")
+                             : QStringLiteral("%1 other people are seated").arg(others));
+    return QMessageBox::question(&window_, QStringLiteral("Hexaline"), text,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TableSessions::leaveTable() {
+    ++attempt_;
+    window_.setErrorWording({});
+    announcer_.reset();  // says the game is gone
+    client_.reset();
+    delete window_.tablePanel();  // the next client side brings its own
+    window_.renewSock();
+    window_.setHostSide(nullptr);
+    if (host_) {
+        // Every other player's connection closes; the port is free again at once.
+        host_->service().closeAll();
+        host_.reset();
+    }
+    makeSides();
+}
+
+bool TableSessions::hostGame(const QString& name, std::uint16_t port, bool announce) {
+    if (!mayLeaveTable())
+        return false;
+    leaveTable();
+    window_.setErrorWording([port](const QString& text) { return hostWording(text, port); });
+    window_.startSession(true, name, QString(), port);
+    if (!window_.ishost()) {
+        emit sessionFailed(hostWording(host_->link().errorText(), port));
+        return true;
+    }
+    if (announce) {
+        announcer_ = std::make_unique<session::HostAnnouncer>(
+            host_->service(), name, QString::fromLatin1(protocol::kVersion));
+        announcer_->start();
+    }
+    return true;
+}
+
+bool TableSessions::joinGame(const QString& name, const QString& address, std::uint16_t port) {
+    if (!mayLeaveTable())
+        return false;
+    leaveTable();
+    window_.setErrorWording([address](const QString& text) { return joinWording(text, address); });
+    const int attempt = ++attempt_;
+    transport::ClientLink& sock = window_.sock();
+    // Until the host gives this window a seat, a failure ends in a sentence and an unconnected
+    // table; once the connection has ended, or a seat is given, the game's own handling applies.
+    connect(&sock, &transport::ClientLink::closed, this, [this, attempt] {
+        if (attempt == attempt_)
+            ++attempt_;
+    });
+    connect(&sock, &transport::ClientLink::lookupFailed, this, [this, attempt, address] {
+        if (attempt != attempt_)
+            return;
+        ++attempt_;  // the window says so itself
+        emit sessionFailed(joinWording(QLatin1String(transport::kHostNotFound), address));
+    });
+    connect(&sock, &transport::ClientLink::info, this,
+            [this, attempt, address, port](int kind, const QString& text) {
+                if (attempt == attempt_ && kind == static_cast<int>(transport::InfoKind::Error) &&
+                    !client_->session().isconnected())
+                    failJoin(connectFailure(text, address, port));
+            });
+    QTimer::singleShot(kConnectTimeoutMs, this, [this, attempt, address, port] {
+        if (attempt != attempt_ || client_->session().isconnected())
+            return;
+        failJoin(QStringLiteral("No answer from %1 on port %2 after %3 seconds. Check the "
+                                "address, and that the game is still hosted.")
+                     .arg(address)
+                     .arg(port)
+                     .arg(kConnectTimeoutMs / 1000));
+    });
+    window_.startSession(false, name, address, port);
+    return true;
+}
+
+void TableSessions::failJoin(const QString& sentence) {
+    leaveTable();  // an unconnected table, ready for another try
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"), sentence,
+                                QMessageBox::Ok, &window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit sessionFailed(sentence);
+}
+
+QString TableSessions::settingsPath() const {
+    return settingsPath_.isEmpty() ? settings::settingsFilePath() : settingsPath_;
+}
+
+void TableSessions::rememberFields(const QString& name, std::uint16_t port,
+                                   const QString& address) {
+    windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());
+    s.name = name;
+    s.port = port;
+    s.remember(address);
+    windows::saveConnectSettings(settingsPath(), s);
+}
+
+void TableSessions::HostaGame1Click() {
+    if (dialog_)
+        return;
+    const windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());
+    auto* dialog = new windows::HostDialog(&window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPlayerName(s.name);
+    dialog->setPort(s.port);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        rememberFields(dialog->playerName(), dialog->port(), QString());
+        hostGame(dialog->playerName(), dialog->port(), dialog->announce());
+    });
+    dialog_ = dialog;
+    dialog->open();
+}
+
+void TableSessions::JoinaGame1Click() {
+    if (dialog_)
+        return;
+    const windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());
+    // The games on the network are heard only while the dialog is open.
+    auto* games = new transport::DiscoveryListener;
+    games->listenFromEnvironment();
+    auto* dialog = new windows::JoinDialog(games, &window_);
+    games->setParent(dialog);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPlayerName(s.name);
+    dialog->setPort(s.port);
+    dialog->setRecentAddresses(s.recent);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        rememberFields(dialog->playerName(), dialog->port(), dialog->address());
+        joinGame(dialog->playerName(), dialog->address(), dialog->port());
+    });
+    dialog_ = dialog;
+    dialog->open();
+}
+
+}  // namespace hexaline::app

@@ -1,0 +1,93 @@
+#pragma once
+// The sessions of one window: the hidden host side and the client side that the window plays
+// through, made anew whenever the player hosts or joins from the File menu. The first session
+// is the one the command line asks for.
+//
+// Leaving a table works as a lost connection always does: the window's connection closes and,
+// when this window hosted, the host side closes every other player's connection (their windows
+// close, as the game does when a host goes away). A host whose table has other people seated is
+// asked first. The new session then starts in the same window.
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace hexaline::session {
+class HostAnnouncer;
+}
+namespace hexaline::transport {
+class DiscoveryListener;
+}
+namespace hexaline::windows {
+class GameStartForm;
+}
+
+namespace hexaline::app {
+
+class GameClient;
+class HostSide;
+class MainWindow;
+
+class TableSessions : public QObject {
+    Q_OBJECT
+  public:
+    // A connection attempt from the join dialog gives up after this long.
+    static constexpr int kConnectTimeoutMs = 5000;
+
+    TableSessions(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent = nullptr);
+    ~TableSessions() override;
+
+    GameClient& client() { return *client_; }
+    HostSide& host() { return *host_; }
+    bool announcing() const;
+
+    // Runs for every client side made, the first one included.
+    void setClientMade(std::function<void(GameClient&)> made);
+
+    // The settings file the dialogs remember their fields in (the program's settings file
+    // unless a test sets another).
+    void setSettingsPath(const QString& path) { settingsPath_ = path; }
+
+    // The File menu's entries: the dialog, then the switch.
+    void HostaGame1Click();
+    void JoinaGame1Click();
+    // The switch itself. False when the user chose to stay at the current table.
+    bool hostGame(const QString& name, std::uint16_t port, bool announce);
+    bool joinGame(const QString& name, const QString& address, std::uint16_t port);
+
+    // Asks before a host ends a game other people sit at; true to go on.
+    bool mayLeaveTable();
+    // Other people seated at this window's hosted game.
+    int othersSeated() const;
+
+    // Answers "leave the game other people sit at?"; a message box when not set.
+    std::function<bool(int others)> confirmLeave;
+
+    // The host or join dialog while it is open (tests reach it through this).
+    QObject* openDialog() const { return dialog_; }
+
+  signals:
+    // A session from the dialogs failed; the sentence shown to the user.
+    void sessionFailed(const QString& sentence);
+
+  private:
+    void makeSides();
+    void leaveTable();
+    void failJoin(const QString& sentence);
+    QString settingsPath() const;
+    void rememberFields(const QString& name, std::uint16_t port, const QString& address);
+
+    MainWindow& window_;
+    windows::GameStartForm& gamestart_;
+    std::unique_ptr<HostSide> host_;
+    std::unique_ptr<GameClient> client_;
+    std::unique_ptr<session::HostAnnouncer> announcer_;
+    std::function<void(GameClient&)> clientMade_;
+    QString settingsPath_;
+    QPointer<QObject> dialog_;
+    int attempt_ = 0;  // numbers join attempts, so an old attempt's timeout does nothing
+};
+
+}  // namespace hexaline::app

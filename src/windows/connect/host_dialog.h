@@ -1,0 +1,36 @@
+#pragma once
+// "Host a Game…": the player's name, the port, and whether players on the local network may
+// find the game.
+
+#include <QDialog>
+#include <cstdint>
+
+class QCheckBox;
+class QLineEdit;
+class QSpinBox;
+
+namespace hexaline::windows {
+
+class HostDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit HostDialog(QWidget* parent = nullptr);
+
+    void setPlayerName(const QString& name);
+    void setPort(std::uint16_t port);
+    QString playerName() const;
+    std::uint16_t port() const;
+    bool announce() const;
+
+  private:
+    void button_hostClick();
+
+    QLineEdit* edit_name;
+    QSpinBox* spin_port;
+    QCheckBox* check_announce;
+};
+
+// A name a player may use: trimmed, not empty, without the separator "+" of the messages.
+QString cleanPlayerName(const QString& name);
+
+}  // namespace hexaline::windows

@@ -1,0 +1,152 @@
+// A whole solo game played through the real window with the keyboard alone, against the
+// computer player in the same process, to its winner.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/game_client.h"
+#include "app/host_side.h"
+#include "app/main_window.h"
+#include "art/picture_button.h"
+#include "support/suggested_play.h"
+#include "table/board_view.h"
+#include "table/hand_image.h"
+#include "table/table_panel.h"
+#include "text/settings/settings_location.h"
+#include "windows/gamestart_form.h"
+#include "windows/quick_instructions.h"
+
+using namespace hexaline;
+
+namespace {
+
+// Arrow keys from the cursor's square to (row, column).
+void moveTo(QWidget* board, QPoint& cursor, int row, int column) {
+    for (; cursor.x() < row; cursor.rx()++)
+        QTest::keyClick(board, Qt::Key_Down);
+    for (; cursor.x() > row; cursor.rx()--)
+        QTest::keyClick(board, Qt::Key_Up);
+    for (; cursor.y() < column; cursor.ry()++)
+        QTest::keyClick(board, Qt::Key_Right);
+    for (; cursor.y() > column; cursor.ry()--)
+        QTest::keyClick(board, Qt::Key_Left);
+}
+
+Qt::Key slotKey(int slot) {
+    return static_cast<Qt::Key>(Qt::Key_1 + slot - 1);
+}
+
+TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
+    QTemporaryDir dir;
+    settings::setSettingsFilePath(dir.filePath("orviklobby.ini"));
+
+    app::MainWindow window({.arguments = {}, .port = 0, .lobbyPort = 0});
+    windows::GameStartForm gamestart(&window);
+    app::HostSide host;
+    window.setHostSide(&host);
+    host.service().options().secondMs = 5;
+    host.service().options().botSpeed = [] { return 1; };
+    app::GameClient client(window, gamestart);
+    table::TablePanel& panel = client.panel();
+    table::GameTable& table = client.table();
+    QWidget* board = panel.board;
+
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
+    if (auto* help = panel.findChild<windows::QuickInstructions*>("panel_help"))
+        help->hide();
+
+    // In the chat input the keys type; Esc leaves it for the board, Tab goes back and forth.
+    panel.mychat->setFocus();
+    panel.mychat->clear();
+    QTest::keyClicks(panel.mychat, "1 fcp");
+    EXPECT_EQ(panel.mychat->text(), "1 fcp");
+    QTest::keyClick(panel.mychat, Qt::Key_Escape);
+    EXPECT_TRUE(board->hasFocus());
+    auto* cursorView = board->findChild<QWidget*>("keyboard_cursor");
+    ASSERT_NE(cursorView, nullptr);
+    EXPECT_TRUE(cursorView->isVisible());
+    QTest::keyClick(board, Qt::Key_Tab);
+    EXPECT_TRUE(panel.mychat->hasFocus());
+    EXPECT_FALSE(cursorView->isVisible());
+    QTest::keyClick(panel.mychat, Qt::Key_Tab);
+    EXPECT_TRUE(board->hasFocus());
+    panel.mychat->clear();
+
+    // Ctrl+S opens the game start dialog; Space on its start button starts the game.
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gamestart.isVisible(); }, 5000));
+    gamestart.setPlayToScore(0);
+    gamestart.setTimePerTurn(30);
+    QTest::keyClick(gamestart.button_start, Qt::Key_Space);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.playername(2)->text() == "Klot"; }, 5000));
+    board->setFocus();
+
+    QPoint cursor(6, 6);  // where the cursor starts
+    int plays = 0;
+    int passes = 0;
+    bool triedTakeBack = false;
+    const auto& game = host.service().session().game();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            if (panel.panel_winner->isVisible())
+                return true;
+            if (table.model().turnseat() != table.model().myseat() || !panel.button_pass->isVisible())
+                return false;
+            const support::Play play = support::suggestedPlay(game, 1);
+            if (play.empty()) {
+                QTest::keyClick(board, Qt::Key_P);
+                ++passes;
+                return false;
+            }
+            if (!triedTakeBack) {
+                // Lay the first tile, take it back with Enter, then clear an empty turn: the
+                // hand is whole again and Pass is still there.
+                triedTakeBack = true;
+                const auto [slot, row, column] = play.front();
+                QTest::keyClick(board, slotKey(slot));
+                EXPECT_EQ(table.selectedslot, slot);
+                moveTo(board, cursor, row, column);
+                QTest::keyClick(board, Qt::Key_Return);
+                EXPECT_EQ(table.model().board().at(row, column).squarestate, slot);
+                EXPECT_TRUE(panel.button_finish->isVisible());
+                QTest::keyClick(board, Qt::Key_Space);
+                EXPECT_EQ(table.model().board().at(row, column).squarestate, 0);
+                EXPECT_TRUE(panel.tileImage(slot)->isVisible());
+                // Finish does nothing while it is hidden.
+                QTest::keyClick(board, Qt::Key_F);
+                EXPECT_EQ(table.model().turnseat(), table.model().myseat());
+            }
+            for (const auto& [slot, row, column] : play) {
+                QTest::keyClick(board, slotKey(slot));
+                moveTo(board, cursor, row, column);
+                QTest::keyClick(board, Qt::Key_Return);
+            }
+            EXPECT_TRUE(panel.button_finish->isVisible());
+            QTest::keyClick(board, Qt::Key_F);
+            ++plays;
+            [[maybe_unused]] const bool answered = QTest::qWaitFor(
+                [&] { return table.model().turnseat() != table.model().myseat() || panel.button_clear->isVisible(); },
+                5000);
+            return false;
+        },
+        120000));
+
+    const QString winner = panel.label_winner1->text();
+    EXPECT_TRUE(winner == "You have Won the Game!" || winner == "Klot has Won the Game!")
+        << winner.toStdString();
+    EXPECT_GT(plays, 0);
+    EXPECT_TRUE(triedTakeBack);
+    RecordProperty("plays", plays);
+    RecordProperty("passes", passes);
+    settings::setSettingsFilePath(QString());
+}
+
+}  // namespace

@@ -1,0 +1,79 @@
+// The host and join dialogs' fields, what they remember in the settings file, and the found
+// games list kept live from a listener.
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUdpSocket>
+
+#include "transport/discovery_listener.h"
+#include "windows/connect/connect_settings.h"
+#include "windows/connect/host_dialog.h"
+#include "windows/connect/join_dialog.h"
+
+using namespace hexaline;
+using namespace hexaline::windows;
+
+namespace {
+
+TEST(ConnectSettings, RecentAddressesStayFewAndUniqueAndBadValuesFallBack) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("orviklobby.ini");
+    {
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[agame]\nTextSize=10\n[HEXALINE]\nport=99999\nrecent1=a\nrecent2=a\n");
+    }
+    ConnectSettings s = loadConnectSettings(ini);
+    EXPECT_EQ(s.port, 7772);                // out of range
+    EXPECT_EQ(s.recent, QStringList{"a"});  // repeated once only
+    for (const char* address : {"b", "c", " a ", "d", "e", "f", "", "c"})
+        s.remember(address);
+    EXPECT_EQ(s.recent, (QStringList{"c", "f", "e", "d", "a"}));
+    s.name = "Zoë";
+    s.port = 7000;
+    ASSERT_TRUE(saveConnectSettings(ini, s));
+    const ConnectSettings again = loadConnectSettings(ini);
+    EXPECT_EQ(again.name, "Zoë");
+    EXPECT_EQ(again.port, 7000);
+    EXPECT_EQ(again.recent, s.recent);
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("[agame]\nTextSize=10\n[HEXALINE]\n"));
+}
+
+TEST(ConnectDialogs, NamesAndAddressesAreCleanedAndFoundGamesListedLive) {
+    EXPECT_EQ(cleanPlayerName("  Ann+Bob "), "Ann Bob");  // "+" separates message fields
+    EXPECT_EQ(cleanAddress(" [::1] "), "::1");
+    EXPECT_EQ(cleanAddress("fe80::1"), "fe80::1");
+
+    HostDialog host;
+    EXPECT_TRUE(host.announce());
+    EXPECT_EQ(host.port(), 7772);
+
+    transport::DiscoveryListener games;
+    ASSERT_TRUE(games.listen(0, true));
+    JoinDialog join(&games);
+    join.setRecentAddresses({"10.0.0.2", "example.lan"});
+    EXPECT_EQ(join.address(), "10.0.0.2");
+    transport::Announcement a;
+    a.name = "Ann";
+    a.port = 7001;
+    a.version = "1.0.1";
+    QUdpSocket sender;
+    sender.writeDatagram(transport::writeAnnouncement(a), QHostAddress::LocalHost, games.port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return join.foundGames()->count() == 1; }, 5000));
+    // A click fills the address and port in.
+    QListWidgetItem* item = join.foundGames()->item(0);
+    QTest::mouseClick(join.foundGames()->viewport(), Qt::LeftButton, {},
+                      join.foundGames()->visualItemRect(item).center());
+    EXPECT_EQ(join.address(), "127.0.0.1");
+    EXPECT_EQ(join.port(), 7001);
+    a.gone = true;
+    sender.writeDatagram(transport::writeAnnouncement(a), QHostAddress::LocalHost, games.port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return join.foundGames()->count() == 0; }, 5000));
+}
+
+}  // namespace
