@@ -154,9 +154,8 @@ void GameClient::attachChat() {
     connect(&window_, &MainWindow::clearMainChatRequested, &area,
             &chat::ChatArea::ClearMainChat1Click);
     connect(&window_, &MainWindow::scrollChatOffToggled, &area, &chat::ChatArea::setScrollLock);
-    connect(&area, &chat::ChatArea::scrollLockToggled, this, [this](bool on) {
-        window_.findChild<QAction*>(QStringLiteral("ScrollChatOff2"))->setChecked(on);
-    });
+    connect(&area, &chat::ChatArea::scrollLockToggled, this,
+            [this](bool on) { window_.scrollChatOffEntry()->setChecked(on); });
     connect(&window_, &MainWindow::phraseListRequested, &chat_->phrases(),
             &chat::PhraseButtons::PrhaseList1Click);
 }

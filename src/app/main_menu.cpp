@@ -63,10 +63,10 @@ void MainWindow::createMenus() {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    QAction* start = addEntry(file, "StartGame1", QStringLiteral("Start Game"));
-    start->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    start->setEnabled(false);
-    connect(start, &QAction::triggered, this, &MainWindow::StartGame1Click);
+    StartGame1 = addEntry(file, "StartGame1", QStringLiteral("Start Game"));
+    StartGame1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    StartGame1->setEnabled(false);
+    connect(StartGame1, &QAction::triggered, this, &MainWindow::StartGame1Click);
     file->addSeparator();
     connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this,
             &MainWindow::Exit1Click);
@@ -79,15 +79,15 @@ void MainWindow::createMenus() {
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    QAction* sounds = addEntry(options, "PlaySounds1", QStringLiteral("Play Sounds"));
-    sounds->setCheckable(true);
-    sounds->setChecked(true);
-    connect(sounds, &QAction::triggered, this, &MainWindow::PlaySounds1Click);
-    QAction* phraseSounds =
+    PlaySounds1 = addEntry(options, "PlaySounds1", QStringLiteral("Play Sounds"));
+    PlaySounds1->setCheckable(true);
+    PlaySounds1->setChecked(true);
+    connect(PlaySounds1, &QAction::triggered, this, &MainWindow::PlaySounds1Click);
+    PlayerPhraseSounds1 =
         addEntry(options, "PlayerPhraseSounds1", QStringLiteral("Player Phrase Sounds"));
-    phraseSounds->setCheckable(true);
-    phraseSounds->setChecked(true);
-    connect(phraseSounds, &QAction::triggered, this, &MainWindow::PlayerPhraseSounds1Click);
+    PlayerPhraseSounds1->setCheckable(true);
+    PlayerPhraseSounds1->setChecked(true);
+    connect(PlayerPhraseSounds1, &QAction::triggered, this, &MainWindow::PlayerPhraseSounds1Click);
 
     QMenu* turnSound = options->addMenu(QStringLiteral("Turn Sound"));
     turnSound->setObjectName(QStringLiteral("TurnSound1"));
@@ -122,19 +122,19 @@ void MainWindow::createMenus() {
     // Ctrl+S belongs to "Start Game" wherever the focus is. This entry only shows the key and
     // answers it while its menu is open: a second shortcut for the same key would make Qt
     // report it as ambiguous and trigger neither.
-    QAction* scrollOff =
-        addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off\tCtrl+S"));
-    scrollOff->setCheckable(true);
-    connect(scrollOff, &QAction::triggered, this, &MainWindow::ScrollChatOff2Click);
-    options->installEventFilter(new MenuKey(QKeySequence(QStringLiteral("Ctrl+S")), scrollOff));
+    ScrollChatOff2 = addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off\tCtrl+S"));
+    ScrollChatOff2->setCheckable(true);
+    connect(ScrollChatOff2, &QAction::triggered, this, &MainWindow::ScrollChatOff2Click);
+    options->installEventFilter(
+        new MenuKey(QKeySequence(QStringLiteral("Ctrl+S")), ScrollChatOff2));
     connect(addEntry(options, "ClearMainChat1", QStringLiteral("Clear Main Chat")),
             &QAction::triggered, this, &MainWindow::ClearMainChat1Click);
     connect(addEntry(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")),
             &QAction::triggered, this, &MainWindow::ResetScreenLocation1Click);
     options->addSeparator();
-    QAction* justWatch = addEntry(options, "JustWatch1", QStringLiteral("Just Watch"));
-    justWatch->setCheckable(true);
-    connect(justWatch, &QAction::triggered, this, &MainWindow::JustWatch1Click);
+    JustWatch1 = addEntry(options, "JustWatch1", QStringLiteral("Just Watch"));
+    JustWatch1->setCheckable(true);
+    connect(JustWatch1, &QAction::triggered, this, &MainWindow::JustWatch1Click);
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View1"));
@@ -159,27 +159,27 @@ void MainWindow::createMenus() {
 }
 
 bool MainWindow::playSounds() const {
-    return findChild<QAction*>(QStringLiteral("PlaySounds1"))->isChecked();
+    return PlaySounds1->isChecked();
 }
 
 void MainWindow::setPlaySounds(bool on) {
-    findChild<QAction*>(QStringLiteral("PlaySounds1"))->setChecked(on);
+    PlaySounds1->setChecked(on);
 }
 
 bool MainWindow::playerPhraseSounds() const {
-    return findChild<QAction*>(QStringLiteral("PlayerPhraseSounds1"))->isChecked();
+    return PlayerPhraseSounds1->isChecked();
 }
 
 void MainWindow::setPlayerPhraseSounds(bool on) {
-    findChild<QAction*>(QStringLiteral("PlayerPhraseSounds1"))->setChecked(on);
+    PlayerPhraseSounds1->setChecked(on);
 }
 
 bool MainWindow::justWatchChecked() const {
-    return findChild<QAction*>(QStringLiteral("JustWatch1"))->isChecked();
+    return JustWatch1->isChecked();
 }
 
 void MainWindow::setJustWatchChecked(bool on) {
-    findChild<QAction*>(QStringLiteral("JustWatch1"))->setChecked(on);
+    JustWatch1->setChecked(on);
 }
 
 void MainWindow::setTurnSound(int tag) {
@@ -234,7 +234,7 @@ void MainWindow::TextSizeClick(QAction* entry) {
 }
 
 void MainWindow::ScrollChatOff2Click() {
-    emit scrollChatOffToggled(findChild<QAction*>(QStringLiteral("ScrollChatOff2"))->isChecked());
+    emit scrollChatOffToggled(ScrollChatOff2->isChecked());
 }
 
 void MainWindow::ClearMainChat1Click() {
@@ -243,7 +243,7 @@ void MainWindow::ClearMainChat1Click() {
 
 void MainWindow::JustWatch1Click() {
     // The check mark changes only on the host's word, never by the click itself.
-    QAction* entry = findChild<QAction*>(QStringLiteral("JustWatch1"));
+    QAction* entry = JustWatch1;
     entry->setChecked(!entry->isChecked());
     emit justWatchClicked();
 }

@@ -103,6 +103,8 @@ class MainWindow : public QMainWindow {
     // Checks the Text Size entry of that size; a size without an entry checks none.
     void setTextSizeChecked(int size);
 
+    QAction* scrollChatOffEntry() const { return ScrollChatOff2; }
+
     // Launch modes (run by the first show).
     void processparams();
     bool hostpress();
@@ -196,6 +198,12 @@ class MainWindow : public QMainWindow {
 
     int turnSound_ = settings::kTurnSoundClassic;
     int botSpeed_ = settings::kBotSpeedNormal;
+    // Entries whose state the window reads or changes.
+    QAction* StartGame1 = nullptr;
+    QAction* PlaySounds1 = nullptr;
+    QAction* PlayerPhraseSounds1 = nullptr;
+    QAction* ScrollChatOff2 = nullptr;
+    QAction* JustWatch1 = nullptr;
     QActionGroup* turnSoundGroup_ = nullptr;
     QActionGroup* botSpeedGroup_ = nullptr;
     QActionGroup* textSizeGroup_ = nullptr;

@@ -11,7 +11,7 @@ namespace hexaline::app {
 
 void MainWindow::setStartAvailable(bool available) {
     startVisible_ = available;
-    findChild<QAction*>(QStringLiteral("StartGame1"))->setEnabled(available);
+    StartGame1->setEnabled(available);
     emit startButtonVisibleChanged(available);
 }
 
