@@ -28,6 +28,18 @@ HostOptions parseHostOptions(const QStringList& arguments) {
             options.version = true;
             continue;
         }
+        if (arg == "--bot-level") {
+            const auto level = i + 1 < arguments.size()
+                                   ? engine::parsebotlevel(arguments[i + 1].toStdString())
+                                   : std::nullopt;
+            if (!level) {
+                options.error = arg + " needs normal, strong or best";
+                return options;
+            }
+            options.botLevel = *level;
+            ++i;
+            continue;
+        }
         int* target = nullptr;
         int low = 1;
         int high = 0;
@@ -60,13 +72,14 @@ HostOptions parseHostOptions(const QStringList& arguments) {
 
 QString hostUsage() {
     return QStringLiteral(
-        "usage: hexaline-host [--port N] [--bot-speed MS] [--second-ms MS]\n"
+        "usage: hexaline-host [--port N] [--bot-speed MS] [--bot-level L] [--second-ms MS]\n"
         "\n"
         "Hosts a game without a window. The first connection takes seat 1 and acts as the\n"
         "hosting user.\n"
         "\n"
         "  --port N         TCP port to listen on, all local addresses (default 7772)\n"
         "  --bot-speed MS   the computer's delay before each move (default 1000)\n"
+        "  --bot-level L    how well the computer plays: normal (default), strong or best\n"
         "  --second-ms MS   length of one second of the game's turn clock (default 1000)\n"
         "  --help           show this text\n"
         "  --version        show the version\n");

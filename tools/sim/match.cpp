@@ -61,15 +61,14 @@ MatchSummary playmatches(const MatchOptions& options) {
         outlet.onSend = [&](int seat, const std::string& m) { watcher.see(seat, m); };
         // Seat 1 and seats 3, 4 need a client to take part; their players just watch, so the
         // computer plays every seat. Seat 2 takes part without one.
-        host.seatcount = options.seats;
-        for (int seat = 1; seat <= options.seats; ++seat) {
-            host.seats[seat].connected = seat != 2;
-        }
+        for (int seat = 1; seat <= options.seats; ++seat)
+            host.takeseat(options.seats);
+        host.release(2);
         host.startgame("sim", std::to_string(options.playto), "30");
         for (int seat = 1; seat <= options.seats; ++seat) {
-            if (!host.seats[seat].connected)
+            if (seat == 2)
                 continue;
-            host.seats[seat].watching = true;
+            host.watch(seat, true);
             host.turnseatleft(seat);
         }
         while (host.gameon && outlet.step()) {

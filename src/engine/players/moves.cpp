@@ -1,0 +1,233 @@
+#include "engine/players/moves.h"
+
+#include <algorithm>
+
+#include "engine/sets.h"
+
+namespace hexaline::engine {
+namespace {
+
+constexpr int lineScore(int n) {
+    return n < 2 ? 0 : (n == 6 ? 12 : n);
+}
+
+bool istileat(const Board& board, int r, int c) {
+    const int v = board[r][c].committed;
+    return v != 0 && v != kFrame;
+}
+
+// The search along one line: rows (across = false) or columns (across = true).
+class LineSearch {
+  public:
+    LineSearch(const Board& board, const Hand& hand, std::vector<Move>& out, bool columns)
+        : board_(board), hand_(hand), out_(out), columns_(columns) {
+        for (int slot = 1; slot <= kHandSlots; ++slot)
+            held_ += hand[slot] != 0;
+    }
+
+    void run() {
+        for (int line = kFirstLine; line <= kLastLine; ++line) {
+            line_ = line;
+            prepare();
+            for (int s = kFirstLine; s <= kLastLine; ++s) {
+                if (value(s) != 0)
+                    continue;
+                // The tiles on the board just before the start belong to the line.
+                runlength_ = 0;
+                int p = s - 1;
+                while (p >= kFirstLine && value(p) != 0)
+                    --p;
+                bool ok = true;
+                for (int q = p + 1; q < s && ok; ++q)
+                    ok = push(value(q));
+                if (!ok || (runlength_ == 0 && reach_[s] - s > held_))
+                    continue;
+                current_ = Move{};
+                crossscore_ = 0;
+                place(s, runlength_ > 0);
+            }
+        }
+    }
+
+  private:
+    int value(int index) const {
+        const int v = columns_ ? board_[index][line_].committed : board_[line_][index].committed;
+        return v == kFrame ? 0 : v;
+    }
+    Placement square(int index) const {
+        return columns_ ? Placement{index, line_} : Placement{line_, index};
+    }
+
+    // For every square of the line and hand slot: whether the tile fits its crossing line and
+    // what that line scores; and how far the next square is that makes a play touch the board.
+    void prepare() {
+        for (int i = kFirstLine; i <= kLastLine; ++i) {
+            const Placement at = square(i);
+            bool adjacent = false;
+            std::array<int, 8> cross{};
+            int before = 0;
+            int after = 0;
+            if (value(i) == 0) {
+                const int dr = columns_ ? 0 : 1;
+                const int dc = columns_ ? 1 : 0;
+                std::array<int, 8> up{};
+                int r = at.row - dr;
+                int c = at.column - dc;
+                while (before < 6 && istileat(board_, r, c)) {
+                    up[before++] = board_[r][c].committed;
+                    r -= dr;
+                    c -= dc;
+                }
+                for (int k = 0; k < before; ++k)
+                    cross[k] = up[before - 1 - k];
+                r = at.row + dr;
+                c = at.column + dc;
+                while (before + after < 7 && istileat(board_, r, c)) {
+                    cross[before + 1 + after++] = board_[r][c].committed;
+                    r += dr;
+                    c += dc;
+                }
+                adjacent = before + after > 0;
+            }
+            const int n = before + after + 1;
+            for (int slot = 1; slot <= kHandSlots; ++slot) {
+                fits_[i][slot] = false;
+                const int t = hand_[slot];
+                if (t == 0 || value(i) != 0)
+                    continue;
+                if (n > 6)
+                    continue;
+                cross[before] = t;
+                fits_[i][slot] = lineisaset(std::span<const int>(cross.data(), n));
+            }
+            crossvalue_[i] = lineScore(n);
+            touch_[i] = value(i) != 0 || adjacent;
+        }
+        int next = kLastLine + 20;
+        for (int i = kLastLine; i >= kFirstLine; --i) {
+            if (touch_[i])
+                next = i;
+            reach_[i] = next;
+        }
+    }
+
+    bool push(int tile) {
+        for (int k = 0; k < runlength_; ++k) {
+            if (!canshareline(run_[k], tile))
+                return false;
+        }
+        run_[runlength_++] = tile;
+        return true;
+    }
+
+    int remaining() const { return held_ - current_.tiles; }
+
+    // Lays a hand tile on the empty square `p` (each fitting slot in turn) and goes on.
+    void place(int p, bool touched) {
+        if (!touched && reach_[p] - p > remaining())
+            return;
+        for (int slot = 1; slot <= kHandSlots; ++slot) {
+            if (!fits_[p][slot] || (current_.slots & (1u << slot)) != 0)
+                continue;
+            const int saved = runlength_;
+            if (!push(hand_[slot])) {
+                runlength_ = saved;
+                continue;
+            }
+            current_.placed[slot] = square(p);
+            current_.slots |= 1u << slot;
+            ++current_.tiles;
+            crossscore_ += crossvalue_[p];
+            advance(p + 1, touched || touch_[p]);
+            crossscore_ -= crossvalue_[p];
+            --current_.tiles;
+            current_.slots &= ~(1u << slot);
+            current_.placed[slot] = Placement{};
+            runlength_ = saved;
+        }
+    }
+
+    // Takes in the board tiles from `p` on, then records the play and tries to lay more.
+    void advance(int p, bool touched) {
+        const int saved = runlength_;
+        while (p <= kLastLine && value(p) != 0) {
+            if (!push(value(p))) {
+                runlength_ = saved;
+                return;
+            }
+            touched = true;
+            ++p;
+        }
+        if (touched && (!columns_ || current_.tiles > 1))
+            record();
+        if (p <= kLastLine && remaining() > 0)
+            place(p, touched);
+        runlength_ = saved;
+    }
+
+    void record() {
+        Move m = current_;
+        m.score = lineScore(runlength_) + crossscore_;
+        if (current_.tiles == held_)
+            m.score += 10;
+        out_.push_back(m);
+    }
+
+    const Board& board_;
+    const Hand& hand_;
+    std::vector<Move>& out_;
+    bool columns_;
+    int held_ = 0;
+    int line_ = 0;
+    std::array<std::array<bool, kHandSlots + 1>, kBoardSize> fits_{};
+    std::array<int, kBoardSize> crossvalue_{};
+    std::array<bool, kBoardSize> touch_{};
+    std::array<int, kBoardSize> reach_{};
+    std::array<int, 8> run_{};
+    int runlength_ = 0;
+    Move current_;
+    int crossscore_ = 0;
+};
+
+void openingmoves(const Hand& hand, std::vector<Move>& out) {
+    int held = 0;
+    for (int slot = 1; slot <= kHandSlots; ++slot)
+        held += hand[slot] != 0;
+    for (unsigned mask = 1; mask < (1u << kHandSlots); ++mask) {
+        std::array<int, kHandSlots> tiles{};
+        Move m;
+        bool ok = true;
+        for (int slot = 1; slot <= kHandSlots && ok; ++slot) {
+            if ((mask & (1u << (slot - 1))) == 0)
+                continue;
+            if (hand[slot] == 0) {
+                ok = false;
+                break;
+            }
+            for (int k = 0; k < m.tiles && ok; ++k)
+                ok = canshareline(tiles[k], hand[slot]);
+            tiles[m.tiles] = hand[slot];
+            m.placed[slot] = {6, 4 + m.tiles};
+            m.slots |= 1u << slot;
+            ++m.tiles;
+        }
+        if (!ok)
+            continue;
+        m.score = lineScore(m.tiles) + (m.tiles == held ? 10 : 0);
+        out.push_back(m);
+    }
+}
+
+}  // namespace
+
+void legalmoves(const Board& board, const Hand& hand, bool firstplay, std::vector<Move>& out) {
+    out.clear();
+    if (firstplay) {
+        openingmoves(hand, out);
+        return;
+    }
+    LineSearch(board, hand, out, false).run();
+    LineSearch(board, hand, out, true).run();
+}
+
+}  // namespace hexaline::engine

@@ -1,0 +1,37 @@
+#pragma once
+// The Strong computer player: plays to win, knowing only what its seat's player knows.
+
+#include <string>
+#include <vector>
+
+#include "engine/players/moves.h"
+#include "engine/players/player.h"
+
+namespace hexaline::engine {
+
+class StrongPlayer : public Player {
+  public:
+    // The weights of the judgement beyond the turn's own points.
+    struct Weights {
+        double pair = 1.0;       // two kept tiles that can share a line
+        double duplicate = 2.5;  // two kept tiles of one kind
+        double threat = 1.0;     // a line of five an opponent may complete
+        double own = 0.5;        // a line of five this seat may complete next turn
+        double four = 0.15;      // an open line of four
+        int shortlist = 24;      // plays judged in full
+    };
+
+    StrongPlayer() = default;
+    explicit StrongPlayer(const Weights& weights) : weights_(weights) {}
+
+    std::string choose(Host& host, int seat) override;
+
+    static Weights& defaults();
+
+  private:
+    Weights weights_ = defaults();
+    std::vector<Move> moves_;
+    std::vector<Move> replies_;
+};
+
+}  // namespace hexaline::engine
