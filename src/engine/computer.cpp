@@ -11,10 +11,14 @@ bool Host::computerplays(int seat) const {
 }
 
 void Host::setbotlevel(BotLevel level) {
-    if (level == botlevel_ && player_)
-        return;
     botlevel_ = level;
-    player_ = makeplayer(level);
+    for (int seat = 1; seat <= kMaxPlayers; ++seat)
+        players_[seat] = makeplayer(level);
+}
+
+void Host::setbotlevel(int seat, BotLevel level) {
+    if (seat >= 1 && seat <= kMaxPlayers)
+        players_[seat] = makeplayer(level);
 }
 
 void Host::startcomputerturn() {
@@ -55,7 +59,7 @@ void Host::computerplay(int seat) {
 std::string Host::computersuggestion(int seat) {
     if (seat < 1 || seat > kMaxPlayers)
         return {};
-    return player_->choose(*this, seat);
+    return players_[seat]->choose(*this, seat);
 }
 
 }  // namespace hexaline::engine

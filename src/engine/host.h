@@ -85,6 +85,8 @@ class Host : public HostTables {
     // How well the computer plays every seat it plays, from its next move on (Normal unless
     // set).
     void setbotlevel(BotLevel level);
+    // One seat's level alone (matches between levels); the next setbotlevel(level) replaces it.
+    void setbotlevel(int seat, BotLevel level);
     BotLevel botlevel() const { return botlevel_; }
     // Whether a hand tile of the seat can stand in one line with the tile `anchor`.
     bool matchesanyhandtile(int seat, int anchor) const;
@@ -102,7 +104,7 @@ class Host : public HostTables {
     EngineOutlet& outlet_;
     Random& random_;
     BotLevel botlevel_ = BotLevel::Normal;
-    std::unique_ptr<Player> player_;
+    std::array<std::unique_ptr<Player>, kMaxPlayers + 1> players_;  // by seat 1..4
 };
 
 }  // namespace hexaline::engine

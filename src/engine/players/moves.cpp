@@ -19,14 +19,25 @@ bool istileat(const Board& board, int r, int c) {
 // The search along one line: rows (across = false) or columns (across = true).
 class LineSearch {
   public:
-    LineSearch(const Board& board, const Hand& hand, std::vector<Move>& out, bool columns)
-        : board_(board), hand_(hand), out_(out), columns_(columns) {
+    // Lists the plays in `out`, or keeps only the best score of each line in `best`; only
+    // the lines whose bit is set in `lines` are searched.
+    LineSearch(const Board& board, const Hand& hand, std::vector<Move>* out, LineBest* best,
+               bool columns, unsigned rows, unsigned lines)
+        : board_(board),
+          hand_(hand),
+          out_(out),
+          best_(best),
+          columns_(columns),
+          rows_(rows),
+          lines_(lines) {
         for (int slot = 1; slot <= kHandSlots; ++slot)
             held_ += hand[slot] != 0;
     }
 
     void run() {
         for (int line = kFirstLine; line <= kLastLine; ++line) {
+            if ((lines_ & (1u << line)) == 0)
+                continue;
             line_ = line;
             prepare();
             for (int s = kFirstLine; s <= kLastLine; ++s) {
@@ -158,25 +169,42 @@ class LineSearch {
             touched = true;
             ++p;
         }
-        if (touched && (!columns_ || current_.tiles > 1))
+        // A single tile is listed once, with the plays along its row, when that row is searched.
+        if (touched && (!columns_ || current_.tiles > 1 || (rows_ & (1u << single())) == 0))
             record();
         if (p <= kLastLine && remaining() > 0)
             place(p, touched);
         runlength_ = saved;
     }
 
+    // The row of the one tile laid.
+    int single() const {
+        for (int slot = 1; slot <= kHandSlots; ++slot) {
+            if (current_.placed[slot].row != 0)
+                return current_.placed[slot].row;
+        }
+        return 0;
+    }
+
     void record() {
+        const int score = lineScore(runlength_) + crossscore_ + (current_.tiles == held_ ? 10 : 0);
+        if (best_ != nullptr) {
+            int& top = columns_ ? best_->column[line_] : best_->row[line_];
+            top = std::max(top, score);
+            return;
+        }
         Move m = current_;
-        m.score = lineScore(runlength_) + crossscore_;
-        if (current_.tiles == held_)
-            m.score += 10;
-        out_.push_back(m);
+        m.score = score;
+        out_->push_back(m);
     }
 
     const Board& board_;
     const Hand& hand_;
-    std::vector<Move>& out_;
+    std::vector<Move>* out_;
+    LineBest* best_;
     bool columns_;
+    unsigned rows_;
+    unsigned lines_;
     int held_ = 0;
     int line_ = 0;
     std::array<std::array<bool, kHandSlots + 1>, kBoardSize> fits_{};
@@ -226,8 +254,15 @@ void legalmoves(const Board& board, const Hand& hand, bool firstplay, std::vecto
         openingmoves(hand, out);
         return;
     }
-    LineSearch(board, hand, out, false).run();
-    LineSearch(board, hand, out, true).run();
+    LineSearch(board, hand, &out, nullptr, false, kAllLines, kAllLines).run();
+    LineSearch(board, hand, &out, nullptr, true, kAllLines, kAllLines).run();
+}
+
+void bestbyline(const Board& board, const Hand& hand, unsigned rows, unsigned columns,
+                LineBest& best) {
+    best = LineBest{};
+    LineSearch(board, hand, nullptr, &best, false, rows, rows).run();
+    LineSearch(board, hand, nullptr, &best, true, rows, columns).run();
 }
 
 }  // namespace hexaline::engine

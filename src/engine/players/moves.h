@@ -23,4 +23,17 @@ using Hand = std::array<int, kHandSlots + 1>;  // slots 1..6, 0 = empty
 // set of tiles is offered once, laid along row 6 from column 4. Clears `out` first.
 void legalmoves(const Board& board, const Hand& hand, bool firstplay, std::vector<Move>& out);
 
+// The best score of a later-turn play along each row and column.
+struct LineBest {
+    std::array<int, kBoardSize> row{};
+    std::array<int, kBoardSize> column{};
+};
+inline constexpr unsigned kAllLines = ((1u << (kLastLine + 1)) - 1) & ~1u;  // bits 1..12
+
+// The best score of the plays along the rows and columns whose bits are set (bit i = line i),
+// for a board that is not empty; a single tile counts in its row when that row is searched,
+// else in its column.
+void bestbyline(const Board& board, const Hand& hand, unsigned rows, unsigned columns,
+                LineBest& best);
+
 }  // namespace hexaline::engine

@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/host.h"
 #include "engine/sets.h"
@@ -236,6 +237,45 @@ StrongPlayer::Weights& StrongPlayer::defaults() {
     return weights;
 }
 
+namespace {
+
+// A generator seeded from what the seat can see, so that a position always gets the same
+// samples.
+struct Mixer {
+    std::uint64_t state;
+    std::uint64_t next() {
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+};
+
+std::uint64_t seenhash(const Board& board, const Hand& hand) {
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&](int v) {
+        h ^= static_cast<std::uint64_t>(v + 1);
+        h *= 1099511628211ull;
+    };
+    for (int r = kFirstLine; r <= kLastLine; ++r) {
+        for (int c = kFirstLine; c <= kLastLine; ++c)
+            mix(board[r][c].committed);
+    }
+    for (int slot = 1; slot <= kHandSlots; ++slot)
+        mix(hand[slot]);
+    return h;
+}
+
+// The rows (or columns) from lo - 1 to hi + 1 within the playing area, as line bits.
+unsigned around(int lo, int hi) {
+    unsigned bits = 0;
+    for (int i = std::max(kFirstLine, lo - 1); i <= std::min(kLastLine, hi + 1); ++i)
+        bits |= 1u << i;
+    return bits;
+}
+
+}  // namespace
+
 std::string StrongPlayer::choose(Host& host, int seat) {
     if (seat < 1 || seat > kMaxPlayers)
         return {};
@@ -279,39 +319,73 @@ std::string StrongPlayer::choose(Host& host, int seat) {
                       [](const auto& a, const auto& b) {
                           return a.first > b.first || (a.first == b.first && a.second < b.second);
                       });
+    if (opening || context.opponents == 0 || context.opponenthand == 0)
+        return playtext(seat, moves_[ranked[0].second].placed);
 
-    // With the bag empty and one opponent left, the unseen tiles are that opponent's hand.
-    const bool endgame =
-        !opening && host.tilesleft() == 0 && context.opponents == 1 && context.pool <= kHandSlots;
-    Hand theirs{};
-    if (endgame) {
-        int slot = 1;
-        for (int k = 0; k < kKinds; ++k) {
-            for (int copy = 0; copy < context.unseen[k] && slot <= kHandSlots; ++copy)
-                theirs[slot++] = k == 0 ? kKinds : k;
+    // Hands the next opponent may hold, drawn from the unseen tiles; with the bag empty and
+    // one opponent left that is its hand exactly.
+    std::vector<int> pool;
+    for (int k = 0; k < kKinds; ++k) {
+        for (int copy = 0; copy < context.unseen[k]; ++copy)
+            pool.push_back(k == 0 ? kKinds : k);
+    }
+    const bool exact = host.tilesleft() == 0 && context.opponents == 1 &&
+                       static_cast<int>(pool.size()) <= kHandSlots;
+    const int samples = exact ? 1 : weights_.samples;
+    Mixer mixer{seenhash(host.board, hand) ^ static_cast<std::uint64_t>(seat)};
+    hands_.assign(static_cast<std::size_t>(samples), Hand{});
+    base_.assign(static_cast<std::size_t>(samples), LineBest{});
+    for (int s = 0; s < samples; ++s) {
+        Hand& sample = hands_[static_cast<std::size_t>(s)];
+        const int n = std::min<int>(context.opponenthand, static_cast<int>(pool.size()));
+        for (int i = 0; i < n; ++i) {
+            const std::size_t j = static_cast<std::size_t>(i) +
+                                  mixer.next() % (pool.size() - static_cast<std::size_t>(i));
+            std::swap(pool[static_cast<std::size_t>(i)], pool[j]);
+            sample[i + 1] = pool[static_cast<std::size_t>(i)];
         }
+        bestbyline(host.board, sample, kAllLines, kAllLines, base_[static_cast<std::size_t>(s)]);
     }
 
     std::size_t best = ranked[0].second;
     double bestvalue = -1e18;
+    Board after{};
+    LineBest local;
     for (std::size_t i = 0; i < keep; ++i) {
         const Move& m = moves_[ranked[i].second];
         double value = ranked[i].first;
-        if (endgame) {
-            if (m.tiles < held) {
-                Board after = host.board;
-                for (int slot = 1; slot <= kHandSlots; ++slot) {
-                    const Placement p = m.placed[slot];
-                    if (p.row != 0)
-                        after[p.row][p.column].committed = hand[slot];
-                }
-                legalmoves(after, theirs, false, replies_);
-                int reply = 0;
-                for (const Move& r : replies_)
-                    reply = std::max(reply, r.score);
-                value -= reply;
+        if (m.tiles < held) {
+            after = host.board;
+            int lorow = kLastLine;
+            int hirow = kFirstLine;
+            int locol = kLastLine;
+            int hicol = kFirstLine;
+            for (int slot = 1; slot <= kHandSlots; ++slot) {
+                const Placement p = m.placed[slot];
+                if (p.row == 0)
+                    continue;
+                after[p.row][p.column].committed = hand[slot];
+                lorow = std::min(lorow, p.row);
+                hirow = std::max(hirow, p.row);
+                locol = std::min(locol, p.column);
+                hicol = std::max(hicol, p.column);
             }
-        } else if (!opening) {
+            const unsigned rows = around(lorow, hirow);
+            const unsigned columns = around(locol, hicol);
+            double replies = 0;
+            for (int s = 0; s < samples; ++s) {
+                const LineBest& base = base_[static_cast<std::size_t>(s)];
+                bestbyline(after, hands_[static_cast<std::size_t>(s)], rows, columns, local);
+                int reply = 0;
+                for (int line = kFirstLine; line <= kLastLine; ++line) {
+                    const bool row = (rows & (1u << line)) != 0;
+                    const bool column = (columns & (1u << line)) != 0;
+                    reply = std::max(reply, row ? local.row[line] : base.row[line]);
+                    reply = std::max(reply, column ? local.column[line] : base.column[line]);
+                }
+                replies += reply;
+            }
+            value -= weights_.reply * replies / samples;
             value += judge.lines(m, hand);
         }
         if (value > bestvalue) {

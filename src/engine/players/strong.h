@@ -13,12 +13,14 @@ class StrongPlayer : public Player {
   public:
     // The weights of the judgement beyond the turn's own points.
     struct Weights {
-        double pair = 1.0;       // two kept tiles that can share a line
-        double duplicate = 2.5;  // two kept tiles of one kind
-        double threat = 1.0;     // a line of five an opponent may complete
+        double pair = 0.0;       // two kept tiles that can share a line
+        double duplicate = 1.0;  // two kept tiles of one kind
+        double threat = 0.0;     // a line of five an opponent may complete
         double own = 0.5;        // a line of five this seat may complete next turn
-        double four = 0.15;      // an open line of four
-        int shortlist = 24;      // plays judged in full
+        double four = 0.0;       // an open line of four
+        int shortlist = 12;      // plays judged in full
+        double reply = 1.0;      // the next opponent's best reply, averaged over samples
+        int samples = 8;         // opponent hands sampled from the unseen tiles
     };
 
     StrongPlayer() = default;
@@ -31,7 +33,8 @@ class StrongPlayer : public Player {
   private:
     Weights weights_ = defaults();
     std::vector<Move> moves_;
-    std::vector<Move> replies_;
+    std::vector<Hand> hands_;
+    std::vector<LineBest> base_;
 };
 
 }  // namespace hexaline::engine
