@@ -5,8 +5,6 @@
 #include <ctime>
 #include <string>
 
-#include <cstdlib>
-#include "engine/players/strong.h"
 #include "match.h"
 #include "protocol/reader.h"
 
@@ -88,11 +86,6 @@ int main(int argc, char** argv) {
         options.seats = n;
     }
 
-    if (const char* w = std::getenv("HEXALINE_WEIGHTS")) {  // TUNING
-        auto& d = hexaline::engine::StrongPlayer::defaults();
-        std::sscanf(w, "%lf,%lf,%lf,%lf,%lf,%d,%lf,%d", &d.pair, &d.duplicate, &d.threat, &d.own,
-                    &d.four, &d.shortlist, &d.reply, &d.samples);
-    }
     // Processor time, so that other work on the machine does not count against the games.
     const std::clock_t start = std::clock();
     const hexaline::sim::MatchSummary s = hexaline::sim::playmatches(options);

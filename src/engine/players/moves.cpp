@@ -40,6 +40,8 @@ class LineSearch {
                 continue;
             line_ = line;
             prepare();
+            if (skip_)
+                continue;
             for (int s = kFirstLine; s <= kLastLine; ++s) {
                 if (value(s) != 0)
                     continue;
@@ -72,47 +74,15 @@ class LineSearch {
     // For every square of the line and hand slot: whether the tile fits its crossing line and
     // what that line scores; and how far the next square is that makes a play touch the board.
     void prepare() {
+        const int dr = columns_ ? 0 : 1;
+        const int dc = columns_ ? 1 : 0;
+        bool any = false;
         for (int i = kFirstLine; i <= kLastLine; ++i) {
             const Placement at = square(i);
-            bool adjacent = false;
-            std::array<int, 8> cross{};
-            int before = 0;
-            int after = 0;
-            if (value(i) == 0) {
-                const int dr = columns_ ? 0 : 1;
-                const int dc = columns_ ? 1 : 0;
-                std::array<int, 8> up{};
-                int r = at.row - dr;
-                int c = at.column - dc;
-                while (before < 6 && istileat(board_, r, c)) {
-                    up[before++] = board_[r][c].committed;
-                    r -= dr;
-                    c -= dc;
-                }
-                for (int k = 0; k < before; ++k)
-                    cross[k] = up[before - 1 - k];
-                r = at.row + dr;
-                c = at.column + dc;
-                while (before + after < 7 && istileat(board_, r, c)) {
-                    cross[before + 1 + after++] = board_[r][c].committed;
-                    r += dr;
-                    c += dc;
-                }
-                adjacent = before + after > 0;
-            }
-            const int n = before + after + 1;
-            for (int slot = 1; slot <= kHandSlots; ++slot) {
-                fits_[i][slot] = false;
-                const int t = hand_[slot];
-                if (t == 0 || value(i) != 0)
-                    continue;
-                if (n > 6)
-                    continue;
-                cross[before] = t;
-                fits_[i][slot] = lineisaset(std::span<const int>(cross.data(), n));
-            }
-            crossvalue_[i] = lineScore(n);
-            touch_[i] = value(i) != 0 || adjacent;
+            touch_[i] = value(i) != 0 || istileat(board_, at.row - dr, at.column - dc) ||
+                        istileat(board_, at.row + dr, at.column + dc);
+            ready_[i] = false;
+            any = any || touch_[i];
         }
         int next = kLastLine + 20;
         for (int i = kLastLine; i >= kFirstLine; --i) {
@@ -120,6 +90,51 @@ class LineSearch {
                 next = i;
             reach_[i] = next;
         }
+        skip_ = !any;
+    }
+
+    // Which hand tiles fit the crossing line of the empty square `i`, and what it scores;
+    // worked out when the search first reaches the square.
+    void ensure(int i) {
+        if (ready_[i])
+            return;
+        ready_[i] = true;
+        const Placement at = square(i);
+        const int dr = columns_ ? 0 : 1;
+        const int dc = columns_ ? 1 : 0;
+        std::array<int, 8> cross{};
+        std::array<int, 8> up{};
+        int before = 0;
+        int after = 0;
+        int r = at.row - dr;
+        int c = at.column - dc;
+        while (before < 6 && istileat(board_, r, c)) {
+            up[before++] = board_[r][c].committed;
+            r -= dr;
+            c -= dc;
+        }
+        for (int k = 0; k < before; ++k)
+            cross[k] = up[before - 1 - k];
+        r = at.row + dr;
+        c = at.column + dc;
+        while (before + after < 7 && istileat(board_, r, c)) {
+            cross[before + 1 + after++] = board_[r][c].committed;
+            r += dr;
+            c += dc;
+        }
+        const int n = before + after + 1;
+        for (int slot = 1; slot <= kHandSlots; ++slot) {
+            const int t = hand_[slot];
+            if (t == 0 || n > 6) {
+                fits_[i][slot] = false;
+            } else if (n == 1) {
+                fits_[i][slot] = true;
+            } else {
+                cross[before] = t;
+                fits_[i][slot] = lineisaset(std::span<const int>(cross.data(), n));
+            }
+        }
+        crossvalue_[i] = lineScore(n);
     }
 
     bool push(int tile) {
@@ -137,6 +152,7 @@ class LineSearch {
     void place(int p, bool touched) {
         if (!touched && reach_[p] - p > remaining())
             return;
+        ensure(p);
         for (int slot = 1; slot <= kHandSlots; ++slot) {
             if (!fits_[p][slot] || (current_.slots & (1u << slot)) != 0)
                 continue;
@@ -211,6 +227,8 @@ class LineSearch {
     std::array<int, kBoardSize> crossvalue_{};
     std::array<bool, kBoardSize> touch_{};
     std::array<int, kBoardSize> reach_{};
+    std::array<bool, kBoardSize> ready_{};
+    bool skip_ = false;
     std::array<int, 8> run_{};
     int runlength_ = 0;
     Move current_;

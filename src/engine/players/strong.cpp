@@ -1,24 +1,22 @@
 // The Strong computer player.
 //
-// Method. Every legal play of the hand is listed with its exact score (the same search the
-// Best-score player uses). Each play is then judged by
-//   its score
-//   + the worth of the tiles it keeps: pairs that can share a line later, less pairs of one
-//     kind, which can never share one;
-//   - the lines of five it leaves open: for each open end where the sixth tile would fit, the
-//     chance that an opponent holds one of the unseen copies of that tile (drawn from the
-//     tiles this seat has not seen: 108 less the board and its own hand), times the twelve
-//     points and the crossing line that tile would score; a smaller charge for open lines of
-//     four;
-//   + the same lines of five when this seat keeps the sixth tile itself and the opponents are
-//     unlikely to take it first.
-// The best plays by score and kept tiles are judged in full. When the bag is empty and one
-// opponent is left, the unseen tiles are exactly that opponent's hand, so each shortlisted
-// play is judged instead by its score less the opponent's best reply (which includes the
-// opponent running out), plus the kept tiles.
-// Only the board, the seat's own hand, the number of tiles left in the bag and which seats
-// take part in the round are read: never the bag's order or another seat's hand, except
-// the tiles no one has seen yet taken as one pool.
+// Method: a look-ahead of one reply over sampled hands.
+// 1. Every legal play of the hand is listed with its exact score (the search the Best-score
+//    player uses) and ranked by that score plus the worth of the tiles it keeps (a charge for
+//    each pair of kept tiles of one kind, which can never share a line).
+// 2. The best-ranked plays are judged in full. The tiles this seat has not seen (108 less the
+//    board and its own hand) form a pool; a few hands for the next opponent are drawn from it
+//    with a generator seeded from the board and the hand, so the same position always gets
+//    the same hands. For each hand the opponent's best reply is found: along the rows and
+//    columns the play does not touch it is the best reply on the board as it stands, worked
+//    out once per hand; along the rows and columns around the play it is searched again on
+//    the board with the play laid. A play that empties the hand ends the round: no reply.
+// 3. A play's value is its score, plus the kept tiles' worth, less the opponent's average
+//    best reply, plus a credit for a line of five whose sixth tile this seat keeps and the
+//    opponents are unlikely to hold. The highest value is played.
+// With the bag empty and one opponent left, the pool is exactly that opponent's hand, so the
+// reply is exact. The player reads only the board, its own hand, the number of tiles left in
+// the bag and which seats take part in the round: never the bag's order or another hand.
 #include "engine/players/strong.h"
 
 #include <algorithm>
@@ -232,11 +230,6 @@ class Judge {
 
 }  // namespace
 
-StrongPlayer::Weights& StrongPlayer::defaults() {
-    static Weights weights;
-    return weights;
-}
-
 namespace {
 
 // A generator seeded from what the seat can see, so that a position always gets the same
@@ -314,12 +307,33 @@ std::string StrongPlayer::choose(Host& host, int seat) {
     ranked.reserve(moves_.size());
     for (std::size_t i = 0; i < moves_.size(); ++i)
         ranked.emplace_back(moves_[i].score + judge.kept(hand, moves_[i].slots), i);
-    const std::size_t keep = std::min<std::size_t>(ranked.size(), weights_.shortlist);
-    std::partial_sort(ranked.begin(), ranked.begin() + keep, ranked.end(),
-                      [](const auto& a, const auto& b) {
-                          return a.first > b.first || (a.first == b.first && a.second < b.second);
-                      });
-    if (opening || context.opponents == 0 || context.opponenthand == 0)
+    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
+        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    });
+    // The same tiles on the same squares in another order score alike: one order is judged,
+    // so that the shortlist holds different plays.
+    std::size_t keep = 0;
+    shapes_.clear();
+    for (std::size_t i = 0;
+         i < ranked.size() && keep < static_cast<std::size_t>(weights_.shortlist); ++i) {
+        const Move& m = moves_[ranked[i].second];
+        int lo = kBoardSize * kBoardSize;
+        int hi = 0;
+        for (int slot = 1; slot <= kHandSlots; ++slot) {
+            const Placement p = m.placed[slot];
+            if (p.row == 0)
+                continue;
+            lo = std::min(lo, p.row * kBoardSize + p.column);
+            hi = std::max(hi, p.row * kBoardSize + p.column);
+        }
+        const std::uint64_t shape =
+            (static_cast<std::uint64_t>(m.slots) << 32) | static_cast<std::uint64_t>(lo * 256 + hi);
+        if (std::find(shapes_.begin(), shapes_.end(), shape) != shapes_.end())
+            continue;
+        shapes_.push_back(shape);
+        ranked[keep++] = ranked[i];
+    }
+    if (context.opponents == 0 || context.opponenthand == 0)
         return playtext(seat, moves_[ranked[0].second].placed);
 
     // Hands the next opponent may hold, drawn from the unseen tiles; with the bag empty and

@@ -1,6 +1,7 @@
 #pragma once
 // The Strong computer player: plays to win, knowing only what its seat's player knows.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,13 +29,12 @@ class StrongPlayer : public Player {
 
     std::string choose(Host& host, int seat) override;
 
-    static Weights& defaults();
-
   private:
-    Weights weights_ = defaults();
+    Weights weights_{};
     std::vector<Move> moves_;
     std::vector<Hand> hands_;
     std::vector<LineBest> base_;
+    std::vector<std::uint64_t> shapes_;
 };
 
 }  // namespace hexaline::engine
