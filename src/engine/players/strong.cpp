@@ -14,6 +14,7 @@
 // 3. A play's value is its score, plus the kept tiles' worth, less the opponent's average
 //    best reply, plus a credit for a line of five whose sixth tile this seat keeps and the
 //    opponents are unlikely to hold. The highest value is played.
+// On a round's first play the board is empty and the best-ranked play is laid.
 // With the bag empty and one opponent left, the pool is exactly that opponent's hand, so the
 // reply is exact. The player reads only the board, its own hand, the number of tiles left in
 // the bag and which seats take part in the round: never the bag's order or another hand.
@@ -307,33 +308,13 @@ std::string StrongPlayer::choose(Host& host, int seat) {
     ranked.reserve(moves_.size());
     for (std::size_t i = 0; i < moves_.size(); ++i)
         ranked.emplace_back(moves_[i].score + judge.kept(hand, moves_[i].slots), i);
-    std::sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) {
-        return a.first > b.first || (a.first == b.first && a.second < b.second);
-    });
-    // The same tiles on the same squares in another order score alike: one order is judged,
-    // so that the shortlist holds different plays.
-    std::size_t keep = 0;
-    shapes_.clear();
-    for (std::size_t i = 0;
-         i < ranked.size() && keep < static_cast<std::size_t>(weights_.shortlist); ++i) {
-        const Move& m = moves_[ranked[i].second];
-        int lo = kBoardSize * kBoardSize;
-        int hi = 0;
-        for (int slot = 1; slot <= kHandSlots; ++slot) {
-            const Placement p = m.placed[slot];
-            if (p.row == 0)
-                continue;
-            lo = std::min(lo, p.row * kBoardSize + p.column);
-            hi = std::max(hi, p.row * kBoardSize + p.column);
-        }
-        const std::uint64_t shape =
-            (static_cast<std::uint64_t>(m.slots) << 32) | static_cast<std::uint64_t>(lo * 256 + hi);
-        if (std::find(shapes_.begin(), shapes_.end(), shape) != shapes_.end())
-            continue;
-        shapes_.push_back(shape);
-        ranked[keep++] = ranked[i];
-    }
-    if (context.opponents == 0 || context.opponenthand == 0)
+    const std::size_t keep =
+        std::min<std::size_t>(ranked.size(), static_cast<std::size_t>(weights_.shortlist));
+    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(keep),
+                      ranked.end(), [](const auto& a, const auto& b) {
+                          return a.first > b.first || (a.first == b.first && a.second < b.second);
+                      });
+    if (opening || context.opponents == 0 || context.opponenthand == 0)
         return playtext(seat, moves_[ranked[0].second].placed);
 
     // Hands the next opponent may hold, drawn from the unseen tiles; with the bag empty and

@@ -1,7 +1,6 @@
 #pragma once
 // The Strong computer player: plays to win, knowing only what its seat's player knows.
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,7 +33,6 @@ class StrongPlayer : public Player {
     std::vector<Move> moves_;
     std::vector<Hand> hands_;
     std::vector<LineBest> base_;
-    std::vector<std::uint64_t> shapes_;
 };
 
 }  // namespace hexaline::engine
