@@ -2,7 +2,9 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/host.h"
+#include "engine/players/normal.h"
 #include "engine/virtual_outlet.h"
+#include "support/reference_search.h"
 
 namespace {
 
@@ -26,13 +28,13 @@ struct Crowded {
     explicit Crowded(int crowd) {
         outlet.keep = false;
         outlet.attach(host);
-        host.seatcount = 1;
-        host.seats[1].connected = true;
+        host.takeseat(1);
         host.startgame("b", "1000", "30");
-        host.seats[1].watching = true;
+        host.watch(1, true);
         host.turnseatleft(1);
         while (outlet.step()) {
-            if (tilesonboard(host) >= crowd && host.turnstate == 'p' && outlet.computerArmed()) {
+            if (tilesonboard(host) >= crowd && host.turnstate == TurnState::Play &&
+                outlet.computerArmed()) {
                 break;
             }
         }
@@ -45,7 +47,7 @@ void BM_computerplay(benchmark::State& state) {
     const int seat = position.host.currentplayer;
     for (auto _ : state) {
         position.host.computerplay(seat);
-        static_cast<HostTables&>(position.host) = saved;
+        position.host.restore(saved);
     }
     state.counters["tiles"] = tilesonboard(position.host);
 }
@@ -55,7 +57,7 @@ void BM_computerchoiceLiteral(benchmark::State& state) {
     Crowded position(static_cast<int>(state.range(0)));
     const int seat = position.host.currentplayer;
     for (auto _ : state)
-        benchmark::DoNotOptimize(position.host.computerchoiceLiteral(seat));
+        benchmark::DoNotOptimize(hexaline::support::computerchoiceLiteral(position.host, seat));
 }
 BENCHMARK(BM_computerchoiceLiteral)->Arg(60)->Unit(benchmark::kMicrosecond);
 
@@ -66,10 +68,12 @@ void BM_checkformoveStuck(benchmark::State& state) {
     // A hand that fits nowhere: six tiles of kinds the board shows no room for.
     Random pick(5);
     bool stuck = false;
+    HostTables trial = host;
     for (int attempt = 0; attempt < 100000 && !stuck; ++attempt) {
         for (int slot = 1; slot <= kHandSlots; ++slot) {
-            host.seats[seat].hand[slot] = static_cast<int>(pick.next(kTileCount)) + 1;
+            trial.seats[seat].hand[slot] = static_cast<int>(pick.next(kTileCount)) + 1;
         }
+        host.restore(trial);
         stuck = !host.checkformove(seat);
     }
     if (!stuck) {

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/tiles.h"
+
 namespace hexaline::art::detail {
 
 namespace {
@@ -148,12 +150,11 @@ QPainterPath symbolPath(int shape) {
 }
 
 int shapeOfPicture(int picture) {
-    const int r = ((picture % 36) + 36) % 36;
-    return r == 0 ? 6 : (r - 1) / 6 + 1;
+    return engine::getshape(picture);
 }
 
 int colourOfPicture(int picture) {
-    return ((picture % 6) + 6) % 6;
+    return engine::colourof(picture);
 }
 
 }  // namespace hexaline::art::detail

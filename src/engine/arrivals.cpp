@@ -1,4 +1,5 @@
 // What the host session asks of the game when seats come and go.
+#include <algorithm>
 #include <vector>
 
 #include "engine/host.h"
@@ -6,9 +7,55 @@
 
 namespace hexaline::engine {
 
+int Host::takeseat(int lastseat) {
+    lastseat = std::min(lastseat, kSeatTableSize);
+    int seat = 0;
+    if (seatcount == 0) {
+        seatcount = 1;
+        seat = 1;
+    } else {
+        for (int s = 1; s <= seatcount; ++s) {
+            if (!seats[s].connected) {
+                seat = s;
+                break;
+            }
+        }
+    }
+    if (seat == 0) {
+        if (seatcount >= lastseat)
+            return 0;
+        seat = ++seatcount;
+    }
+    seats[seat].connected = true;
+    return seat;
+}
+
+bool Host::release(int seat) {
+    if (seat < 1 || seat > kSeatTableSize)
+        return false;
+    tplayer& player = seats[seat];
+    const bool was = player.connected;
+    player.connected = false;
+    player.name.clear();
+    player.watching = false;
+    return was;
+}
+
+void Host::login(int seat, const std::string& name) {
+    if (seat < 1 || seat > kSeatTableSize)
+        return;
+    seats[seat].name = name;
+    seats[seat].connected = true;
+}
+
+void Host::watch(int seat, bool watching) {
+    if (seat >= 1 && seat <= kSeatTableSize)
+        seats[seat].watching = watching;
+}
+
 void Host::turnseatleft(int seat) {
     // Only an awaited play moves on: a pending round end or round start must not be lost.
-    if (gameon && seat == currentplayer && turnstate == 'p')
+    if (gameon && seat == currentplayer && turnstate == TurnState::Play)
         findplayer();
 }
 

@@ -49,7 +49,7 @@ void Host::startround() {
         if (seats[seat].inround)
             dealtiles(seat);
     }
-    turnstate = 'n';
+    turnstate = TurnState::None;
     currentplayer = static_cast<int>(random_.next(static_cast<std::uint32_t>(count)));
     findplayer();
 }
@@ -78,7 +78,7 @@ void Host::findplayer() {
     }
     sendtoall(protocol::build(protocol::Msg::NextPlayer, {seat, canmove ? "t" : "f", tilesleft()}));
     if (canmove) {
-        turnstate = 'p';
+        turnstate = TurnState::Play;
         if (computerplays(seat))
             startcomputerturn();
         armbreak(BreakAction::TimeUp, static_cast<long long>(turntime) + 4);
@@ -105,7 +105,7 @@ void Host::ipass(int seat) {
     if (!gameon || breakaction == BreakAction::StartRound || breakaction == BreakAction::EndRound)
         return;
     sendtoall(protocol::build(protocol::Msg::HePassed, {seat}));
-    turnstate = 'n';
+    turnstate = TurnState::None;
     armbreak(BreakAction::NextTurn, 3);
 }
 
@@ -116,12 +116,12 @@ void Host::ipass(std::string_view text) {
 
 void Host::timeup() {
     sendtoall(protocol::build(protocol::Msg::TimesUp));
-    turnstate = 'n';
+    turnstate = TurnState::None;
     armbreak(BreakAction::NextTurn, 5);
 }
 
 void Host::endround() {
-    turnstate = 'n';
+    turnstate = TurnState::None;
     if (checkforwin())
         return;
     armbreak(BreakAction::StartRound, 15);

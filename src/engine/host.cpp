@@ -11,7 +11,10 @@ Host::Host(EngineOutlet& outlet, Random& random) : outlet_(outlet), random_(rand
     seats[4].botname = "Kling";
     maxplayers = kMaxPlayers;
     clearboard();
+    setbotlevel(BotLevel::Normal);
 }
+
+Host::~Host() = default;
 
 void Host::sendto(int seat, const std::string& message) {
     if (seat >= 1 && seat <= kSeatTableSize && seats[seat].connected)

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "engine/host.h"
+#include "engine/sets.h"
 #include "protocol/builder.h"
 #include "protocol/reader.h"
 
@@ -47,7 +48,7 @@ bool istileat(const Board& board, int row, int column) {
 
 void Host::myturn(std::string_view text) {
     sixbonus = 0;
-    if (turnstate != 'p')
+    if (turnstate != TurnState::Play)
         return;
     protocol::Reader fields(protocol::Msg::Play, text);
     const int seat = fields.number();
@@ -66,7 +67,7 @@ void Host::myturn(std::string_view text) {
 
     placed.fill(Placement{});
     if (malformed(triples)) {
-        refuse(seat, 3);
+        refuse(seat, Refusal::NotASet);
         return;
     }
     for (const Triple& t : triples) {
@@ -79,7 +80,7 @@ void Host::myturn(std::string_view text) {
     // Test 1: occupied squares; the frame counts as occupied (square (0, 0) included).
     for (const Triple& t : triples) {
         if (board[t.row][t.column].committed != 0) {
-            refuse(seat, 1);
+            refuse(seat, Refusal::Occupied);
             return;
         }
     }
@@ -96,28 +97,28 @@ void Host::myturn(std::string_view text) {
                       istileat(board, p.row, p.column - 1) || istileat(board, p.row, p.column + 1);
         }
         if (!touches) {
-            refuse(seat, 4);
+            refuse(seat, Refusal::NoContact);
             return;
         }
     }
 
     // Test 3: one line.
     playscore = 0;
-    const int direction = checkforsameline();
-    if (direction == 0) {
-        refuse(seat, 2);
+    const PlayLine direction = checkforsameline();
+    if (direction == PlayLine::None) {
+        refuse(seat, Refusal::NotInLine);
         return;
     }
 
     // Test 4: every line through the play is a valid set; scores as it goes.
     if (!checkfortouching(direction)) {
-        refuse(seat, 3);
+        refuse(seat, Refusal::NotASet);
         return;
     }
     applyplay(seat);
 }
 
-int Host::checkforsameline() const {
+PlayLine Host::checkforsameline() const {
     const Placement* first = nullptr;
     bool rowsdiffer = false;
     bool columnsdiffer = false;
@@ -135,11 +136,11 @@ int Host::checkforsameline() const {
             columnsdiffer = true;
     }
     if (rowsdiffer && columnsdiffer)
-        return 0;
-    return rowsdiffer ? 2 : 1;
+        return PlayLine::None;
+    return rowsdiffer ? PlayLine::Column : PlayLine::Row;
 }
 
-bool Host::checkfortouching(int direction) {
+bool Host::checkfortouching(PlayLine direction) {
     bool rowlinescored = false;
     bool columnlinescored = false;
     for (int slot = 1; slot <= kHandSlots; ++slot) {
@@ -174,7 +175,7 @@ bool Host::checkfortouching(int direction) {
             while (high < kLastLine && values[high + 1] != 0)
                 ++high;
             const int n = high - low + 1;
-            const bool mainline = row ? direction == 1 : direction == 2;
+            const bool mainline = row ? direction == PlayLine::Row : direction == PlayLine::Column;
             bool& scoredonce = row ? rowlinescored : columnlinescored;
             if (n >= 2 && (!mainline || !scoredonce)) {
                 playscore += n;
@@ -193,40 +194,13 @@ bool Host::checkfortouching(int direction) {
 }
 
 bool Host::checkit(int low, int high, const std::array<int, kBoardSize>& values) {
-    if (low == high)
-        return true;
-    bool colourdiffers = false;
-    bool shapediffers = false;
-    for (int i = low; i < high; ++i) {
-        if (colourof(values[i]) != colourof(values[i + 1]))
-            colourdiffers = true;
-        if (getshape(values[i]) != getshape(values[i + 1]))
-            shapediffers = true;
-    }
-    if (colourdiffers) {
-        for (int i = low; i <= high; ++i) {
-            if (getshape(values[i]) != getshape(values[low]))
-                return false;
-            for (int j = low; j < i; ++j) {
-                if (colourof(values[j]) == colourof(values[i]))
-                    return false;
-            }
-        }
-        return true;
-    }
-    if (shapediffers) {
-        for (int i = low; i <= high; ++i) {
-            for (int j = low; j < i; ++j) {
-                if (getshape(values[j]) == getshape(values[i]))
-                    return false;
-            }
-        }
-        return true;
-    }
-    return false;  // one kind throughout
+    if (low < 0 || high >= kBoardSize || low > high)
+        return low == high;
+    return lineisaset(std::span<const int>(values.data() + low, high - low + 1));
 }
 
-void Host::refuse(int seat, int code) {
+void Host::refuse(int seat, Refusal refusal) {
+    const int code = static_cast<int>(refusal);
     for (int slot = 1; slot <= kHandSlots; ++slot) {
         const Placement p = placed[slot];
         if (p.row == 0 && p.column == 0)
@@ -261,7 +235,7 @@ void Host::applyplay(int seat) {
     bool holdsatile = false;
     for (int slot = 1; slot <= kHandSlots; ++slot)
         holdsatile = holdsatile || player.hand[slot] != 0;
-    turnstate = 'n';
+    turnstate = TurnState::None;
     if (holdsatile) {
         armbreak(BreakAction::NextTurn, 1);
         return;

@@ -1,19 +1,11 @@
 // The move search: line tests on tried squares and the extension counts along a tile.
 #include "engine/host.h"
+#include "engine/sets.h"
 
 namespace hexaline::engine {
-namespace {
 
-// Two tiles can stand in one line: same colour or same shape, not both.
-bool compatible(int a, int b) {
-    return (colourof(a) == colourof(b)) != (getshape(a) == getshape(b));
-}
-
-}  // namespace
-
-bool Host::computercheckfortouching(int direction, int row, int column) const {
-    // Direction 1: the column through the square (rows vary); direction 2: the row.
-    const bool vertical = direction == 1;
+bool Host::computercheckfortouching(SearchLine direction, int row, int column) const {
+    const bool vertical = direction == SearchLine::Column;
     auto at = [&](int index) -> const Square& {
         return vertical ? board[index][column] : board[row][index];
     };
@@ -26,40 +18,15 @@ bool Host::computercheckfortouching(int direction, int row, int column) const {
         ++hi;
     if (hi - lo > 7)
         return false;
-    if (lo == hi)
-        return true;
-    const int firstcolour = colourof(at(lo).proposed);
-    const int lastcolour = colourof(at(hi).proposed);
-    if (firstcolour == lastcolour) {
-        if (getshape(at(lo).proposed) == getshape(at(hi).proposed))
-            return false;
-        for (int i = lo; i < hi; ++i) {
-            if (colourof(at(i).proposed) != colourof(at(i + 1).proposed))
-                return false;
-        }
-        for (int i = lo; i <= hi; ++i) {
-            for (int j = lo; j < i; ++j) {
-                if (getshape(at(i).proposed) == getshape(at(j).proposed))
-                    return false;
-            }
-        }
-        return true;
-    }
-    for (int i = lo; i < hi; ++i) {
-        if (getshape(at(i).proposed) != getshape(at(i + 1).proposed))
-            return false;
-    }
-    for (int i = lo; i <= hi; ++i) {
-        for (int j = lo; j < i; ++j) {
-            if (colourof(at(i).proposed) == colourof(at(j).proposed))
-                return false;
-        }
-    }
-    return true;
+    std::array<int, kBoardSize> run{};
+    for (int i = lo; i <= hi; ++i)
+        run[i - lo] = at(i).proposed;
+    return lineisaset(std::span<const int>(run.data(), hi - lo + 1));
 }
 
 bool Host::computercheck(int row, int column) const {
-    return computercheckfortouching(1, row, column) && computercheckfortouching(2, row, column);
+    return computercheckfortouching(SearchLine::Column, row, column) &&
+           computercheckfortouching(SearchLine::Row, row, column);
 }
 
 // Lays hand tiles first in the direction (dr, dc) from the anchor, then in the opposite one.
@@ -76,7 +43,7 @@ int Host::extend(int seat, int row, int column, int dr, int dc) {
         int c = column;
         for (int slot = 1; slot <= kHandSlots; ++slot) {
             // A tile that cannot share a line with the anchor fails the line test anyway.
-            if (hand[slot] == 0 || laid[slot] || !compatible(hand[slot], anchor))
+            if (hand[slot] == 0 || laid[slot] || !canshareline(hand[slot], anchor))
                 continue;
             const int nr = r + step * dr;
             const int nc = c + step * dc;
@@ -130,24 +97,8 @@ bool Host::matchesanyhandtile(int seat, int anchor) const {
         const int tile = seats[seat].hand[slot];
         if (tile == 0)
             continue;
-        if (compatible(tile, anchor))
+        if (canshareline(tile, anchor))
             return true;
-    }
-    return false;
-}
-
-bool Host::checkformoveLiteral(int seat) {
-    if (firstplay == 1)
-        return true;
-    for (int c = kFirstLine; c <= kLastLine; ++c) {
-        for (int r = kFirstLine; r <= kLastLine; ++r) {
-            if (board[r][c].committed == 0)
-                continue;
-            if (computercheckupdown(seat, r, c) > 0)
-                return true;
-            if (computercheckleftright(seat, r, c) > 0)
-                return true;
-        }
     }
     return false;
 }
@@ -175,7 +126,7 @@ bool Host::checkformove(int seat) {
                     continue;
                 for (int slot = 1; slot <= kHandSlots; ++slot) {
                     const int t = hand[slot];
-                    if (t != 0 && compatible(t, anchor) && fitsalone(t, nr, nc))
+                    if (t != 0 && canshareline(t, anchor) && fitsalone(t, nr, nc))
                         return true;
                 }
             }

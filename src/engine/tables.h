@@ -37,6 +37,27 @@ struct Placement {
 using Placements = std::array<Placement, kHandSlots + 1>;  // indexed by slot 1..6
 using Board = std::array<std::array<Square, kBoardSize>, kBoardSize>;
 
+// Whether the current seat's play is awaited.
+enum class TurnState : char {
+    Unset = '\0',  // before the first game
+    Play = 'p',    // a play is awaited
+    None = 'n'     // no play is awaited
+};
+
+// The line that holds every tile of a play.
+enum class PlayLine { None = 0, Row = 1, Column = 2 };
+
+// The line a trial tile is tested along in the move search.
+enum class SearchLine { Column = 1, Row = 2 };
+
+// Why a play is refused; the number is the code "CMD_error" carries.
+enum class Refusal {
+    Occupied = 1,   // a square already holds a tile
+    NotInLine = 2,  // the tiles are neither in one row nor in one column
+    NotASet = 3,    // a gap, or a line that is not a set
+    NoContact = 4   // no tile touches a tile on the board
+};
+
 // What runs when the break countdown ends.
 enum class BreakAction : std::int32_t {
     None = 0,
@@ -67,7 +88,7 @@ struct HostTables {
     int turntime = 0;
     int roundno = 0;
     int currentplayer = 0;
-    char turnstate = '\0';  // 'p' = a play is awaited, 'n' = none, '\0' before the first game
+    TurnState turnstate = TurnState::Unset;
     int breakcount = 0;
     BreakAction breakaction = BreakAction::None;
 

@@ -71,28 +71,13 @@ void HostSession::logAnnouncement(const std::string& message) {
 }
 
 void HostSession::Sock1Accept(ConnectionId connection) {
-    int seat = 0;
-    if (game_.seatcount == 0) {
-        game_.seatcount = 1;
-        seat = 1;
-    } else {
-        for (int s = 1; s <= game_.seatcount; ++s) {
-            if (!game_.seats[s].connected) {
-                seat = s;
-                break;
-            }
-        }
-    }
+    const int seat = game_.takeseat(kMaxSeats);
     if (seat == 0) {
-        if (game_.seatcount >= kMaxSeats) {
-            port_.log("connection " + std::to_string(connection) + " refused: the game is full");
-            port_.send(connection, protocol::build(Msg::Full));
-            port_.close(connection);
-            return;
-        }
-        seat = ++game_.seatcount;
+        port_.log("connection " + std::to_string(connection) + " refused: the game is full");
+        port_.send(connection, protocol::build(Msg::Full));
+        port_.close(connection);
+        return;
     }
-    game_.seats[seat].connected = true;
     conn_[seat] = connection;
     seatOfConnection_[connection] = seat;
     port_.log("connection " + std::to_string(connection) + " takes seat " + std::to_string(seat));
@@ -105,15 +90,12 @@ void HostSession::connectionClosed(ConnectionId connection) {
         return;  // refused, or already released
     const int seat = it->second;
     seatOfConnection_.erase(it);
-    engine::tplayer& player = game_.seats[seat];
-    port_.log("seat " + std::to_string(seat) + " (" + player.name + ") left");
-    if (player.connected) {
-        player.connected = false;  // the leaver gets no notice of its own departure
-        sendtoall(protocol::build(Msg::PlayerDisconnected, {seat, player.name}));
-    }
+    const std::string name = game_.seats[seat].name;
+    port_.log("seat " + std::to_string(seat) + " (" + name + ") left");
+    // The leaver gets no notice of its own departure.
+    if (game_.release(seat))
+        sendtoall(protocol::build(Msg::PlayerDisconnected, {seat, name}));
     conn_[seat] = 0;
-    player.name.clear();
-    player.watching = false;
     // The computer plays the seat from now on; its score, hand and round stay.
     if (game_.gameon && seat == game_.currentplayer && seat != 1)
         game_.turnseatleft(seat);
@@ -135,9 +117,7 @@ void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
     const std::string name = protocol::sanitizeName(fields.rest());
     if (!speaksForItself(seat, from))
         return;
-    engine::tplayer& player = game_.seats[seat];
-    player.name = name;
-    player.connected = true;
+    game_.login(seat, name);
     port_.log("seat " + std::to_string(seat) + " logs in as " + name);
 
     sendtoall(protocol::build(Msg::NewPlayerInfo, {}, {{seat, name, "0"}}));
@@ -176,12 +156,11 @@ void HostSession::justwatch(Reader& fields, ConnectionId from) {
     // A player switches itself; the hosting user may switch any player.
     if (!speaksForItself(seat, from) && !fromHostUser(from))
         return;
-    engine::tplayer& player = game_.seats[seat];
     if (flag == "2") {
-        player.watching = false;
+        game_.watch(seat, false);
         sendtoall(protocol::build(Msg::JustWatching, {seat, "2"}));
     } else if (flag == "1" && game_.gameon) {
-        player.watching = true;
+        game_.watch(seat, true);
         sendtoall(protocol::build(Msg::JustWatching, {seat, "1"}));
         game_.turnseatleft(seat);
     }

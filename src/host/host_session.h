@@ -49,8 +49,10 @@ class HostSession : private engine::EngineOutlet {
 
     // The seat a connection holds, 0 for none.
     int seatOf(ConnectionId connection) const;
+    // The game, to read; it changes only through the session.
     const engine::Host& game() const { return game_; }
-    engine::Host& game() { return game_; }
+    // How well the computer plays, from its next move on.
+    void setbotlevel(engine::BotLevel level) { game_.setbotlevel(level); }
 
   private:
     // EngineOutlet: the engine's messages and timers.

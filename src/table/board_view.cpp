@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "art/artwork.h"
+#include "engine/tiles.h"
 
 namespace hexaline::table {
 
@@ -33,7 +34,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
             if (!dirty.intersects(square))
                 continue;
             const int tile = board_ ? board_->at(row, column).tile : 0;
-            const int picture = tile != 0 ? tile % 36 : art::kEmptySquare;
+            const int picture = tile != 0 ? engine::kindof(tile) : art::kEmptySquare;
             painter.drawPixmap(square.topLeft(), art::boardSquare(picture, devicePixelRatioF()));
             ++squaresPainted_;
         }

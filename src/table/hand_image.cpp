@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "art/artwork.h"
+#include "engine/tiles.h"
 
 namespace hexaline::table {
 
@@ -30,7 +31,7 @@ void HandImage::clearPlaceholder() {
 
 int HandImage::picture() const {
     if (tileCode_ != 0)
-        return tileCode_ % 36;
+        return engine::kindof(tileCode_);
     return placeholder_;
 }
 

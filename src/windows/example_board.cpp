@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "art/artwork.h"
+#include "engine/tiles.h"
 
 namespace hexaline::windows {
 
@@ -27,7 +28,7 @@ void ExampleBoard::paintEvent(QPaintEvent*) {
         }
     }
     for (const Tile& t : tiles_) {
-        painter.drawPixmap(square(t.row, t.column), art::boardSquare(t.code % 36, dpr));
+        painter.drawPixmap(square(t.row, t.column), art::boardSquare(engine::kindof(t.code), dpr));
     }
     // This turn's tiles: a light ring, green where the play is allowed, red where it is not.
     const QColor ring = allowed_ ? QColor(120, 230, 120) : QColor(255, 90, 90);

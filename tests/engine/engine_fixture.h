@@ -34,7 +34,7 @@ class EngineTest : public ::testing::Test {
     // A turn of `seat` awaiting a play, without any round having been dealt.
     void awaiting(int seat, bool first = false) {
         host.gameon = true;
-        host.turnstate = 'p';
+        host.turnstate = TurnState::Play;
         host.currentplayer = seat;
         host.firstplay = first ? 1 : 0;
         host.seats[seat].inround = true;

@@ -1,5 +1,7 @@
 // The fast move search against the literal one, on positions from thousands of turns.
+#include "engine/players/normal.h"
 #include "engine_fixture.h"
+#include "support/reference_search.h"
 
 namespace hexaline::engine::testing {
 namespace {
@@ -12,12 +14,12 @@ TEST(SearchEquivalence, FastChoiceAndMoveCheckMatchTheLiteralSearch) {
         outlet.keep = false;
         Host host(outlet, random);
         outlet.attach(host);
-        host.seatcount = 4;
-        for (int seat : {1, 3, 4})
-            host.seats[seat].connected = true;
+        for (int seat = 1; seat <= 4; ++seat)
+            host.takeseat(4);
+        host.release(2);
         host.startgame("t", "60", "30");
         for (int seat : {1, 3, 4}) {
-            host.seats[seat].watching = true;
+            host.watch(seat, true);
             host.turnseatleft(seat);
         }
         Board seen{};
@@ -26,14 +28,14 @@ TEST(SearchEquivalence, FastChoiceAndMoveCheckMatchTheLiteralSearch) {
                 continue;
             seen = host.board;
             for (int seat = 1; seat <= kMaxPlayers; ++seat) {
-                const std::string fast = host.computerchoice(seat);
+                const std::string fast = NormalPlayer::computerchoice(host, seat);
                 const Placements fastSquares = host.botplacement;
-                ASSERT_EQ(fast, host.computerchoiceLiteral(seat)) << "game " << game;
+                ASSERT_EQ(fast, support::computerchoiceLiteral(host, seat)) << "game " << game;
                 for (int slot = 1; slot <= kHandSlots; ++slot) {
                     ASSERT_EQ(fastSquares[slot].row, host.botplacement[slot].row);
                     ASSERT_EQ(fastSquares[slot].column, host.botplacement[slot].column);
                 }
-                ASSERT_EQ(host.checkformove(seat), host.checkformoveLiteral(seat));
+                ASSERT_EQ(host.checkformove(seat), support::checkformoveLiteral(host, seat));
                 ++positions;
             }
         }

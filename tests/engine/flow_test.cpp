@@ -72,7 +72,7 @@ TEST_F(FlowTest, SoloGameStartsWithSeatOneAndTheComputerAtSeatTwo) {
     EXPECT_EQ(w[2], "CMD_mytiles");
     EXPECT_EQ(to(1)[3], "CMD_nextplayer+1+t+96+");
     EXPECT_EQ(host.currentplayer, 1);
-    EXPECT_EQ(host.turnstate, 'p');
+    EXPECT_EQ(host.turnstate, TurnState::Play);
     EXPECT_FALSE(outlet.computerArmed());
     EXPECT_EQ(host.breakcount, 34);
 
@@ -100,7 +100,7 @@ TEST_F(FlowTest, TimeOutPassesTheTurnAfterFiveSecondsAndKeepsCanMove) {
     EXPECT_EQ(words(1).back(), "CMD_nextplayer");
     outlet.advance(1000);
     EXPECT_EQ(last(1), "CMD_timesup+");
-    EXPECT_EQ(host.turnstate, 'n');
+    EXPECT_EQ(host.turnstate, TurnState::None);
     EXPECT_TRUE(host.seats[1].canmove);
     outlet.advance(4999);
     EXPECT_EQ(host.currentplayer, 1);
@@ -154,11 +154,11 @@ TEST_F(FlowTest, SeatsThatCannotMoveAreSkippedUntilTheRoundEnds) {
 TEST_F(FlowTest, LeavingSeatMovesTheTurnOnlyWhileAPlayIsAwaited) {
     connect(1);
     host.startgame("Bo", "100", "30");
-    host.seats[1].watching = true;
+    host.watch(1, true);
     host.turnseatleft(1);
     EXPECT_EQ(host.currentplayer, 2);
     // Between rounds the pending round start is kept.
-    host.turnstate = 'n';
+    host.turnstate = TurnState::None;
     host.breakaction = BreakAction::StartRound;
     host.breakcount = 15;
     host.turnseatleft(2);

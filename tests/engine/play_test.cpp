@@ -36,7 +36,7 @@ TEST_F(PlayTest, ScoresMainLineOnceAndEachCrossingLine) {
     EXPECT_EQ(host.board[6][7].committed, tile(Red, Heart));
     EXPECT_EQ(to(1).back(), "CMD_hisplay+1+2+2+0+1+4+6+6+2+22+6+7");
     EXPECT_EQ(to(5).back(), to(1).back());
-    EXPECT_EQ(host.turnstate, 'n');
+    EXPECT_EQ(host.turnstate, TurnState::None);
     EXPECT_EQ(host.breakaction, BreakAction::NextTurn);
     EXPECT_EQ(host.breakcount, 1);
 
@@ -53,7 +53,7 @@ TEST_F(PlayTest, ColumnPlayScoresItsColumnOnceAndEveryRow) {
     put(5, 2, tile(Purple, Heart));
     put(6, 2, tile(Purple, Car));
     hand(1, {tile(Yellow, Heart), tile(Yellow, Car), 30, 31, 32, 33});
-    EXPECT_EQ(host.checkforsameline(), 1);
+    EXPECT_EQ(host.checkforsameline(), PlayLine::Row);
     EXPECT_EQ(play("1+1+5+3+2+6+3"), 0);
     EXPECT_EQ(host.playscore, 6);
 }
@@ -105,7 +105,7 @@ TEST_F(PlayTest, TestsRunInOrderWithTheirCodes) {
     put(8, 8, tile(Yellow, Peace));
     EXPECT_EQ(play("1+4+9+8"), 3);
     EXPECT_TRUE(boardMatchesProposed());
-    EXPECT_EQ(host.turnstate, 'p');
+    EXPECT_EQ(host.turnstate, TurnState::Play);
     EXPECT_EQ(host.seats[1].hand[1], tile(Red, Flower));
     EXPECT_TRUE(to(5).empty());  // refusals reach the playing seat only
     EXPECT_TRUE(outlet.alerts.empty());
@@ -118,7 +118,7 @@ TEST_F(PlayTest, PlaysOutsideTheTurnAreIgnored) {
     hand(1, {tile(Red, Car), 30, 31, 32, 33, 34});
     host.firstplay = 1;
     host.myturn("2+1+6+6");
-    host.turnstate = 'n';
+    host.turnstate = TurnState::None;
     host.myturn("1+1+6+6");
     EXPECT_TRUE(outlet.sent.empty());
     EXPECT_EQ(host.board[6][6].committed, 0);
@@ -127,7 +127,7 @@ TEST_F(PlayTest, PlaysOutsideTheTurnAreIgnored) {
 TEST_F(PlayTest, MalformedPlaysAreRefusedWithoutTouchingAnyTable) {
     host.firstplay = 1;
     hand(1, {tile(Red, Car), tile(Red, Heart), 30, 31, 32, 33});
-    const Host before = host;
+    const HostTables before = host;
     for (const char* text : {"1", "1+7+6+6", "1+0+6+6", "1+-1+6+6", "1+1+6+14", "1+1+-3+6",
                              "1+1+6+6+1+6+7", "1+1+6+6+2+6+6", "1+1+99999+6"}) {
         EXPECT_EQ(play(text), 3) << text;

@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include "host/announce.h"
+#include "protocol/builder.h"
+#include "support/raw_client.h"
 #include "transport/discovery_listener.h"
 
 using namespace hexaline;
@@ -40,16 +42,17 @@ TEST(HostAnnounce, TheAnnouncementCountsPlayerSeatsTaken) {
     engine::Random random(1);
     session::HostService service(random, {});
     ASSERT_TRUE(service.listen(0));
-    auto& game = service.session().game();
     transport::Announcement a = session::announcementOf(service, "Ann", "1.0.1");
     EXPECT_EQ(a.name, "Ann");  // nobody on seat 1 yet
     EXPECT_EQ(a.seatsTaken, 0);
     EXPECT_EQ(a.port, service.port());
-    game.seats[1].connected = true;
-    game.seats[1].name = "Bea";
-    game.seats[3].connected = true;
-    game.seats[6].connected = true;  // a spectator takes no player seat
-    game.gameon = true;
+    support::RawClient bea("Bea"), cy("Cy");
+    bea.connectTo(service.port());
+    ASSERT_TRUE(bea.waitSeated());
+    cy.connectTo(service.port());
+    ASSERT_TRUE(cy.waitSeated());
+    bea.send(protocol::build(protocol::Msg::StartGame, {"Bea", "0", "30"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return service.session().game().gameon; }, kTimeoutMs));
     a = session::announcementOf(service, "Ann", "1.0.1");
     EXPECT_EQ(a.name, "Bea");
     EXPECT_EQ(a.seatsTaken, 2);

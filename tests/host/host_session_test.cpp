@@ -185,7 +185,7 @@ TEST_F(HostSessionTest, TheCurrentPlayerLeavingHandsTheTurnOnAndTheComputerPlays
     say(1, protocol::build(Msg::Pass, {1}));
     tickBreaks(3);
     ASSERT_EQ(host.game().currentplayer, 2);
-    ASSERT_EQ(host.game().turnstate, 'p');
+    ASSERT_EQ(host.game().turnstate, engine::TurnState::Play);
     const std::size_t before = port.of(1, "CMD_nextplayer").size();
 
     host.connectionClosed(2);

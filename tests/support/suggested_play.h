@@ -20,7 +20,7 @@ inline Play suggestedPlay(const engine::HostTables& game, int seat) {
     engine::VirtualOutlet outlet;
     engine::Random random(1);
     engine::Host mirror(outlet, random);
-    static_cast<engine::HostTables&>(mirror) = game;
+    mirror.restore(game);
     const std::string text = mirror.computersuggestion(seat);
     Play play;
     if (text.empty())

@@ -32,6 +32,18 @@ HostOptions parseHostOptions(const QStringList& arguments) {
             options.announce = true;
             continue;
         }
+        if (arg == "--bot-level") {
+            const auto level = i + 1 < arguments.size()
+                                   ? engine::parsebotlevel(arguments[i + 1].toStdString())
+                                   : std::nullopt;
+            if (!level) {
+                options.error = arg + " needs normal, strong or best";
+                return options;
+            }
+            options.botLevel = *level;
+            ++i;
+            continue;
+        }
         int* target = nullptr;
         int low = 1;
         int high = 0;
@@ -64,13 +76,15 @@ HostOptions parseHostOptions(const QStringList& arguments) {
 
 QString hostUsage() {
     return QStringLiteral(
-        "usage: hexaline-host [--port N] [--bot-speed MS] [--second-ms MS] [--announce]\n"
+        "usage: hexaline-host [--port N] [--bot-speed MS] [--bot-level L] [--second-ms MS]\n"
+        "                     [--announce]\n"
         "\n"
         "Hosts a game without a window. The first connection takes seat 1 and acts as the\n"
         "hosting user.\n"
         "\n"
         "  --port N         TCP port to listen on, all local addresses (default 7772)\n"
         "  --bot-speed MS   the computer's delay before each move (default 1000)\n"
+        "  --bot-level L    how well the computer plays: normal (default), strong or best\n"
         "  --second-ms MS   length of one second of the game's turn clock (default 1000)\n"
         "  --announce       let players on the local network find this game (UDP\n"
         "                   broadcast to port 7773 every 2 seconds)\n"

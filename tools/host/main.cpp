@@ -62,6 +62,10 @@ int main(int argc, char** argv) {
     serviceOptions.log = printLine;
     serviceOptions.alert = [](const QString& text) { printLine("alert: " + text); };
     hexaline::session::HostService host(random, serviceOptions);
+    host.session().setbotlevel(options.botLevel);
+    const std::string_view level = hexaline::engine::botlevelname(options.botLevel);
+    printLine(QStringLiteral("computer level: ") +
+              QString::fromUtf8(level.data(), static_cast<qsizetype>(level.size())));
 
     if (!host.listen(options.port)) {
         std::fprintf(stderr, "%s (port %u)\n", host.errorText().toUtf8().constData(),

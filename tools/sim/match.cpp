@@ -57,19 +57,28 @@ MatchSummary playmatches(const MatchOptions& options) {
         outlet.speed = 500;
         Host host(outlet, random);
         outlet.attach(host);
+        std::array<BotLevel, kMaxPlayers + 1> seated{};
+        if (!options.levels.empty()) {
+            const std::size_t n = options.levels.size();
+            for (int seat = 1; seat <= options.seats; ++seat) {
+                seated[seat] = options.levels[(static_cast<std::size_t>(seat - 1) +
+                                               static_cast<std::size_t>(game)) %
+                                              n];
+                host.setbotlevel(seat, seated[seat]);
+            }
+        }
         Watcher watcher;
         outlet.onSend = [&](int seat, const std::string& m) { watcher.see(seat, m); };
         // Seat 1 and seats 3, 4 need a client to take part; their players just watch, so the
         // computer plays every seat. Seat 2 takes part without one.
-        host.seatcount = options.seats;
-        for (int seat = 1; seat <= options.seats; ++seat) {
-            host.seats[seat].connected = seat != 2;
-        }
+        for (int seat = 1; seat <= options.seats; ++seat)
+            host.takeseat(options.seats);
+        host.release(2);
         host.startgame("sim", std::to_string(options.playto), "30");
         for (int seat = 1; seat <= options.seats; ++seat) {
-            if (!host.seats[seat].connected)
+            if (seat == 2)
                 continue;
-            host.seats[seat].watching = true;
+            host.watch(seat, true);
             host.turnseatleft(seat);
         }
         while (host.gameon && outlet.step()) {
@@ -97,8 +106,20 @@ MatchSummary playmatches(const MatchOptions& options) {
             return summary;
         }
         int best = 0;
-        for (int seat = 1; seat <= kMaxPlayers; ++seat)
-            best = std::max(best, host.seats[seat].score);
+        int winner = 0;
+        for (int seat = 1; seat <= kMaxPlayers; ++seat) {
+            if (host.seats[seat].score > best) {
+                best = host.seats[seat].score;
+                winner = seat;
+            }
+        }
+        std::array<bool, 3> present{};
+        for (int seat = 1; seat <= options.seats; ++seat)
+            present[static_cast<std::size_t>(seated[seat])] = true;
+        for (std::size_t level = 0; level < present.size(); ++level)
+            summary.byLevel[level].games += present[level];
+        if (winner != 0)
+            ++summary.byLevel[static_cast<std::size_t>(seated[winner])].wins;
         ++summary.games;
         summary.rounds += watcher.rounds;
         summary.plays += watcher.plays;

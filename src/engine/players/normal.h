@@ -1,0 +1,28 @@
+#pragma once
+// The Normal computer player: on a round's first play it lays the largest set its hand holds;
+// later it lays as many tiles as one extension count along a board tile finds. It does not
+// count points.
+
+#include <string>
+
+#include "engine/players/player.h"
+
+namespace hexaline::engine {
+
+class NormalPlayer : public Player {
+  public:
+    std::string choose(Host& host, int seat) override;
+
+    // The later-turn play: one scan finds the largest count and the first search (anchor
+    // order column by column, vertical before horizontal) that reaches it. Leaves
+    // `botplacement` holding the chosen squares; empty when no count is above 0.
+    static std::string computerchoice(Host& host, int seat);
+    // The opening play: the largest set of the hand, colour sets first, as play text.
+    static std::string openingplay(const HostTables& host, int seat);
+    // A set of exactly `size` tiles of one colour (laid down column 4) or one shape (laid
+    // along row 4), as "+" slot "+" row "+" column triples; empty if none.
+    static std::string computergetcolorsets(const HostTables& host, int seat, int size);
+    static std::string computergetshapesets(const HostTables& host, int seat, int size);
+};
+
+}  // namespace hexaline::engine
