@@ -70,6 +70,25 @@ void HostSession::logAnnouncement(const std::string& message) {
     }
 }
 
+bool HostSession::withinBudget(ConnectionId from, const std::string& message) {
+    switch (budgets_[from].spend(port_.nowMs(), message.size())) {
+        case RelayBudget::Verdict::Relay:
+            return true;
+        case RelayBudget::Verdict::DropFirstOfBurst:
+            port_.log("seat " + std::to_string(seatOf(from)) +
+                      " sends more than is passed on: its messages are dropped for a while");
+            return false;
+        case RelayBudget::Verdict::Drop:
+            return false;
+    }
+    return false;
+}
+
+void HostSession::relay(ConnectionId from, const std::string& message) {
+    if (withinBudget(from, message))
+        sendtoall(message);
+}
+
 void HostSession::Sock1Accept(ConnectionId connection) {
     int seat = 0;
     if (game_.seatcount == 0) {
@@ -105,6 +124,8 @@ void HostSession::connectionClosed(ConnectionId connection) {
         return;  // refused, or already released
     const int seat = it->second;
     seatOfConnection_.erase(it);
+    budgets_.erase(connection);
+    loggedIn_.erase(connection);
     engine::tplayer& player = game_.seats[seat];
     port_.log("seat " + std::to_string(seat) + " (" + player.name + ") left");
     if (player.connected) {
@@ -132,8 +153,11 @@ void HostSession::disconnectall() {
 void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     const std::string version = fields.text();
-    const std::string name = protocol::sanitizeName(fields.rest());
+    const std::string name = protocol::boundName(protocol::sanitizeName(fields.rest()));
     if (!speaksForItself(seat, from))
+        return;
+    // One login per seat assignment; a connection that logs in again is not heard.
+    if (!loggedIn_.insert(from).second)
         return;
     engine::tplayer& player = game_.seats[seat];
     player.name = name;
@@ -178,11 +202,17 @@ void HostSession::justwatch(Reader& fields, ConnectionId from) {
         return;
     engine::tplayer& player = game_.seats[seat];
     if (flag == "2") {
+        const std::string echo = protocol::build(Msg::JustWatching, {seat, "2"});
+        if (!withinBudget(from, echo))
+            return;
         player.watching = false;
-        sendtoall(protocol::build(Msg::JustWatching, {seat, "2"}));
+        sendtoall(echo);
     } else if (flag == "1" && game_.gameon) {
+        const std::string echo = protocol::build(Msg::JustWatching, {seat, "1"});
+        if (!withinBudget(from, echo))
+            return;
         player.watching = true;
-        sendtoall(protocol::build(Msg::JustWatching, {seat, "1"}));
+        sendtoall(echo);
         game_.turnseatleft(seat);
     }
 }
@@ -191,23 +221,23 @@ void HostSession::chat(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     if (!speaksForItself(seat, from))
         return;
-    sendtoall(protocol::build(Msg::ChatRelay,
-                              {seat, game_.seats[seat].name + " chats: " + fields.rest()}));
+    relay(from, protocol::build(Msg::ChatRelay,
+                                {seat, game_.seats[seat].name + " chats: " + fields.rest()}));
 }
 
 void HostSession::action(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     if (!speaksForItself(seat, from))
         return;
-    sendtoall(
-        protocol::build(Msg::ActionRelay, {seat, game_.seats[seat].name + " " + fields.rest()}));
+    relay(from,
+          protocol::build(Msg::ActionRelay, {seat, game_.seats[seat].name + " " + fields.rest()}));
 }
 
 void HostSession::playasound(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     if (!speaksForItself(seat, from))
         return;
-    sendtoall(protocol::build(Msg::SoundRelay, {seat, fields.rest()}));
+    relay(from, protocol::build(Msg::SoundRelay, {seat, fields.rest()}));
 }
 
 void HostSession::startgame(Reader& fields, ConnectionId from) {
