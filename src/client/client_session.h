@@ -2,6 +2,7 @@
 // The client's side of the connection to the host: its seat, the login, the seat view, the
 // "Just Watch" requests and the host's means to remove a participant.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -14,6 +15,8 @@ namespace hexaline::session {
 
 using protocol::kSystemColour;
 inline constexpr int kMaxPlayers = 4;
+// Seats 1 to 4 play, 5 to 9 watch; a host never names another.
+inline constexpr int kSeatCount = 9;
 
 // What the session needs of the window around it.
 struct ClientHooks {
@@ -83,6 +86,8 @@ class ClientSession {
     bool isconnected_ = false;
     bool ishost_ = false;
     std::string loginname_;
+    // The spectator list's entry of each seat, empty for none: one entry per seat at most.
+    std::array<std::string, kSeatCount + 1> spectators_;
 };
 
 }  // namespace hexaline::session
