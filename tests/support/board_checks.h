@@ -46,7 +46,7 @@ inline bool fitsAt(const engine::Board& board, int tile, int r, int c) {
         return false;
     if (!at(r - 1, c) && !at(r + 1, c) && !at(r, c - 1) && !at(r, c + 1))
         return false;
-    for (const auto [dr, dc] : {std::pair{1, 0}, std::pair{0, 1}}) {
+    for (const auto& [dr, dc] : {std::pair{1, 0}, std::pair{0, 1}}) {
         std::vector<int> line{tile};
         for (int k = 1; at(r - k * dr, c - k * dc); ++k)
             line.push_back(at(r - k * dr, c - k * dc));
