@@ -33,7 +33,8 @@ class CheckingPort : public FakeHostPort {
 
     void send(ConnectionId connection, const std::string& message) override {
         FakeHostPort::send(connection, message);
-        const auto command = protocol::splitCommand(FakeHostPort::text(message));
+        const std::string text = FakeHostPort::text(message);
+        const auto command = protocol::splitCommand(text);
         if (!host || !command || command->word != "CMD_nextplayer")
             return;
         protocol::Reader fields(Msg::NextPlayer, command->args);

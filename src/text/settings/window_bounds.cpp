@@ -19,8 +19,15 @@ WindowBounds fitBounds(WindowBounds b, WindowBounds area) {
     area = saneBounds(area);
     b.width = std::min(b.width, area.width);
     b.height = std::min(b.height, area.height);
-    b.left = std::clamp(b.left, area.left, area.left + area.width - b.width);
-    b.top = std::clamp(b.top, area.top, area.top + area.height - b.height);
+    // A window the user can still reach (part of it and its title bar on the work area) stays
+    // where it is; any other is moved wholly onto the work area.
+    const bool reachable = b.left + b.width - kMinVisible >= area.left &&
+                           b.left + kMinVisible <= area.left + area.width && b.top >= area.top &&
+                           b.top + kTitleHeight <= area.top + area.height;
+    if (!reachable) {
+        b.left = std::clamp(b.left, area.left, area.left + area.width - b.width);
+        b.top = std::clamp(b.top, area.top, area.top + area.height - b.height);
+    }
     return b;
 }
 

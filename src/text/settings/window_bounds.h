@@ -16,7 +16,12 @@ inline constexpr int kMaxWindowExtent = 16384;
 // Sizes within [minimum, kMaxWindowExtent], places within ±kMaxWindowExtent.
 WindowBounds saneBounds(WindowBounds bounds);
 
-// saneBounds, then no larger than `area` and moved into it. An empty area changes nothing more.
+// How much of a window must lie on the work area for the user to reach it.
+inline constexpr int kMinVisible = 100;
+inline constexpr int kTitleHeight = 30;
+
+// saneBounds, then no larger than `area`, and moved wholly into it unless kMinVisible pixels
+// of it and its title bar are on it already. An empty area changes nothing more.
 WindowBounds fitBounds(WindowBounds bounds, WindowBounds area);
 
 }  // namespace hexaline::settings

@@ -51,9 +51,12 @@ TEST_F(WindowBoundsFile, OrdinaryBoundsAreKeptAndInsaneOnesAreNotSavedBack) {
     EXPECT_TRUE(contents().contains("Width=16384"));
 }
 
-TEST(FitBounds, MovesAWindowOffTheEdgeOntoASecondScreensWorkArea) {
-    const WindowBounds right{1920, 0, 1280, 984};
+TEST(FitBounds, MovesAnUnreachableWindowOntoTheWorkAreaAndLeavesAReachableOne) {
+    const WindowBounds right{1920, 0, 1280, 984};  // the work area of a second screen
     EXPECT_EQ(fitBounds({100, 100, 772, 535}, right), (WindowBounds{1920, 100, 772, 535}));
-    EXPECT_EQ(fitBounds({3000, 900, 772, 535}, right), (WindowBounds{2428, 449, 772, 535}));
     EXPECT_EQ(fitBounds({0, 0, 5000, 5000}, right), (WindowBounds{1920, 0, 1280, 984}));
+    EXPECT_EQ(fitBounds({1920, -40, 772, 535}, right), (WindowBounds{1920, 0, 772, 535}));
+    // Hanging over the edge but reachable: where the user put it.
+    EXPECT_EQ(fitBounds({3000, 900, 772, 535}, right), (WindowBounds{3000, 900, 772, 535}));
+    EXPECT_EQ(fitBounds({1300, 10, 772, 535}, right), (WindowBounds{1300, 10, 772, 535}));
 }
