@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QResizeEvent>
@@ -10,6 +11,7 @@
 
 #include "app/seed.h"
 #include "art/artwork.h"
+#include "text/settings/window_bounds.h"
 
 namespace hexaline::app {
 
@@ -70,12 +72,22 @@ void MainWindow::addlinetochat(const std::string& line, std::uint32_t colour) {
     chatLines_.push_back(line);
 }
 
+settings::WindowBounds MainWindow::workArea() const {
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return {};
+    const QRect work = display->availableGeometry();
+    return {work.left(), work.top(), work.width(), work.height()};
+}
+
 settings::WindowBounds MainWindow::bounds() const {
     const QRect outer = frameGeometry();
     return {outer.left(), outer.top(), outer.width(), outer.height()};
 }
 
+// Bounds from the settings file can hold anything: the window never leaves the work area.
 void MainWindow::applyBounds(settings::WindowBounds b) {
+    b = settings::fitBounds(b, workArea());
     const QSize frame = frameGeometry().size() - geometry().size();
     move(b.left, b.top);
     resize(b.width - frame.width(), b.height - frame.height());
@@ -113,6 +125,7 @@ void MainWindow::FormClose() {
         if (work.height() < now.height)
             now.height -= 15;
     }
+    now = settings::fitBounds(now, workArea());
     applyBounds(now);
     savedBounds_ = now;
     if (saveinifile_)

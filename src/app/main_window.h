@@ -88,6 +88,8 @@ class MainWindow : public QMainWindow {
     // The window's outer bounds; applying them moves and resizes the window.
     settings::WindowBounds bounds() const;
     void applyBounds(settings::WindowBounds bounds);
+    // The available geometry of the window's screen; empty without a screen.
+    settings::WindowBounds workArea() const;
 
     // Preferences held in the menus.
     bool playSounds() const;

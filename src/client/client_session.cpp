@@ -12,6 +12,12 @@ namespace {
 bool isPlayerSeat(int seat) {
     return seat >= 1 && seat <= kMaxPlayers;
 }
+bool isSeat(int seat) {
+    return seat >= 1 && seat <= kSeatCount;
+}
+std::string spectatorEntry(int seat, const std::string& name) {
+    return std::to_string(seat) + ": " + name;
+}
 }  // namespace
 
 ClientSession::ClientSession(SeatView& view, ClientHooks hooks)
@@ -34,7 +40,10 @@ void ClientSession::systemLine(const std::string& text) {
 }
 
 void ClientSession::sendloginfo(Reader& fields) {
-    myseat_ = fields.number();
+    const int seat = fields.number();
+    if (!isSeat(seat))
+        return;  // no such seat: the host is not to be believed
+    myseat_ = seat;
     isconnected_ = true;
     if (hooks_.seatAssigned)
         hooks_.seatAssigned(myseat_);
@@ -43,10 +52,13 @@ void ClientSession::sendloginfo(Reader& fields) {
 }
 
 void ClientSession::newplayerinfo(Reader& fields) {
-    while (!fields.atListEnd()) {
+    // There are never more groups than seats; a host that sends more is not heard further.
+    for (int group = 0; group < kSeatCount && !fields.atListEnd(); ++group) {
         const int seat = fields.number();
-        const std::string name = fields.text();
+        const std::string name = protocol::boundName(fields.text());
         const std::string flag = fields.text();
+        if (!isSeat(seat))
+            continue;
         if (seat == myseat_) {
             systemLine("You are Connected.");
             if (hooks_.loadinifile)
@@ -58,8 +70,13 @@ void ClientSession::newplayerinfo(Reader& fields) {
             view_.seatTaken(seat, name);
             if (flag == "1")
                 view_.setWatching(seat, true);
-        } else if (seat > kMaxPlayers) {
-            view_.addSpectator(std::to_string(seat) + ": " + name);
+        } else {
+            // A seat holds one spectator: a new announcement replaces the old entry.
+            std::string& entry = spectators_[static_cast<std::size_t>(seat)];
+            if (!entry.empty())
+                view_.removeSpectator(entry);
+            entry = spectatorEntry(seat, name);
+            view_.addSpectator(entry);
             systemLine(seat == myseat_ ? std::string("You are spying.") : name + " is spying.");
         }
     }
@@ -69,7 +86,7 @@ void ClientSession::newplayerinfo(Reader& fields) {
 
 void ClientSession::playerdisconnected(Reader& fields) {
     const int seat = fields.number();
-    const std::string name = fields.rest();
+    const std::string name = protocol::boundName(fields.rest());
     if (isPlayerSeat(seat)) {
         const std::string caption = view_.playerName(seat);
         if (caption != kWaiting && caption != view_.computerName(seat)) {
@@ -77,9 +94,12 @@ void ClientSession::playerdisconnected(Reader& fields) {
         }
         view_.setPlayerName(seat, kWaiting);
         view_.setWatching(seat, false);
-    } else if (seat > kMaxPlayers) {
-        if (view_.removeSpectator(std::to_string(seat) + ": " + name)) {
+    } else if (isSeat(seat)) {
+        const std::string entry = spectatorEntry(seat, name);
+        if (view_.removeSpectator(entry)) {
             systemLine(name + " has left.");
+            if (spectators_[static_cast<std::size_t>(seat)] == entry)
+                spectators_[static_cast<std::size_t>(seat)].clear();
         }
     }
 }
@@ -97,7 +117,8 @@ void ClientSession::justwatching(Reader& fields) {
 }
 
 void ClientSession::havewrongversion(Reader& fields) {
-    systemLine(fields.rest() + " has a different version of the game then you.");
+    systemLine(protocol::boundName(fields.rest()) +
+               " has a different version of the game then you.");
 }
 
 void ClientSession::wrongversion() {

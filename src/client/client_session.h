@@ -2,6 +2,7 @@
 // The client's side of the connection to the host: its seat, the login, the seat view, the
 // "Just Watch" requests and the host's means to remove a participant.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -15,6 +16,8 @@ namespace hexaline::session {
 
 using protocol::kSystemColour;
 inline constexpr int kMaxPlayers = protocol::kPlayerSeats;
+// Seats 1 to 4 play, 5 to 9 watch; a host never names another.
+inline constexpr int kSeatCount = protocol::kSeatCount;
 
 // What the session needs of the window around it.
 struct ClientHooks {
@@ -84,6 +87,8 @@ class ClientSession {
     bool isconnected_ = false;
     bool ishost_ = false;
     std::string loginname_;
+    // The spectator list's entry of each seat, empty for none: one entry per seat at most.
+    std::array<std::string, kSeatCount + 1> spectators_;
 };
 
 }  // namespace hexaline::session

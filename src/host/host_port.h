@@ -3,6 +3,8 @@
 // timers, the bot speed and the host's screen) and the host's log. The in-process host and the
 // headless host implement it over sockets and timers; tests implement it in memory.
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 
 #include "engine/outlet.h"
@@ -21,6 +23,13 @@ class HostPort : public engine::GameClock {
 
     // One line of the host's log: connections, logins, game starts, rounds, winners.
     virtual void log(const std::string& line) = 0;
+
+    // Milliseconds of a steady clock: the relay budgets refill with it.
+    virtual std::int64_t nowMs() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
 };
 
 }  // namespace hexaline::session

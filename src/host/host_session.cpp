@@ -70,6 +70,25 @@ void HostSession::logAnnouncement(const std::string& message) {
     }
 }
 
+bool HostSession::withinBudget(ConnectionId from, const std::string& message) {
+    switch (budgets_[from].spend(port_.nowMs(), message.size())) {
+        case RelayBudget::Verdict::Relay:
+            return true;
+        case RelayBudget::Verdict::DropFirstOfBurst:
+            port_.log("seat " + std::to_string(seatOf(from)) +
+                      " sends more than is passed on: its messages are dropped for a while");
+            return false;
+        case RelayBudget::Verdict::Drop:
+            return false;
+    }
+    return false;
+}
+
+void HostSession::relay(ConnectionId from, const std::string& message) {
+    if (withinBudget(from, message))
+        sendtoall(message);
+}
+
 void HostSession::Sock1Accept(ConnectionId connection) {
     const int seat = game_.takeseat(kMaxSeats);
     if (seat == 0) {
@@ -90,6 +109,8 @@ void HostSession::connectionClosed(ConnectionId connection) {
         return;  // refused, or already released
     const int seat = it->second;
     seatOfConnection_.erase(it);
+    budgets_.erase(connection);
+    loggedIn_.erase(connection);
     const std::string name = game_.seats[seat].name;
     port_.log("seat " + std::to_string(seat) + " (" + name + ") left");
     // The leaver gets no notice of its own departure.
@@ -114,8 +135,11 @@ void HostSession::disconnectall() {
 void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     const std::string version = fields.text();
-    const std::string name = protocol::sanitizeName(fields.rest());
+    const std::string name = protocol::boundName(protocol::sanitizeName(fields.rest()));
     if (!speaksForItself(seat, from))
+        return;
+    // One login per seat assignment; a connection that logs in again is not heard.
+    if (!loggedIn_.insert(from).second)
         return;
     game_.login(seat, name);
     port_.log("seat " + std::to_string(seat) + " logs in as " + name);
@@ -157,11 +181,17 @@ void HostSession::justwatch(Reader& fields, ConnectionId from) {
     if (!speaksForItself(seat, from) && !fromHostUser(from))
         return;
     if (flag == "2") {
+        const std::string echo = protocol::build(Msg::JustWatching, {seat, "2"});
+        if (!withinBudget(from, echo))
+            return;
         game_.watch(seat, false);
-        sendtoall(protocol::build(Msg::JustWatching, {seat, "2"}));
+        sendtoall(echo);
     } else if (flag == "1" && game_.gameon) {
+        const std::string echo = protocol::build(Msg::JustWatching, {seat, "1"});
+        if (!withinBudget(from, echo))
+            return;
         game_.watch(seat, true);
-        sendtoall(protocol::build(Msg::JustWatching, {seat, "1"}));
+        sendtoall(echo);
         game_.turnseatleft(seat);
     }
 }
@@ -170,23 +200,23 @@ void HostSession::chat(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     if (!speaksForItself(seat, from))
         return;
-    sendtoall(protocol::build(Msg::ChatRelay,
-                              {seat, game_.seats[seat].name + " chats: " + fields.rest()}));
+    relay(from, protocol::build(Msg::ChatRelay,
+                                {seat, game_.seats[seat].name + " chats: " + fields.rest()}));
 }
 
 void HostSession::action(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     if (!speaksForItself(seat, from))
         return;
-    sendtoall(
-        protocol::build(Msg::ActionRelay, {seat, game_.seats[seat].name + " " + fields.rest()}));
+    relay(from,
+          protocol::build(Msg::ActionRelay, {seat, game_.seats[seat].name + " " + fields.rest()}));
 }
 
 void HostSession::playasound(Reader& fields, ConnectionId from) {
     const int seat = fields.number();
     if (!speaksForItself(seat, from))
         return;
-    sendtoall(protocol::build(Msg::SoundRelay, {seat, fields.rest()}));
+    relay(from, protocol::build(Msg::SoundRelay, {seat, fields.rest()}));
 }
 
 void HostSession::startgame(Reader& fields, ConnectionId from) {

@@ -4,12 +4,14 @@
 
 #include <array>
 #include <map>
+#include <set>
 #include <string>
 
 #include "engine/host.h"
 #include "engine/outlet.h"
 #include "engine/random.h"
 #include "host/host_port.h"
+#include "host/relay_budget.h"
 #include "protocol/dispatcher.h"
 
 namespace hexaline::session {
@@ -70,12 +72,17 @@ class HostSession : private engine::EngineOutlet {
     bool speaksForItself(int seat, ConnectionId from) const;
     bool fromHostUser(ConnectionId from) const { return seatOf(from) == 1; }
     void logAnnouncement(const std::string& message);
+    // Spends the connection's relay budget on a message for everybody; false: drop it.
+    bool withinBudget(ConnectionId from, const std::string& message);
+    void relay(ConnectionId from, const std::string& message);
 
     HostPort& port_;
     engine::Host game_;
     std::array<ConnectionId, kMaxSeats + 1> conn_{};  // the connection of each seat, 0 = none
     std::map<ConnectionId, int> seatOfConnection_;
     std::string lastAnnouncement_;
+    std::map<ConnectionId, RelayBudget> budgets_;
+    std::set<ConnectionId> loggedIn_;  // logins handled since the seat was assigned
 };
 
 }  // namespace hexaline::session

@@ -14,4 +14,13 @@ std::string sanitizeName(std::string_view name) {
     return out;
 }
 
+std::string boundName(std::string_view name, std::size_t maxBytes) {
+    if (name.size() <= maxBytes)
+        return std::string(name);
+    std::size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80)
+        --end;  // name[end] continues a character: cut before that character
+    return std::string(name.substr(0, end));
+}
+
 }  // namespace hexaline::protocol

@@ -6,11 +6,23 @@ namespace hexaline::transport {
 
 ClientLink::ClientLink(QObject* parent, MessageQueue::Limits limits)
     : QObject(parent), queue_(limits), pump_(queue_, kTickMs, this), connection_(this) {
-    connection_.setSink([this](Connection&, std::string message) {
-        if (!queue_.push(0, std::move(message)))
-            return false;
+    connection_.setSink([this](Connection&, std::string& message) {
+        switch (queue_.push(0, std::move(message))) {
+            case MessageQueue::Push::Queued:
+                pump_.wake();
+                return Connection::Intake::Taken;
+            case MessageQueue::Push::OverShare:
+                return Connection::Intake::Refused;
+            case MessageQueue::Push::Full:
+                break;
+        }
         pump_.wake();
-        return true;
+        return Connection::Intake::Wait;
+    });
+    connect(&pump_, &DispatchPump::dispatched, this, [this] {
+        if (connection_.isWaiting() && queue_.hasRoom())
+            connection_.resume();
+        emit dispatched();
     });
     connect(&connection_, &Connection::hostFound, this, &ClientLink::hostFound);
     connect(&connection_, &Connection::lookupFailed, this, &ClientLink::lookupFailed);

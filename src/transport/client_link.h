@@ -1,6 +1,6 @@
 #pragma once
-// The client's side of the transport: its one connection to the host, its queue and the
-// 1 ms dispatch timer. The client session installs its dispatcher here.
+// The client's side of the transport: its one connection to the host, its queue and its
+// dispatch pump. The client session installs its dispatcher here.
 
 #include <QObject>
 #include <QString>
@@ -17,14 +17,15 @@ namespace hexaline::transport {
 class ClientLink : public QObject {
     Q_OBJECT
   public:
+    // Interval of the tick hook's timer.
     static constexpr int kTickMs = 1;
 
     explicit ClientLink(QObject* parent = nullptr, MessageQueue::Limits limits = {});
 
     // Not owned. Messages reach it with origin 0.
     void setDispatcher(const protocol::Dispatcher* dispatcher);
-    // Runs after every tick of the dispatch timer (the phrase flood guard counts these). It
-    // returns true while it wants ticks even with nothing to dispatch; wake() starts them.
+    // Runs on every tick of a kTickMs timer (the phrase flood guard counts these). It returns
+    // true while it wants more ticks; wake() and every received message start them.
     void setTickHook(DispatchPump::TickHook hook);
     void wake();
 
@@ -49,6 +50,8 @@ class ClientLink : public QObject {
     void info(int kind, const QString& text);
     // "Socket Closed", whichever side closed.
     void closed();
+    // Queued messages were handed to the dispatcher (the queue may be empty now).
+    void dispatched();
 
   private:
     MessageQueue queue_;

@@ -6,6 +6,10 @@
 #include <cerrno>
 #include <vector>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 namespace hexaline::transport {
 
 namespace {
@@ -71,13 +75,36 @@ void Connection::attach() {
     socket_->setReadBufferSize(kReadBufferSize);
     // Game messages are small and answered at once: send each without waiting for the
     // acknowledgement of the one before (no Nagle delay).
-    if (socket_->state() == QAbstractSocket::ConnectedState)
+    if (socket_->state() == QAbstractSocket::ConnectedState) {
         socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        enableKeepAlive();
+    }
+    unsentTimer_.setSingleShot(true);
+    unsentTimer_.setInterval(kMaxUnsentMs);
+    connect(&unsentTimer_, &QTimer::timeout, this,
+            [this] { dropForUnsentOutput("has not taken its data for 30 s"); });
+    connect(socket_, &QTcpSocket::bytesWritten, this, &Connection::onBytesWritten);
     connect(socket_, &QTcpSocket::readyRead, this, &Connection::readIncoming);
     connect(socket_, &QTcpSocket::connected, this, &Connection::onConnected);
     connect(socket_, &QTcpSocket::hostFound, this, &Connection::hostFound);
     connect(socket_, &QTcpSocket::errorOccurred, this, &Connection::onError);
     connect(socket_, &QTcpSocket::disconnected, this, &Connection::onPeerClosed);
+}
+
+// A peer that vanishes without closing (a dropped network) is found by the system's probes,
+// and the connection then fails like any broken one.
+void Connection::enableKeepAlive() {
+    socket_->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    const qintptr fd = socket_->socketDescriptor();
+    if (fd < 0)
+        return;
+    const int idle = kKeepAliveIdleS, interval = kKeepAliveIntervalS, probes = kKeepAliveProbes;
+    const int sock = static_cast<int>(fd);
+    if (::setsockopt(sock, IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle) != 0 ||
+        ::setsockopt(sock, IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval) != 0 ||
+        ::setsockopt(sock, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes) != 0) {
+        qWarning("Connection %d: keep-alive times not set (errno %d)", id_, errno);
+    }
 }
 
 void Connection::connectToHost(const QString& host, std::uint16_t port) {
@@ -105,29 +132,87 @@ bool Connection::send(std::string_view message) {
         qWarning("%s", kSendNotConnected);
         return false;
     }
+    if (dropping_)
+        return false;
+    if (socket_->bytesToWrite() + static_cast<qint64>(message.size()) > kMaxUnsentBytes) {
+        dropForUnsentOutput("does not take its data (over 1 MiB unsent)");
+        return false;
+    }
     socket_->write(message.data(), static_cast<qint64>(message.size()));
+    if (!unsentTimer_.isActive())
+        unsentTimer_.start();
+    return true;
+}
+
+void Connection::onBytesWritten() {
+    if (socket_ && socket_->bytesToWrite() == 0)
+        unsentTimer_.stop();
+}
+
+// A peer that does not read is treated as gone. The close is made from the event loop, so that
+// whoever is sending (perhaps to every seat in turn) finishes first.
+void Connection::dropForUnsentOutput(const char* why) {
+    if (closed_ || dropping_)
+        return;
+    dropping_ = true;
+    unsentTimer_.stop();
+    qWarning("Connection %d from %s %s: closing it", id_, qPrintable(peerAddress()), why);
+    // The unsent data go with the socket (release() aborts it instead of letting it drain).
+    QTimer::singleShot(0, this, &Connection::close);
+}
+
+void Connection::resume() {
+    if (!waiting_ || closed_)
+        return;
+    waiting_ = false;
+    readIncoming();
+}
+
+bool Connection::deliverHeld() {
+    QPointer<Connection> self(this);
+    while (!held_.empty()) {
+        if (!sink_) {
+            held_.clear();
+            return true;
+        }
+        switch (sink_(*this, held_.front())) {
+            case Intake::Taken:
+                break;
+            case Intake::Refused:
+                if (self) {
+                    qWarning("Connection %d from %s sends more than can be queued: closing it", id_,
+                             qPrintable(peerAddress()));
+                    close();
+                }
+                return false;
+            case Intake::Wait:
+                waiting_ = true;
+                return false;
+        }
+        if (!self)
+            return false;
+        held_.pop_front();
+        if (closed_)
+            return false;
+    }
     return true;
 }
 
 void Connection::readIncoming() {
-    if (closed_ || !socket_)
+    if (closed_ || !socket_ || waiting_)
         return;
     QPointer<Connection> self(this);
-    while (socket_->bytesAvailable() > 0) {
+    if (!deliverHeld())
+        return;
+    while (socket_ && socket_->bytesAvailable() > 0) {
         const QByteArray bytes = socket_->read(kReadBufferSize);
         std::vector<std::string> messages;
         const bool withinCap =
             framer_.feed(std::string_view(bytes.constData(), bytes.size()), messages);
-        for (auto& message : messages) {
-            if (sink_ && !sink_(*this, std::move(message))) {
-                qWarning("Connection %d from %s sends more than can be queued: closing it", id_,
-                         qPrintable(peerAddress()));
-                close();
-                return;
-            }
-            if (!self)
-                return;
-        }
+        for (auto& message : messages)
+            held_.push_back(std::move(message));
+        if (!deliverHeld() || !self)
+            return;
         if (!withinCap) {
             qWarning(
                 "Connection %d from %s sent an unterminated message over %zu bytes: closing it",
@@ -142,6 +227,7 @@ void Connection::readIncoming() {
 
 void Connection::onConnected() {
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    enableKeepAlive();
     report(InfoKind::Connected, QString::fromLatin1(kSocketConnected));
 }
 
@@ -163,6 +249,11 @@ void Connection::onPeerClosed() {
     readIncoming();  // whatever came before the close
     if (closed_)
         return;
+    if (!held_.empty()) {
+        qWarning("Connection %d closed with %zu messages the full queue could not take", id_,
+                 held_.size());
+        held_.clear();
+    }
     QPointer<Connection> self(this);
     emit disconnected();
     if (!self)
@@ -185,13 +276,17 @@ void Connection::close() {
 // Lets go of the system socket. Bytes still waiting to be written go out in the background.
 void Connection::release() {
     closed_ = true;
+    unsentTimer_.stop();
+    held_.clear();
     if (!socket_)
         return;
     QTcpSocket* socket = socket_;
     socket_ = nullptr;
     socket->disconnect(this);
-    socket->flush();
-    if (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() > 0) {
+    if (!dropping_)
+        socket->flush();
+    if (!dropping_ && socket->state() == QAbstractSocket::ConnectedState &&
+        socket->bytesToWrite() > 0) {
         // Let it finish on its own; the application cleans it up if it never does.
         socket->setParent(QCoreApplication::instance());
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);

@@ -2,12 +2,18 @@
 // One TCP connection of the game: an accepted one on the host, or the client's own. It sends
 // whole messages, cuts what it receives into messages at the terminator byte and hands each
 // to its sink, and reports its state changes with the socket status texts.
+//
+// A peer can make it hold only so much: output that the peer does not take (more than
+// kMaxUnsentBytes, or some of it waiting kMaxUnsentMs) closes the connection, and TCP
+// keep-alive finds a peer that vanished without closing within about a minute.
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QTcpSocket>
+#include <QTimer>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,9 +26,21 @@ namespace hexaline::transport {
 class Connection : public QObject {
     Q_OBJECT
   public:
-    // Receives every complete message, terminator removed. Returning false means the
-    // connection has sent more than its owner will hold: the connection is closed.
-    using Sink = std::function<bool(Connection& from, std::string message)>;
+    // What the sink did with a message.
+    enum class Intake {
+        Taken,    // the message was taken (moved from)
+        Refused,  // the connection sent more than its owner will hold: it is closed
+        Wait,     // the owner is full for now: the connection stops reading until resume()
+    };
+    // Receives every complete message, terminator removed; takes it only when it answers Taken.
+    using Sink = std::function<Intake(Connection& from, std::string& message)>;
+
+    static constexpr qint64 kMaxUnsentBytes = 1024 * 1024;
+    static constexpr int kMaxUnsentMs = 30000;
+    // Keep-alive: probes after this many idle seconds, then every interval, this many times.
+    static constexpr int kKeepAliveIdleS = 20;
+    static constexpr int kKeepAliveIntervalS = 5;
+    static constexpr int kKeepAliveProbes = 6;
 
     // A connection that is not open yet (the client's), to be opened with connectToHost.
     explicit Connection(QObject* parent = nullptr);
@@ -45,8 +63,14 @@ class Connection : public QObject {
     QString peerAddress() const;
 
     // Sends one whole message in one write. False, with "Send - Socket Not Connected" logged,
-    // when the connection is not connected.
+    // when the connection is not connected. Output beyond kMaxUnsentBytes is not taken: the
+    // connection is closed from the event loop soon after (never inside this call).
     bool send(std::string_view message);
+
+    // Reading stopped because the sink answered Wait.
+    bool isWaiting() const { return waiting_; }
+    // Hands the held messages to the sink again and reads on.
+    void resume();
 
     // Closes the connection and reports "Socket Closed". Data already handed to send still
     // goes out. Closing a closed connection does nothing.
@@ -66,7 +90,12 @@ class Connection : public QObject {
 
   private:
     void attach();
+    void enableKeepAlive();
     void readIncoming();
+    // Hands held messages to the sink; false when it must stop (closed, or waiting again).
+    bool deliverHeld();
+    void onBytesWritten();
+    void dropForUnsentOutput(const char* why);
     void onConnected();
     void onError(QAbstractSocket::SocketError error);
     void onPeerClosed();
@@ -79,6 +108,10 @@ class Connection : public QObject {
     int id_;
     int tag_ = 0;
     bool closed_ = false;
+    bool waiting_ = false;
+    bool dropping_ = false;         // output over its bound: closing, nothing more is sent
+    std::deque<std::string> held_;  // framed, not yet taken by the sink
+    QTimer unsentTimer_;            // runs while output waits to be taken by the peer
 };
 
 }  // namespace hexaline::transport

@@ -5,37 +5,68 @@
 
 namespace hexaline::transport {
 
-DispatchPump::DispatchPump(MessageQueue& queue, int intervalMs, QObject* parent)
+DispatchPump::DispatchPump(MessageQueue& queue, int hookIntervalMs, QObject* parent)
     : QObject(parent), queue_(queue) {
-    timer_.setInterval(intervalMs);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &DispatchPump::tick);
+    passTimer_.setSingleShot(true);
+    passTimer_.setInterval(0);
+    connect(&passTimer_, &QTimer::timeout, this, &DispatchPump::pass);
+    hookTimer_.setInterval(hookIntervalMs);
+    hookTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&hookTimer_, &QTimer::timeout, this, &DispatchPump::hookTick);
 }
 
 void DispatchPump::wake() {
-    if (!timer_.isActive())
-        timer_.start();
+    if (!queue_.empty() && !passTimer_.isActive() && !inPass_)
+        passTimer_.start();
+    if (hook_ && !hookTimer_.isActive())
+        hookTimer_.start();
 }
 
-void DispatchPump::tick() {
-    if (auto message = queue_.pop(); message && dispatcher_) {
-        // Bad input from the network is logged, never put in front of the user; the next
-        // message is handled as usual.
-        try {
-            const auto result = dispatcher_->dispatch(message->bytes, message->origin);
-            if (result.outcome == protocol::Dispatcher::Outcome::Failed) {
-                qWarning("Dropped %s from connection %d: %s", result.word.c_str(), message->origin,
-                         result.reason.c_str());
-            }
-        } catch (const std::exception& e) {
-            const auto word = message->bytes.substr(0, message->bytes.find('+')).substr(0, 64);
-            qWarning("Handling %s from connection %d failed: %s", word.c_str(), message->origin,
-                     e.what());
-        }
+int DispatchPump::pass() {
+    if (inPass_)
+        return 0;  // the outer pass goes on when its handler returns
+    inPass_ = true;
+    QElapsedTimer clock;
+    clock.start();
+    int count = 0;
+    while (count < kMaxPerPass) {
+        auto message = queue_.pop();
+        if (!message)
+            break;
+        dispatchOne(*message);
+        ++count;
+        if (clock.nsecsElapsed() > kPassBudgetNs)
+            break;
     }
-    const bool hookWantsTicks = hook_ && hook_();
-    if (queue_.empty() && !hookWantsTicks)
-        timer_.stop();
+    inPass_ = false;
+    if (!queue_.empty())
+        passTimer_.start();
+    if (count > 0)
+        emit dispatched();
+    return count;
+}
+
+void DispatchPump::dispatchOne(const QueuedMessage& message) {
+    if (!dispatcher_)
+        return;
+    // Bad input from the network is logged, never put in front of the user; the next message
+    // is handled as usual.
+    try {
+        const auto result = dispatcher_->dispatch(message.bytes, message.origin);
+        if (result.outcome == protocol::Dispatcher::Outcome::Failed) {
+            qWarning("Dropped %s from connection %d: %s", result.word.c_str(), message.origin,
+                     result.reason.c_str());
+        }
+    } catch (const std::exception& e) {
+        const auto word = message.bytes.substr(0, message.bytes.find('+')).substr(0, 64);
+        qWarning("Handling %s from connection %d failed: %s", word.c_str(), message.origin,
+                 e.what());
+    }
+}
+
+void DispatchPump::hookTick() {
+    if (!hook_ || !hook_())
+        hookTimer_.stop();
 }
 
 }  // namespace hexaline::transport

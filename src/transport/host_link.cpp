@@ -5,8 +5,10 @@
 namespace hexaline::transport {
 
 HostLink::HostLink(QObject* parent, MessageQueue::Limits limits)
-    : QObject(parent), listener_(this), queue_(limits), pump_(queue_, kTickMs, this) {
+    : QObject(parent), listener_(this), queue_(limits), pump_(queue_, 10, this) {
     connect(&listener_, &Listener::pending, this, &HostLink::acceptPending);
+    connect(&pump_, &DispatchPump::dispatched, this, &HostLink::resumeWaiting);
+    connect(&pump_, &DispatchPump::dispatched, this, &HostLink::dispatched);
 }
 
 void HostLink::setDispatcher(const protocol::Dispatcher* dispatcher) {
@@ -23,7 +25,7 @@ void HostLink::acceptPending() {
         const int id = connection->id();
         connections_[id] = connection;
         connection->setSink(
-            [this](Connection& from, std::string message) { return enqueue(from, message); });
+            [this](Connection& from, std::string& message) { return enqueue(from, message); });
         connect(connection, &Connection::disconnected, this,
                 [this, connection] { emit peerClosed(connection->id(), connection->tag()); });
         connect(connection, &Connection::info, this,
@@ -32,17 +34,36 @@ void HostLink::acceptPending() {
     }
 }
 
-bool HostLink::enqueue(Connection& from, std::string message) {
-    if (!queue_.push(from.id(), std::move(message)))
-        return false;
+Connection::Intake HostLink::enqueue(Connection& from, std::string& message) {
+    switch (queue_.push(from.id(), std::move(message))) {
+        case MessageQueue::Push::Queued:
+            pump_.wake();
+            return Connection::Intake::Taken;
+        case MessageQueue::Push::OverShare:
+            return Connection::Intake::Refused;
+        case MessageQueue::Push::Full:
+            break;
+    }
+    waiting_.insert(from.id());
     pump_.wake();
-    return true;
+    return Connection::Intake::Wait;
+}
+
+// Readers that waited for room read on, in the order of their ids (oldest connection first).
+void HostLink::resumeWaiting() {
+    while (!waiting_.empty() && queue_.hasRoom()) {
+        const int id = *waiting_.begin();
+        waiting_.erase(waiting_.begin());
+        if (const auto it = connections_.find(id); it != connections_.end())
+            it->second->resume();
+    }
 }
 
 void HostLink::onInfo(Connection* connection, int kind) {
     if (kind != static_cast<int>(InfoKind::Closed))
         return;
     const int id = connection->id();
+    waiting_.erase(id);
     if (connections_.erase(id) > 0)
         connection->deleteLater();
     emit closed(id, connection->tag());

@@ -1,7 +1,8 @@
 #pragma once
 // The host's side of the transport: the listening socket, every accepted connection by id,
-// one queue for all of them and the 10 ms dispatch timer. The host session installs its
-// dispatcher here and talks to connections by their id.
+// one queue for all of them (served in turns across connections) and its dispatch pump. The
+// host session installs its dispatcher here and talks to connections by their id. While the
+// queue is full, connections stop reading (the peers wait) until it has room again.
 //
 // Connection ids are unique for the life of the process. A connection stays known until it
 // reports "Socket Closed"; after that send() to its id returns false.
@@ -10,6 +11,7 @@
 #include <QString>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string_view>
 
 #include "protocol/dispatcher.h"
@@ -23,8 +25,6 @@ namespace hexaline::transport {
 class HostLink : public QObject {
     Q_OBJECT
   public:
-    static constexpr int kTickMs = 10;
-
     explicit HostLink(QObject* parent = nullptr, MessageQueue::Limits limits = {});
 
     // Not owned. Queued messages reach it with the id of their connection as origin.
@@ -56,16 +56,20 @@ class HostLink : public QObject {
     // "Socket Closed" for a connection, whichever side closed it. Can come twice for one
     // close (when the session closes the connection in reply to peerClosed).
     void closed(int id, int tag);
+    // Queued messages were handed to the dispatcher.
+    void dispatched();
 
   private:
     void acceptPending();
-    bool enqueue(Connection& from, std::string message);
+    Connection::Intake enqueue(Connection& from, std::string& message);
+    void resumeWaiting();
     void onInfo(Connection* connection, int kind);
 
     Listener listener_;
     MessageQueue queue_;
     DispatchPump pump_;
     std::map<int, Connection*> connections_;
+    std::set<int> waiting_;  // connections that stopped reading while the queue was full
 };
 
 }  // namespace hexaline::transport

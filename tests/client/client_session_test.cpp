@@ -1,10 +1,12 @@
 // The client session against host messages, without a window or a socket.
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include "client/client_session.h"
 #include "client/fake_seat_view.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
+#include "protocol/names.h"
 
 using namespace hexaline;
 using namespace hexaline::session;
@@ -199,3 +201,31 @@ TEST_F(ClientSessionTest, MalformedAnnouncementsStopWithoutHarm) {
 }
 
 }  // namespace
+
+// A hostile host cannot make the client hold more than nine seats' worth.
+TEST_F(ClientSessionTest, AHostileHostCannotPileUpSeatsNamesOrSpectators) {
+    receive(protocol::build(Msg::SendLoginInfo, {1000}));
+    EXPECT_FALSE(session.isconnected());
+    seatAs(6, "Eve");
+    for (int i = 0; i < 500; ++i) {
+        receive(protocol::build(
+            Msg::NewPlayerInfo, {},
+            {{7, "Spy" + std::to_string(i), "0"}, {8, std::string(5000, 'n'), "0"}}));
+    }
+    EXPECT_EQ(view.spectators.size(), 3u);  // seats 6, 7 and 8, each once
+    EXPECT_EQ(view.spectators[1], "7: Spy499");
+    EXPECT_EQ(view.spectators[2], "8: " + std::string(protocol::kMaxNameBytes, 'n'));
+
+    std::vector<protocol::Values> many;
+    for (int i = 0; i < 1000; ++i)
+        many.push_back({(i % 20) - 5, "X", "0"});  // seats far outside 1 to 9 among them
+    const std::size_t linesBefore = lines.size();
+    receive(protocol::build(Msg::ExistingPlayers, {}, many));
+    EXPECT_LE(lines.size() - linesBefore, 2u * 9);  // nine groups at most
+    EXPECT_LE(view.spectators.size(), 5u);
+    for (const std::string& entry : view.spectators)
+        EXPECT_LE(entry.size(), 3 + protocol::kMaxNameBytes);
+
+    receive(protocol::build(Msg::PlayerDisconnected, {7, "Spy499"}));
+    EXPECT_EQ(std::count(view.spectators.begin(), view.spectators.end(), "7: Spy499"), 0);
+}

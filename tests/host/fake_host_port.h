@@ -2,6 +2,7 @@
 // The host's surroundings in memory: every message sent per connection, closes that are
 // reported back like the transport does, and timers that tests fire by hand.
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ class FakeHostPort : public HostPort {
     bool computerArmed = false;
     int computerInterval = 0;
     int speed = 1000;
+    std::int64_t now = 0;  // the clock of the relay budgets; tests move it on by hand
 
     void send(ConnectionId connection, const std::string& message) override {
         std::string text = message;
@@ -39,6 +41,7 @@ class FakeHostPort : public HostPort {
     int botSpeed() override { return speed; }
     void alert(const std::string& text) override { alerts.push_back(text); }
     void log(const std::string& line) override { logs.push_back(line); }
+    std::int64_t nowMs() override { return now; }
 
     // A built message as it arrives: without its terminator(s).
     static std::string text(const std::string& message) {

@@ -1,23 +1,52 @@
 // Whatever mix of messages arrives, from whichever connection, the host keeps its tables whole:
-// every tile exactly once, the board's lines valid, nothing read or written out of bounds
-// (the sanitizers watch that).
+// every tile exactly once, the board's lines valid, no trial placement left on the board, no
+// seat told it cannot move while it holds a tile that fits, nothing read or written out of
+// bounds (the sanitizers watch that).
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "host/fake_host_port.h"
 #include "host/host_session.h"
 #include "invariants.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
+#include "support/board_checks.h"
 #include "support/suggested_play.h"
 
 using namespace hexaline;
 using namespace hexaline::session;
 using fakes::FakeHostPort;
 using protocol::Msg;
+using support::aTileThatFits;
+using support::trialLeftOnBoard;
 
 namespace {
+
+// The port checks, at the moment a seat is announced unable to move, that it really cannot.
+class CheckingPort : public FakeHostPort {
+  public:
+    const HostSession* host = nullptr;
+    std::vector<std::string> wronglyStuck;
+
+    void send(ConnectionId connection, const std::string& message) override {
+        FakeHostPort::send(connection, message);
+        const std::string text = FakeHostPort::text(message);
+        const auto command = protocol::splitCommand(text);
+        if (!host || !command || command->word != "CMD_nextplayer")
+            return;
+        protocol::Reader fields(Msg::NextPlayer, command->args);
+        const int seat = fields.number();
+        if (fields.text() != "f" || seat < 1 || seat > engine::kMaxPlayers ||
+            host->game().firstplay == 1)
+            return;
+        const std::string fits = aTileThatFits(host->game(), seat);
+        if (!fits.empty())
+            wronglyStuck.push_back("seat " + std::to_string(seat) + " stuck, but " + fits);
+    }
+};
 
 class Garbler {
   public:
@@ -89,10 +118,11 @@ class Garbler {
 };
 
 TEST(HostFuzz, RandomMessagesNeverBreakTheTables) {
-    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-        fakes::FakeHostPort port;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        CheckingPort port;
         engine::Random random(seed);
         HostSession host(port, random);
+        port.host = &host;
         protocol::Dispatcher dispatcher(protocol::Direction::ToHost);
         host.install(dispatcher);
         for (ConnectionId c = 1; c <= 3; ++c) {
@@ -105,16 +135,31 @@ TEST(HostFuzz, RandomMessagesNeverBreakTheTables) {
         dispatcher.dispatch(
             FakeHostPort::text(protocol::build(Msg::StartGame, {"P1", "100", "30"})), 1);
         Garbler garbler(seed);
+        ConnectionId newest = 3;
         for (int i = 0; i < 4000; ++i) {
-            const ConnectionId from = garbler.pick(0, 4);  // 0 and 4: no seat
+            // Connections come and go (the newest take freed seats, players' ones among them)
+            // and log in again; the hosting user's connection 1 stays.
+            if (garbler.pick(0, 15) == 0) {
+                host.connectionClosed(garbler.pick(2, newest));
+                host.Sock1Accept(++newest);
+            }
+            const ConnectionId from = garbler.pick(0, 9) == 0 ? 0 : garbler.pick(1, newest);
+            if (garbler.pick(0, 9) == 0) {
+                dispatcher.dispatch(FakeHostPort::text(protocol::build(
+                                        Msg::Login, {host.seatOf(from), "1.0.1", "again"})),
+                                    from);
+            }
             dispatcher.dispatch(garbler.message(), from);
             // Now and then the current player makes a real play, so the game moves on.
             const int current = host.game().currentplayer;
-            if (current >= 1 && current <= 3 && garbler.pick(0, 3) == 0) {
+            if (current >= 1 && current <= 4 && garbler.pick(0, 3) == 0) {
                 const support::Play play = support::suggestedPlay(host.game(), current);
-                if (!play.empty()) {
+                ConnectionId seated = 0;
+                for (ConnectionId c = 1; c <= newest && !seated; ++c)
+                    seated = host.seatOf(c) == current ? c : 0;
+                if (!play.empty() && seated) {
                     dispatcher.dispatch(FakeHostPort::text(support::playMessage(current, play)),
-                                        current);
+                                        seated);
                 }
             }
             if (garbler.pick(0, 3) == 0)
@@ -131,6 +176,9 @@ TEST(HostFuzz, RandomMessagesNeverBreakTheTables) {
                 scores[s] = tables.seats[s].score;
             const std::string broken = sim::checkinvariants(tables, scores);
             ASSERT_EQ(broken, "") << "seed " << seed << ", message " << i;
+            ASSERT_EQ(trialLeftOnBoard(tables), "") << "seed " << seed << ", message " << i;
+            ASSERT_TRUE(port.wronglyStuck.empty())
+                << port.wronglyStuck.front() << "; seed " << seed << ", message " << i;
         }
         EXPECT_FALSE(port.of(1, "CMD_hisplay").empty()) << "seed " << seed;
     }

@@ -1,5 +1,8 @@
-// Dispatching one queued message per timer tick, and a timer that sleeps while idle.
+// Dispatching queued messages as soon as they arrive: in turns across connections, a bounded
+// number per pass of the event loop, never one handler inside another, and a pump that sleeps
+// while idle.
 #include <gtest/gtest.h>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <stdexcept>
@@ -17,12 +20,19 @@ std::string plain(const std::string& wire) {
     return wire.substr(0, wire.size() - 1);  // what the framer queues: terminator removed
 }
 
+std::string pass(int seat) {
+    return plain(protocol::build(protocol::Msg::Pass, {seat}));
+}
+
 struct Recorder {
     protocol::Dispatcher dispatcher{protocol::Direction::ToHost};
     std::vector<std::string> seen;
+    std::function<void()> during;  // runs inside the pass handler
     Recorder() {
         dispatcher.on(protocol::Msg::Pass, [this](protocol::Reader& r, protocol::Origin from) {
             seen.push_back("pass " + std::to_string(r.number()) + "/" + std::to_string(from));
+            if (during)
+                during();
         });
         dispatcher.on(protocol::Msg::StartGame, [](protocol::Reader&, protocol::Origin) {
             throw std::runtime_error("handler failed");
@@ -32,22 +42,36 @@ struct Recorder {
 
 }  // namespace
 
-TEST(DispatchPump, HandsOverOneMessagePerTickInArrivalOrder) {
+TEST(DispatchPump, TakesConnectionsInTurnsAndEachInArrivalOrder) {
     MessageQueue queue;
     Recorder rec;
     DispatchPump pump(queue, 10);
     pump.setDispatcher(&rec.dispatcher);
-    for (int seat : {1, 2, 3})
-        queue.push(seat + 10, plain(protocol::build(protocol::Msg::Pass, {seat})));
+    for (int seat : {1, 2, 3})  // a backlog of connection 11
+        queue.push(11, pass(seat));
+    queue.push(12, pass(7));
+    queue.push(13, pass(8));
 
-    pump.tick();
-    EXPECT_EQ(rec.seen, (std::vector<std::string>{"pass 1/11"}));
-    EXPECT_EQ(queue.size(), 2u);
-    pump.tick();
-    pump.tick();
-    EXPECT_EQ(rec.seen, (std::vector<std::string>{"pass 1/11", "pass 2/12", "pass 3/13"}));
-    pump.tick();  // an empty queue: nothing happens
-    EXPECT_EQ(rec.seen.size(), 3u);
+    EXPECT_EQ(pump.pass(), 5);
+    EXPECT_EQ(rec.seen, (std::vector<std::string>{"pass 1/11", "pass 7/12", "pass 8/13",
+                                                  "pass 2/11", "pass 3/11"}));
+    EXPECT_EQ(pump.pass(), 0);  // an empty queue: nothing happens
+}
+
+TEST(DispatchPump, BoundsThePassAndWorksOffTheRestInLaterPasses) {
+    MessageQueue queue;
+    Recorder rec;
+    DispatchPump pump(queue, 10);
+    pump.setDispatcher(&rec.dispatcher);
+    QSignalSpy dispatched(&pump, &DispatchPump::dispatched);
+    for (int i = 0; i < DispatchPump::kMaxPerPass * 3; ++i)
+        queue.push(1, pass(1));
+    EXPECT_LE(pump.pass(), DispatchPump::kMaxPerPass);
+    EXPECT_FALSE(queue.empty());
+    EXPECT_TRUE(pump.isTicking());  // the next pass is scheduled
+    ASSERT_TRUE(QTest::qWaitFor([&] { return queue.empty() && !pump.isTicking(); }, 5000));
+    EXPECT_EQ(rec.seen.size(), std::size_t(DispatchPump::kMaxPerPass * 3));
+    EXPECT_GE(dispatched.size(), 3);
 }
 
 TEST(DispatchPump, BadMessagesAreDroppedAndTheNextIsHandled) {
@@ -59,36 +83,50 @@ TEST(DispatchPump, BadMessagesAreDroppedAndTheNextIsHandled) {
     queue.push(1, "CMD_startgame+1+2+");  // its handler throws
     queue.push(1, "");
     queue.push(1, "CMD_nosuch+1");
-    queue.push(1, plain(protocol::build(protocol::Msg::Pass, {4})));
-    for (int i = 0; i < 5; ++i)
-        pump.tick();
+    queue.push(1, pass(4));
+    EXPECT_EQ(pump.pass(), 5);
     EXPECT_EQ(rec.seen, (std::vector<std::string>{"pass 4/1"}));
 }
 
-TEST(DispatchPump, TimerRunsOnlyWhileThereIsWork) {
+TEST(DispatchPump, AHandlerWaitingInANestedLoopIsNeverEnteredAgain) {
+    MessageQueue queue;
+    Recorder rec;
+    DispatchPump pump(queue, 10);
+    pump.setDispatcher(&rec.dispatcher);
+    int depth = 0, deepest = 0;
+    rec.during = [&] {
+        deepest = std::max(deepest, ++depth);
+        if (rec.seen.size() == 1) {
+            // A message box's event loop: another message arrives and the pump is woken.
+            queue.push(2, pass(9));
+            pump.wake();
+            QTest::qWait(30);
+            EXPECT_EQ(rec.seen.size(), 1u);
+        }
+        --depth;
+    };
+    queue.push(1, pass(1));
+    pump.wake();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rec.seen.size() == 2 && !pump.isTicking(); }, 5000));
+    EXPECT_EQ(deepest, 1);
+    EXPECT_EQ(rec.seen[1], "pass 9/2");
+}
+
+TEST(DispatchPump, SleepsWhileIdleAndTheTickHookKeepsItsTimerUntilDone) {
     MessageQueue queue;
     Recorder rec;
     DispatchPump pump(queue, 1);
     pump.setDispatcher(&rec.dispatcher);
     EXPECT_FALSE(pump.isTicking());
-
-    queue.push(1, plain(protocol::build(protocol::Msg::Pass, {1})));
-    queue.push(1, plain(protocol::build(protocol::Msg::Pass, {2})));
+    queue.push(1, pass(1));
+    queue.push(1, pass(2));
     pump.wake();
     EXPECT_TRUE(pump.isTicking());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !pump.isTicking(); }, 5000));
     EXPECT_EQ(rec.seen.size(), 2u);
-    EXPECT_TRUE(queue.empty());
-}
 
-TEST(DispatchPump, TickHookKeepsTheTimerAliveUntilItIsDone) {
-    MessageQueue queue;
-    DispatchPump pump(queue, 1);
     int ticks = 0;
     pump.setTickHook([&] { return ++ticks < 5; });
-    pump.tick();
-    EXPECT_EQ(ticks, 1);
-    EXPECT_FALSE(pump.isTicking());  // a manual tick does not start the timer
     pump.wake();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !pump.isTicking(); }, 5000));
     EXPECT_EQ(ticks, 5);

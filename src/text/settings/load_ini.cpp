@@ -3,6 +3,7 @@
 #include "text/settings/profile_file.h"
 #include "text/settings/profile_number.h"
 #include "text/settings/settings_location.h"
+#include "text/settings/window_bounds.h"
 
 namespace hexaline::settings {
 namespace {
@@ -40,6 +41,7 @@ LoadResult loadinifile(const QString& path) {
     r.bounds.left = file.readInteger(kSection, u"Left", 3);
     r.bounds.width = file.readInteger(kSection, u"Width", 772);
     r.bounds.height = file.readInteger(kSection, u"Height", 535);
+    r.bounds = saneBounds(r.bounds);  // the window clamps them to its screen as well
     r.textSizeHasMenuEntry =
         r.textSize == 8 || r.textSize == 10 || r.textSize == 12 || r.textSize == 14;
 

@@ -2,6 +2,7 @@
 
 #include "text/settings/profile_file.h"
 #include "text/settings/settings_location.h"
+#include "text/settings/window_bounds.h"
 
 namespace hexaline::settings {
 namespace {
@@ -15,10 +16,11 @@ QString boolText(bool on) {
 WriteResult saveinifile(const QString& path, const Preferences& prefs) {
     ProfileFile file = ProfileFile::load(path);
     file.writeString(kSection, u"Textsize", QString::number(prefs.textSize));
-    file.writeString(kSection, u"Top", QString::number(prefs.window.top));
-    file.writeString(kSection, u"Left", QString::number(prefs.window.left));
-    file.writeString(kSection, u"Width", QString::number(prefs.window.width));
-    file.writeString(kSection, u"Height", QString::number(prefs.window.height));
+    const WindowBounds window = saneBounds(prefs.window);
+    file.writeString(kSection, u"Top", QString::number(window.top));
+    file.writeString(kSection, u"Left", QString::number(window.left));
+    file.writeString(kSection, u"Width", QString::number(window.width));
+    file.writeString(kSection, u"Height", QString::number(window.height));
     file.writeString(kSection, u"Textcolor", prefs.textColor);
     file.writeString(kSection, u"Playtoscore", QString::number(prefs.playToScore));
     file.writeString(kSection, u"Timeperturn", QString::number(prefs.timePerTurn));

@@ -63,7 +63,7 @@ TEST_F(LoadSaveTest, MissingFileGivesDefaultsAndTheFirstSaveCreatesIt) {
 TEST_F(LoadSaveTest, IntegersAcceptHexAndBadOnesCountAsMissing) {
     LoadResult r = loadWith("Textsize=abc\nTop=0x10\nLeft=$A\nWidth=12px\nHeight=-4\n");
     EXPECT_EQ(r.textSize, 8);
-    EXPECT_EQ(r.bounds, (WindowBounds{10, 16, 772, -4}));
+    EXPECT_EQ(r.bounds, (WindowBounds{10, 16, 772, 150}));  // no window is -4 high
 
     r = loadWith("Textsize=9\n");
     EXPECT_EQ(r.textSize, 9);

@@ -1,0 +1,110 @@
+// The host session fed message streams from several connections, with connections coming and
+// going and the game's timers firing in between. The tables must stay whole: every tile once,
+// lines valid, no trial placement left on the board, no seat told it cannot move while it holds
+// a tile that fits, no seat beyond nine.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/host_port.h"
+#include "host/host_session.h"
+#include "invariants.h"
+#include "protocol/dispatcher.h"
+#include "protocol/message_table.h"
+#include "protocol/reader.h"
+#include "support/board_checks.h"
+
+using namespace hexaline;
+
+namespace {
+
+class MemoryPort : public session::HostPort {
+  public:
+    std::vector<session::ConnectionId> closing;
+    bool breakArmed = false, computerArmed = false;
+    std::int64_t now = 0;
+    std::size_t sent = 0;
+
+    const engine::Host* game = nullptr;
+
+    // A seat announced unable to move must hold no tile that fits.
+    void send(session::ConnectionId, const std::string& message) override {
+        sent += message.size();
+        if (!game || game->firstplay == 1 || message.rfind("CMD_nextplayer+", 0) != 0)
+            return;
+        const std::string text = message.substr(0, message.find('\xff'));
+        const auto command = protocol::splitCommand(text);
+        protocol::Reader fields(protocol::Msg::NextPlayer, command->args);
+        const int seat = fields.number();
+        if (fields.text() == "f" && seat >= 1 && seat <= engine::kMaxPlayers &&
+            !support::aTileThatFits(*game, seat).empty())
+            __builtin_trap();
+    }
+    void close(session::ConnectionId connection) override { closing.push_back(connection); }
+    void armBreakTimer() override { breakArmed = true; }
+    void stopBreakTimer() override { breakArmed = false; }
+    void startComputerTimer(int) override { computerArmed = true; }
+    void stopComputerTimer() override { computerArmed = false; }
+    int botSpeed() override { return 1; }
+    void alert(const std::string&) override {}
+    void log(const std::string&) override {}
+    std::int64_t nowMs() override { return now; }
+};
+
+// Every tile once, lines valid, scores as the plays gave them (the checks of the simulator).
+void check(const engine::Host& game) {
+    sim::Tally scores{};
+    for (int s = 1; s <= engine::kMaxPlayers; ++s)
+        scores[s] = game.seats[s].score;
+    const bool started = game.turnstate != '\0';  // the bag is filled by the first game
+    if ((started && !sim::checkinvariants(game, scores).empty()) || game.seatcount < 0 ||
+        game.seatcount > session::kMaxSeats || !support::trialLeftOnBoard(game).empty())
+        __builtin_trap();
+}
+
+}  // namespace
+
+// The stream: messages separated by the terminator byte. A message's first byte says what
+// happens before it is handled: which connection sends it (low three bits), whether that
+// connection is accepted or closes first, and whether a timer fires.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    MemoryPort port;
+    engine::Random random(1);
+    session::HostSession host(port, random);
+    protocol::Dispatcher dispatcher(protocol::Direction::ToHost);
+    host.install(dispatcher);
+    port.game = &host.game();
+    for (session::ConnectionId c = 1; c <= 2; ++c)
+        host.Sock1Accept(c);
+
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find(static_cast<char>(protocol::kTerminator));
+        std::string_view message = rest.substr(0, end);
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (message.empty())
+            continue;
+        const auto control = static_cast<std::uint8_t>(message[0]);
+        message.remove_prefix(1);
+        const session::ConnectionId from = 1 + control % 8;
+        if (control & 0x08)
+            host.Sock1Accept(from);
+        if ((control & 0x30) == 0x30)
+            host.connectionClosed(from);
+        if ((control & 0x40) && port.breakArmed)
+            host.timer_breaksTimer();
+        if ((control & 0x80) && port.computerArmed)
+            host.computertimerTimer();
+        port.now += control;
+        dispatcher.dispatch(message, from);
+        while (!port.closing.empty()) {
+            const session::ConnectionId c = port.closing.back();
+            port.closing.pop_back();
+            host.connectionClosed(c);
+        }
+        check(host.game());
+    }
+    return 0;
+}
