@@ -65,7 +65,8 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
 void GameClient::closeWhenDrained() {
     // What the host said before it hung up ("CMD_full+", the last plays) is still handled.
     if (!window_.sock().queue().empty()) {
-        QTimer::singleShot(5, this, &GameClient::closeWhenDrained);
+        connect(&window_.sock(), &transport::ClientLink::dispatched, this,
+                &GameClient::closeWhenDrained, Qt::SingleShotConnection);
         return;
     }
     session_->sockClosed();

@@ -1,17 +1,12 @@
 #include "art/art_cache.h"
 
-#include <QHash>
 #include <QPainter>
+#include <QPixmapCache>
 #include <cmath>
 
 namespace hexaline::art::detail {
 
 namespace {
-
-QHash<QString, QPixmap>& store() {
-    static QHash<QString, QPixmap> pictures;
-    return pictures;
-}
 
 QString keyOf(const QString& kind, qreal dpr) {
     return kind + u'@' + QString::number(dpr);
@@ -28,13 +23,13 @@ qreal saneRatio(qreal dpr) {
 }
 
 QPixmap cachedPixmap(const QString& kind, qreal dpr, const std::function<QPixmap()>& make) {
+    // The application's pixmap cache: its pictures go with the application, never after it.
     const QString key = keyOf(kind, dpr);
-    auto found = store().constFind(key);
-    if (found != store().constEnd()) {
-        return *found;
-    }
+    QPixmap found;
+    if (QPixmapCache::find(key, &found))
+        return found;
     QPixmap made = make();
-    store().insert(key, made);
+    QPixmapCache::insert(key, made);
     return made;
 }
 
