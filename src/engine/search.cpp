@@ -18,7 +18,9 @@ bool Host::computercheckfortouching(SearchLine direction, int row, int column) c
         ++hi;
     if (hi - lo > 7)
         return false;
-    std::array<int, kBoardSize> run{};
+    if (lo == hi)
+        return true;  // a tile alone is a line
+    std::array<int, kBoardSize> run;
     for (int i = lo; i <= hi; ++i)
         run[i - lo] = at(i).proposed;
     return lineisaset(std::span<const int>(run.data(), hi - lo + 1));

@@ -9,7 +9,29 @@
 namespace hexaline::engine {
 
 // Whether the tiles, in line order, form a valid line. A single tile always does.
-bool lineisaset(std::span<const int> tiles);
+inline bool lineisaset(std::span<const int> tiles) {
+    if (tiles.size() <= 1)
+        return true;
+    const int colour = colourof(tiles[0]);
+    const int shape = getshape(tiles[0]);
+    bool onecolour = true;  // still a line of one colour with every shape once
+    bool oneshape = true;   // still a line of one shape with every colour once
+    unsigned colours = 0;
+    unsigned shapes = 0;
+    for (const int tile : tiles) {
+        const int c = colourof(tile);
+        const int s = getshape(tile);
+        const unsigned cbit = 1u << c;
+        const unsigned sbit = 1u << s;
+        oneshape = oneshape && s == shape && (colours & cbit) == 0;
+        onecolour = onecolour && c == colour && (shapes & sbit) == 0;
+        if (!onecolour && !oneshape)
+            return false;
+        colours |= cbit;
+        shapes |= sbit;
+    }
+    return true;
+}
 
 // Whether two tiles can stand in one line: same colour or same shape, not both.
 constexpr bool canshareline(int a, int b) {
