@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "app/main_window.h"
+#include "engine/players/player.h"
 
 namespace hexaline::app {
 
@@ -135,6 +136,19 @@ void MainWindow::createMenus() {
     JustWatch1 = addEntry(options, "JustWatch1", QStringLiteral("Just Watch"));
     JustWatch1->setCheckable(true);
     connect(JustWatch1, &QAction::triggered, this, &MainWindow::JustWatch1Click);
+    // Only the instance that hosts chooses how the computer plays.
+    options->addSeparator();
+    ComputerStrength1 = options->addMenu(QStringLiteral("Computer Strength"));
+    ComputerStrength1->setObjectName(QStringLiteral("ComputerStrength1"));
+    ComputerStrength1->setEnabled(false);
+    botLevelGroup_ = new QActionGroup(this);
+    radioEntry(ComputerStrength1, botLevelGroup_, "NormalStrength1", QStringLiteral("Normal"),
+               static_cast<int>(engine::BotLevel::Normal))
+        ->setChecked(true);
+    radioEntry(ComputerStrength1, botLevelGroup_, "StrongStrength1", QStringLiteral("Strong"),
+               static_cast<int>(engine::BotLevel::Strong));
+    connect(botLevelGroup_, &QActionGroup::triggered, this,
+            [this](QAction* entry) { emit botLevelChosen(entry->data().toInt()); });
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View1"));
@@ -197,6 +211,18 @@ void MainWindow::setTextSizeChecked(int size) {
     textSizeGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     checkTag(textSizeGroup_, size);
     textSizeGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+}
+
+int MainWindow::botLevel() const {
+    return botLevelGroup_->checkedAction()->data().toInt();
+}
+
+void MainWindow::setBotLevel(int level) {
+    checkTag(botLevelGroup_, level);
+}
+
+void MainWindow::setComputerStrengthAvailable(bool available) {
+    ComputerStrength1->setEnabled(available);
 }
 
 void MainWindow::StartGame1Click() {

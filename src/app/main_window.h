@@ -100,6 +100,10 @@ class MainWindow : public QMainWindow {
     void setTurnSound(int tag);
     int botSpeed() const { return botSpeed_; }
     void setBotSpeed(int tag);
+    // The computer's level (an engine::BotLevel), chosen by the hosting user only.
+    int botLevel() const;
+    void setBotLevel(int level);
+    void setComputerStrengthAvailable(bool available);
     bool justWatchChecked() const;
     void setJustWatchChecked(bool on);
     // Checks the Text Size entry of that size; a size without an entry checks none.
@@ -139,6 +143,7 @@ class MainWindow : public QMainWindow {
 
   signals:
     void hostGameRequested();
+    void botLevelChosen(int level);
     void joinGameRequested();
     // Entries whose work belongs to other parts of the program.
     void startGameRequested();
@@ -206,6 +211,8 @@ class MainWindow : public QMainWindow {
     QAction* PlayerPhraseSounds1 = nullptr;
     QAction* ScrollChatOff2 = nullptr;
     QAction* JustWatch1 = nullptr;
+    QMenu* ComputerStrength1 = nullptr;
+    QActionGroup* botLevelGroup_ = nullptr;
     QActionGroup* turnSoundGroup_ = nullptr;
     QActionGroup* botSpeedGroup_ = nullptr;
     QActionGroup* textSizeGroup_ = nullptr;

@@ -54,6 +54,7 @@ bool MainWindow::hostpress() {
     ishost_ = true;
     sock_->open(QStringLiteral("127.0.0.1"), host_->link().port());
     setStartAvailable(true);
+    setComputerStrengthAvailable(true);
     emit hostModeStarted();
     return true;
 }
@@ -79,6 +80,7 @@ void MainWindow::joinpress() {
     });
     sock_->open(hostaddress_, options_.port);
     setStartAvailable(false);
+    setComputerStrengthAvailable(false);
 }
 
 void MainWindow::renewSock() {

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "engine/players/player.h"
 #include "protocol/version.h"
 
 #include "app/command_line.h"
@@ -67,6 +68,11 @@ QString connectFailure(const QString& reported, const QString& address, std::uin
 
 TableSessions::TableSessions(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent)
     : QObject(parent), window_(window), gamestart_(gamestart) {
+    // The computer's level is kept in the game's own section of the settings file.
+    const auto level =
+        engine::parsebotlevel(windows::loadConnectSettings(settingsPath()).strength.toStdString());
+    window_.setBotLevel(static_cast<int>(level.value_or(engine::BotLevel::Normal)));
+    connect(&window_, &MainWindow::botLevelChosen, this, &TableSessions::ComputerStrengthClick);
     makeSides();
     connect(&window_, &MainWindow::hostGameRequested, this, &TableSessions::HostaGame1Click);
     connect(&window_, &MainWindow::joinGameRequested, this, &TableSessions::JoinaGame1Click);
@@ -98,6 +104,7 @@ void TableSessions::makeSides() {
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     };
+    host_->service().session().setbotlevel(static_cast<engine::BotLevel>(window_.botLevel()));
     window_.setHostSide(host_.get());
     client_ = std::make_unique<GameClient>(window_, gamestart_);
     if (clientMade_)
@@ -210,6 +217,16 @@ void TableSessions::failJoin(const QString& sentence) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     emit sessionFailed(sentence);
+}
+
+void TableSessions::ComputerStrengthClick(int level) {
+    const auto chosen = static_cast<engine::BotLevel>(level);
+    // From the computer's next move on, on every seat it plays.
+    if (host_)
+        host_->service().session().setbotlevel(chosen);
+    windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());
+    s.strength = QString::fromLatin1(engine::botlevelname(chosen));
+    windows::saveConnectSettings(settingsPath(), s);
 }
 
 QString TableSessions::settingsPath() const {

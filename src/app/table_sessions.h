@@ -56,6 +56,8 @@ class TableSessions : public QObject {
     // The switch itself. False when the user chose to stay at the current table.
     bool hostGame(const QString& name, std::uint16_t port, bool announce);
     bool joinGame(const QString& name, const QString& address, std::uint16_t port);
+    // Options > Computer Strength: applied to the host and kept in the settings file.
+    void ComputerStrengthClick(int level);
 
     // Asks before a host ends a game other people sit at; true to go on.
     bool mayLeaveTable();

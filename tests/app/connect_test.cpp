@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -22,8 +23,10 @@
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "app/table_sessions.h"
+#include "engine/players/player.h"
 #include "table/table_panel.h"
 #include "text/settings/settings_location.h"
+#include "windows/connect/connect_settings.h"
 #include "windows/gamestart_form.h"
 
 using namespace hexaline;
@@ -194,6 +197,28 @@ TEST_F(ConnectTest, FailuresReadAsSentencesAndLeaveAnUnconnectedTable) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(1) == "Ann"; }, kTimeoutMs));
     EXPECT_EQ(failed.size(), 4);
     EXPECT_FALSE(ann.sessions.announcing());  // the check box was off
+}
+
+TEST_F(ConnectTest, ComputerStrengthIsTheHostsChoiceAndIsKept) {
+    Player ann({}, ini);  // a solo game: this window hosts
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(1) == "You"; }, kTimeoutMs));
+    auto* strength = ann.window.findChild<QMenu*>("ComputerStrength1");
+    ASSERT_NE(strength, nullptr);
+    EXPECT_TRUE(strength->isEnabled());
+    EXPECT_EQ(ann.sessions.host().service().session().game().botlevel(), engine::BotLevel::Normal);
+    ann.window.findChild<QAction*>("StrongStrength1")->trigger();
+    EXPECT_EQ(ann.sessions.host().service().session().game().botlevel(), engine::BotLevel::Strong);
+    EXPECT_EQ(windows::loadConnectSettings(ini).strength, "strong");
+
+    // A player who joins cannot choose.
+    ASSERT_TRUE(ann.sessions.hostGame("Ann", 0, false));
+    EXPECT_EQ(ann.sessions.host().service().session().game().botlevel(), engine::BotLevel::Strong);
+    Player bob({}, ini);
+    ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", ann.sessions.host().link().port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bob.seatName(2) == "Bob"; }, kTimeoutMs));
+    EXPECT_FALSE(bob.window.findChild<QMenu*>("ComputerStrength1")->isEnabled());
+    // The next start remembers the choice.
+    EXPECT_TRUE(bob.window.findChild<QAction*>("StrongStrength1")->isChecked());
 }
 
 }  // namespace

@@ -98,7 +98,8 @@ TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
         [&] {
             if (panel.panel_winner->isVisible())
                 return true;
-            if (table.model().turnseat() != table.model().myseat() || !panel.button_pass->isVisible())
+            if (table.model().turnseat() != table.model().myseat() ||
+                !panel.button_pass->isVisible())
                 return false;
             const support::Play play = support::suggestedPlay(game, 1);
             if (play.empty()) {
@@ -133,7 +134,10 @@ TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
             QTest::keyClick(board, Qt::Key_F);
             ++plays;
             [[maybe_unused]] const bool answered = QTest::qWaitFor(
-                [&] { return table.model().turnseat() != table.model().myseat() || panel.button_clear->isVisible(); },
+                [&] {
+                    return table.model().turnseat() != table.model().myseat() ||
+                           panel.button_clear->isVisible();
+                },
                 5000);
             return false;
         },

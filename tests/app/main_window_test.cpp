@@ -35,11 +35,12 @@ TEST(MainWindowMenus, EntriesShortcutsAndStatesAtStart) {
     EXPECT_EQ(w.windowTitle(), "Hexaline by Orvik7 Software");
     const QList<QAction*> menus = w.menuBar()->actions();
     ASSERT_EQ(menus.size(), 4);
-    EXPECT_EQ(entryTexts(menus[0]->menu()), (QStringList{"Start Game", "-", "Exit", "-", "Host a Game…", "Join a Game…"}));
+    EXPECT_EQ(entryTexts(menus[0]->menu()),
+              (QStringList{"Start Game", "-", "Exit", "-", "Host a Game…", "Join a Game…"}));
     EXPECT_EQ(entryTexts(menus[1]->menu()),
               (QStringList{"Play Sounds", "Player Phrase Sounds", "Turn Sound", "Bot Speed", "-",
                            "Text Color", "Text Size", "Scroll Chat Off\tCtrl+S", "Clear Main Chat",
-                           "Reset Screen Location", "-", "Just Watch"}));
+                           "Reset Screen Location", "-", "Just Watch", "-", "Computer Strength"}));
     EXPECT_EQ(entryTexts(menus[2]->menu()), (QStringList{"View Tally", "Spy List", "Phrase List"}));
     EXPECT_EQ(entryTexts(menus[3]->menu()),
               (QStringList{"Content", "-", "About", "Quick Instructions"}));

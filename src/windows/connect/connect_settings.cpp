@@ -36,6 +36,7 @@ ConnectSettings loadConnectSettings(const QString& path) {
         if (!address.isEmpty() && !s.recent.contains(address))
             s.recent << address.left(255);
     }
+    s.strength = file.readString(kSection, u"computerstrength", s.strength).left(16);
     return s;
 }
 
@@ -45,6 +46,7 @@ bool saveConnectSettings(const QString& path, const ConnectSettings& s) {
     file.writeString(kSection, u"port", QString::number(s.port));
     for (int k = 1; k <= kRecentAddresses; ++k)
         file.writeString(kSection, recentKey(k), s.recent.value(k - 1));
+    file.writeString(kSection, u"computerstrength", s.strength);
     return file.save();
 }
 

@@ -15,7 +15,8 @@ inline constexpr int kRecentAddresses = 5;
 struct ConnectSettings {
     QString name;
     std::uint16_t port = 7772;
-    QStringList recent;  // newest first, at most kRecentAddresses
+    QStringList recent;                           // newest first, at most kRecentAddresses
+    QString strength = QStringLiteral("normal");  // the computer's level when this window hosts
 
     // Puts `address` first, without repeating it, and keeps the list short.
     void remember(const QString& address);
