@@ -13,6 +13,7 @@
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "art/picture_button.h"
+#include "support/fast_solo_game.h"
 #include "support/suggested_play.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
@@ -42,16 +43,11 @@ Qt::Key slotKey(int slot) {
 }
 
 TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
-    QTemporaryDir dir;
-    settings::setSettingsFilePath(dir.filePath("orviklobby.ini"));
-
-    app::MainWindow window({.arguments = {}, .port = 0, .lobbyPort = 0});
-    windows::GameStartForm gamestart(&window);
-    app::HostSide host;
-    window.setHostSide(&host);
-    host.service().options().secondMs = 5;
-    host.service().options().botSpeed = [] { return 1; };
-    app::GameClient client(window, gamestart);
+    support::FastSoloGame solo(5);
+    app::MainWindow& window = solo.window;
+    windows::GameStartForm& gamestart = solo.gamestart;
+    app::HostSide& host = solo.host;
+    app::GameClient& client = *solo.client;
     table::TablePanel& panel = client.panel();
     table::GameTable& table = client.table();
     QWidget* board = panel.board;

@@ -13,6 +13,7 @@
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "protocol/reader.h"
+#include "support/fast_solo_game.h"
 #include "support/suggested_play.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
@@ -25,30 +26,18 @@ using namespace hexaline;
 
 namespace {
 
-bool waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(5);
-    return done();
-}
-
 TEST(SoloGame, PlayedWithTheMouseToAWinner) {
-    QTemporaryDir dir;
-    settings::setSettingsFilePath(dir.filePath("orviklobby.ini"));
-
-    app::MainWindow window({.arguments = {}, .port = 0, .lobbyPort = 0});
-    windows::GameStartForm gamestart(&window);
-    app::HostSide host;
-    window.setHostSide(&host);
-    host.service().options().secondMs = 5;
-    host.service().options().botSpeed = [] { return 1; };
-    app::GameClient client(window, gamestart);
+    support::FastSoloGame solo(5);
+    app::MainWindow& window = solo.window;
+    windows::GameStartForm& gamestart = solo.gamestart;
+    app::HostSide& host = solo.host;
+    app::GameClient& client = *solo.client;
+    const QTemporaryDir& dir = solo.settingsFile.dir;
     table::TablePanel& panel = client.panel();
     table::GameTable& table = client.table();
 
     window.show();
-    ASSERT_TRUE(waitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
+    ASSERT_TRUE(support::waitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
     ASSERT_TRUE(panel.button_start->isVisible());
 
     // The first connection with a new settings file shows the quick instructions; Done hides
@@ -64,16 +53,16 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
     EXPECT_TRUE(ini.readAll().contains("Help=2"));
 
     QTest::mouseClick(panel.button_start, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return gamestart.isVisible(); }, 5000));
+    ASSERT_TRUE(support::waitFor([&] { return gamestart.isVisible(); }, 5000));
     gamestart.setPlayToScore(0);  // a one-round game, unless the round ends in a tie
     gamestart.setTimePerTurn(30);
     QTest::mouseClick(gamestart.button_start, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return panel.playername(2)->text() == "Klot"; }, 5000));
+    ASSERT_TRUE(support::waitFor([&] { return panel.playername(2)->text() == "Klot"; }, 5000));
 
     int plays = 0;
     int passes = 0;
     const auto& game = host.service().session().game();
-    ASSERT_TRUE(waitFor(
+    ASSERT_TRUE(support::waitFor(
         [&] {
             if (panel.panel_winner->isVisible())
                 return true;
@@ -95,7 +84,7 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
             QTest::mouseClick(panel.button_finish, Qt::LeftButton);
             ++plays;
             // The next decision waits for the host's answer.
-            waitFor(
+            support::waitFor(
                 [&] {
                     return table.model().turnseat() != table.model().myseat() ||
                            panel.button_clear->isVisible();

@@ -21,6 +21,7 @@
 #include "chat/chat_area.h"
 #include "chat/chat_log.h"
 #include "chat/phrase_buttons.h"
+#include "support/fast_solo_game.h"
 #include "support/suggested_play.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
@@ -33,14 +34,6 @@ using namespace hexaline;
 
 namespace {
 
-bool waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(5);
-    return done();
-}
-
 bool logHas(chat::ChatLog& log, const QString& text) {
     for (QTextBlock block = log.document()->begin(); block.isValid(); block = block.next()) {
         if (block.text().contains(text))
@@ -50,15 +43,12 @@ bool logHas(chat::ChatLog& log, const QString& text) {
 }
 
 TEST(SoloChat, LinesGoToTheHostAndComeBackInTheSendersColour) {
-    QTemporaryDir dir;
-    settings::setSettingsFilePath(dir.filePath("orviklobby.ini"));
-    app::MainWindow window({.arguments = {}, .port = 0, .lobbyPort = 0});
-    windows::GameStartForm gamestart(&window);
-    app::HostSide host;
-    window.setHostSide(&host);
-    host.service().options().secondMs = 20;
-    host.service().options().botSpeed = [] { return 1; };
-    app::GameClient client(window, gamestart);
+    support::FastSoloGame solo(20);
+    app::MainWindow& window = solo.window;
+    windows::GameStartForm& gamestart = solo.gamestart;
+    app::HostSide& host = solo.host;
+    app::GameClient& client = *solo.client;
+    const QTemporaryDir& dir = solo.settingsFile.dir;
     table::TablePanel& panel = client.panel();
     table::GameTable& table = client.table();
     chat::Chat& chat = client.chat();
@@ -66,22 +56,23 @@ TEST(SoloChat, LinesGoToTheHostAndComeBackInTheSendersColour) {
     chat::ChatLog& log = *chat.area().mainchat;
 
     window.show();
-    ASSERT_TRUE(waitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
+    ASSERT_TRUE(support::waitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
     if (auto* help = panel.findChild<windows::QuickInstructions*>("panel_help"))
         help->hide();
 
     // A short game: a few plays of the user's, the computer answering.
     QTest::mouseClick(panel.button_start, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return gamestart.isVisible(); }, 5000));
+    ASSERT_TRUE(support::waitFor([&] { return gamestart.isVisible(); }, 5000));
     gamestart.setPlayToScore(0);
     QTest::mouseClick(gamestart.button_start, Qt::LeftButton);
     int plays = 0;
     const auto& game = host.service().session().game();
-    waitFor(
+    support::waitFor(
         [&] {
             if (panel.panel_winner->isVisible() || plays >= 3)
                 return true;
-            if (table.model().turnseat() != table.model().myseat() || !panel.button_pass->isVisible())
+            if (table.model().turnseat() != table.model().myseat() ||
+                !panel.button_pass->isVisible())
                 return false;
             const support::Play play = support::suggestedPlay(game, 1);
             if (play.empty()) {
@@ -95,7 +86,8 @@ TEST(SoloChat, LinesGoToTheHostAndComeBackInTheSendersColour) {
             }
             QTest::mouseClick(panel.button_finish, Qt::LeftButton);
             ++plays;
-            waitFor([&] { return table.model().turnseat() != table.model().myseat(); }, 5000);
+            support::waitFor([&] { return table.model().turnseat() != table.model().myseat(); },
+                             5000);
             return false;
         },
         60000);
@@ -109,15 +101,16 @@ TEST(SoloChat, LinesGoToTheHostAndComeBackInTheSendersColour) {
     };
     chat.area().setChosenColourText(QStringLiteral("clPurple"));
     say(QStringLiteral("good game :)#10 :)#15 :)#23 see www.example.org"));
-    ASSERT_TRUE(waitFor([&] { return logHas(log, "You chats:  good game"); }, 5000));
+    ASSERT_TRUE(support::waitFor([&] { return logHas(log, "You chats:  good game"); }, 5000));
     say(QStringLiteral("/me waves hello"));
-    ASSERT_TRUE(waitFor([&] { return logHas(log, " You waves"); }, 5000));
+    ASSERT_TRUE(support::waitFor([&] { return logHas(log, " You waves"); }, 5000));
     say(QStringLiteral("/nick nobody"));
     QTest::mouseClick(panel.phrase(1), Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return logHas(log, "You says:  Way To Go!"); }, 5000));
+    ASSERT_TRUE(support::waitFor([&] { return logHas(log, "You says:  Way To Go!"); }, 5000));
     window.setPlayerPhraseSounds(false);
     chat.phrases().popup_soundsClick(13);
-    ASSERT_TRUE(waitFor([&] { return logHas(log, "You:  <Chatter Sound> Applause"); }, 5000));
+    ASSERT_TRUE(
+        support::waitFor([&] { return logHas(log, "You:  <Chatter Sound> Applause"); }, 5000));
     EXPECT_FALSE(logHas(log, "nobody"));
 
     // The user's lines are purple, the links green.
