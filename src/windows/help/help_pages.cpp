@@ -111,7 +111,9 @@ liability arising from, out of or in connection with the program or its use.</p>
 constexpr char kOptions[] = R"(
 <h3>File</h3>
 <p><b>Start Game</b> (Ctrl+S, host only) opens the game options: the score to play to and the
-time per turn. <b>Exit</b> closes the game.</p>
+time per turn. <b>Exit</b> closes the game. <b>Host a Game&hellip;</b> starts a game of your own
+that friends can join, and <b>Join a Game&hellip;</b> joins one by its address or from the games
+found on your local network.</p>
 <h3>Options</h3>
 <ul>
 <li><b>Play Sounds</b> turns the game sounds on or off; <b>Player Phrase Sounds</b> the sounds
@@ -126,7 +128,14 @@ empties it.</li>
 size.</li>
 <li><b>Just Watch</b>: the computer plays your seat while you watch. Choose it again to play
 once more.</li>
+<li><b>Computer Strength</b> (host only): <b>Normal</b>, or <b>Strong</b>, a computer player that
+weighs what its play leaves open to the next player. It counts from the computer's next move.</li>
 </ul>
+<h3>Playing with the keyboard</h3>
+<p>While the chat input does not have the focus (Esc leaves it, Tab moves between the board and
+the chat): <b>1</b>&ndash;<b>6</b> pick up or put down a hand tile, the <b>arrow keys</b> move
+the frame on the board, <b>Enter</b> or <b>Space</b> lays the raised tile there or takes back the
+tile laid there this turn, <b>F</b> finishes, <b>C</b> clears and <b>P</b> passes.</p>
 <h3>View</h3>
 <ul>
 <li><b>View Tally</b>: your games and wins, and for every player you follow, the games you played
