@@ -58,7 +58,8 @@ void check(const engine::Host& game) {
     sim::Tally scores{};
     for (int s = 1; s <= engine::kMaxPlayers; ++s)
         scores[s] = game.seats[s].score;
-    const bool started = game.turnstate != '\0';  // the bag is filled by the first game
+    const bool started =
+        game.turnstate != engine::TurnState::Unset;  // the bag is filled by the first game
     if ((started && !sim::checkinvariants(game, scores).empty()) || game.seatcount < 0 ||
         game.seatcount > session::kMaxSeats || !support::trialLeftOnBoard(game).empty())
         __builtin_trap();
