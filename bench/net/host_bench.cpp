@@ -15,29 +15,21 @@
 #include <memory>
 #include <vector>
 
+#include "bench_support.h"
 #include "engine/random.h"
 #include "host/host_service.h"
 #include "protocol/builder.h"
 #include "support/raw_client.h"
 
 using namespace hexaline;
+using bench::isMessage;
+using bench::percentile;
+using bench::pump;
+using bench::startHost;
 using protocol::Msg;
 using support::RawClient;
 
 namespace {
-
-// Processes events until `done` holds or `ms` pass.
-template <typename F>
-bool pump(F done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    QTimer wake;  // looks at the clock now and then even when nothing happens
-    wake.start(20);
-    while (!done() && clock.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return done();
-}
 
 // Runs the event loop for `ms` milliseconds without waking up on its own.
 void idle(int ms) {
@@ -46,43 +38,11 @@ void idle(int ms) {
     loop.exec();
 }
 
-bool isMessage(const std::string& message, Msg id) {
-    const auto command = protocol::splitCommand(message);
-    return command && command->word == protocol::layoutOf(id).word;
-}
-
-double percentile(std::vector<double> v, double p) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const auto index = static_cast<std::size_t>(p * static_cast<double>(v.size() - 1) + 0.5);
-    return v[std::min(index, v.size() - 1)];
-}
-
 double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// The headless host in its own process, as players meet it; returns its port or 0.
-quint16 startHost(QProcess& process) {
-    process.setProgram(QStringLiteral(HEXALINE_HOST_BIN));
-    process.setArguments({"--port", "0", "--second-ms", "20", "--bot-speed", "20"});
-    process.start();
-    QString out;
-    quint16 port = 0;
-    pump(
-        [&] {
-            out += QString::fromUtf8(process.readAllStandardOutput());
-            const auto match = QRegularExpression("listening on port (\\d+)").match(out);
-            if (match.hasMatch())
-                port = static_cast<quint16>(match.captured(1).toUInt());
-            return port != 0;
-        },
-        10000);
-    return port;
 }
 
 std::vector<std::unique_ptr<RawClient>> seatFour(quint16 port) {
@@ -99,7 +59,7 @@ std::vector<std::unique_ptr<RawClient>> seatFour(quint16 port) {
 
 void BM_PlayRoundTripToFourClients(benchmark::State& state) {
     QProcess process;
-    const quint16 port = startHost(process);
+    const quint16 port = startHost(process, {"--second-ms", "20", "--bot-speed", "20"});
     if (port == 0) {
         state.SkipWithError("the host did not start");
         return;
