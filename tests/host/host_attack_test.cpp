@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "host/host_service.h"
+#include "host/host_service_fixture.h"
 #include "protocol/builder.h"
 #include "support/raw_client.h"
 
@@ -18,24 +19,9 @@ using support::waitFor;
 
 namespace {
 
-class HostAttackTest : public ::testing::Test {
+class HostAttackTest : public HostServiceFixture {
   protected:
-    void SetUp() override {
-        HostService::Options options;
-        options.secondMs = 2;
-        options.botSpeed = [] { return 1; };
-        host = std::make_unique<HostService>(random, options);
-        ASSERT_TRUE(host->listen(0));
-    }
-
-    RawClient& join(const std::string& name) {
-        clients.push_back(std::make_unique<RawClient>(name));
-        clients.back()->connectTo(host->port());
-        EXPECT_TRUE(clients.back()->waitSeated());
-        RawClient& c = *clients.back();
-        EXPECT_TRUE(waitFor([&] { return c.has(Msg::NewPlayerInfo); }));
-        return c;
-    }
+    HostAttackTest() : HostServiceFixture(4242) {}
 
     // Two honest players who play their turns; the game starts at once.
     void startHonestGame() {
@@ -70,9 +56,6 @@ class HostAttackTest : public ::testing::Test {
             120000));
     }
 
-    engine::Random random{4242};
-    std::unique_ptr<HostService> host;
-    std::vector<std::unique_ptr<RawClient>> clients;
     RawClient* ann = nullptr;
     RawClient* bob = nullptr;
 };

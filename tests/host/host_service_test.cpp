@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "host/host_service.h"
+#include "host/host_service_fixture.h"
 #include "protocol/builder.h"
 #include "support/raw_client.h"
 
@@ -26,32 +27,7 @@ std::string text(std::string wire) {
     return wire;
 }
 
-class HostServiceTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        HostService::Options options;
-        options.secondMs = 2;
-        options.botSpeed = [] { return 1; };
-        options.log = [this](const QString& line) { logs.push_back(line); };
-        host = std::make_unique<HostService>(random, options);
-        ASSERT_TRUE(host->listen(0));
-    }
-
-    RawClient& join(const std::string& name) {
-        clients.push_back(std::make_unique<RawClient>(name));
-        clients.back()->connectTo(host->port());
-        EXPECT_TRUE(clients.back()->waitSeated());
-        // The login is answered with the newcomer's own announcement.
-        RawClient& c = *clients.back();
-        EXPECT_TRUE(waitFor([&] { return c.has(Msg::NewPlayerInfo); }));
-        return c;
-    }
-
-    std::vector<QString> logs;
-    engine::Random random{777};
-    std::unique_ptr<HostService> host;
-    std::vector<std::unique_ptr<RawClient>> clients;
-};
+using HostServiceTest = HostServiceFixture;
 
 TEST_F(HostServiceTest, NineSeatsThenTheTableIsFull) {
     for (int i = 1; i <= 9; ++i) {

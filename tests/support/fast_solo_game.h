@@ -2,28 +2,17 @@
 // A solo game in this process through the real window: a host side with short seconds and a
 // computer that moves at once, the window's own client side, and a settings file of its own.
 
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <QTest>
-#include <functional>
 #include <memory>
 
 #include "app/game_client.h"
 #include "app/host_side.h"
 #include "app/main_window.h"
+#include "support/wait_for.h"
 #include "text/settings/settings_location.h"
 #include "windows/gamestart_form.h"
 
 namespace hexaline::support {
-
-// Runs the event loop until `done` holds or `ms` have passed; true when it holds.
-inline bool waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(5);
-    return done();
-}
 
 // The settings file lives in a folder of the test's own while this exists.
 struct OwnSettingsFile {

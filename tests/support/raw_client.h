@@ -17,17 +17,9 @@
 #include "protocol/framer.h"
 #include "protocol/reader.h"
 #include "support/suggested_play.h"
+#include "support/wait_for.h"
 
 namespace hexaline::support {
-
-// Processes events until `done` holds or `ms` pass; returns `done()`.
-inline bool waitFor(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QTest::qWait(2);
-    return done();
-}
 
 class RawClient {
   public:
