@@ -8,26 +8,27 @@
 namespace hexaline::engine {
 
 int Host::takeseat(int lastseat) {
+    return takeseat(1, lastseat);
+}
+
+int Host::takeseat(int firstseat, int lastseat) {
     lastseat = std::min(lastseat, kSeatTableSize);
-    int seat = 0;
-    if (seatcount == 0) {
-        seatcount = 1;
-        seat = 1;
-    } else {
-        for (int s = 1; s <= seatcount; ++s) {
-            if (!seats[s].connected) {
-                seat = s;
-                break;
-            }
+    // Seats past the count are new; every seat up to it is kept, free or not.
+    for (int seat = std::max(firstseat, 1); seat <= lastseat; ++seat) {
+        if (seat > seatcount || !seats[seat].connected) {
+            seatcount = std::max(seatcount, seat);
+            seats[seat].connected = true;
+            return seat;
         }
     }
-    if (seat == 0) {
-        if (seatcount >= lastseat)
-            return 0;
-        seat = ++seatcount;
-    }
+    return 0;
+}
+
+bool Host::holdseat(int seat) {
+    if (seat < 1 || seat > kSeatTableSize || seat > seatcount || seats[seat].connected)
+        return false;
     seats[seat].connected = true;
-    return seat;
+    return true;
 }
 
 bool Host::release(int seat) {

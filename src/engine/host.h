@@ -55,6 +55,10 @@ class Host : public HostTables {
     // A new connection takes the lowest seat without a client, or a new seat up to
     // `lastseat`; 0 when every seat is taken.
     int takeseat(int lastseat);
+    // The same among the seats from `firstseat` to `lastseat` alone.
+    int takeseat(int firstseat, int lastseat);
+    // A free seat of the table is held for a returning client; false when it is taken.
+    bool holdseat(int seat);
     // The seat's client is gone; true when it was connected. Its name and watching mark go;
     // its score, hand and round stay for the computer.
     bool release(int seat);

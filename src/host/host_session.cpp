@@ -113,6 +113,9 @@ void HostSession::connectionClosed(ConnectionId connection) {
     loggedIn_.erase(connection);
     const std::string name = game_.seats[seat].name;
     port_.log("seat " + std::to_string(seat) + " (" + name + ") left");
+    // A person who drops out of a game may come back to the seat under the same name.
+    if (game_.gameon)
+        dropped_.dropped(seat, name);
     // The leaver gets no notice of its own departure.
     if (game_.release(seat))
         sendtoall(protocol::build(Msg::PlayerDisconnected, {seat, name}));
@@ -141,6 +144,11 @@ void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
     // One login per seat assignment; a connection that logs in again is not heard.
     if (!loggedIn_.insert(from).second)
         return;
+    const bool returning = game_.gameon && dropped_.seatFor(name) == seat;
+    if (game_.gameon && !returning && seatElsewhere(from, seat, name))
+        return;
+    // Whoever logs in on a seat holds it from now on.
+    dropped_.forget(seat);
     game_.login(seat, name);
     port_.log("seat " + std::to_string(seat) + " logs in as " + name);
 
@@ -159,8 +167,56 @@ void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
         send(1, protocol::build(Msg::HaveWrongVersion, {name}));
         send(seat, protocol::build(Msg::WrongVersion));
     }
-    if (game_.gameon)
-        game_.bringuptodate(seat);
+    if (!game_.gameon)
+        return;
+    // A person back in the middle of the own turn gets the turn, and then its time left.
+    if (returning && seat == game_.currentplayer && game_.turnstate == engine::TurnState::Play)
+        send(seat, protocol::build(Msg::NextPlayer, {seat, "t", game_.tilesleft()}));
+    game_.bringuptodate(seat);
+}
+
+bool HostSession::seatElsewhere(ConnectionId from, int seat, const std::string& name) {
+    const int kept = dropped_.seatFor(name);
+    if (kept != 0 && game_.holdseat(kept)) {
+        port_.log("connection " + std::to_string(from) + " returns to seat " +
+                  std::to_string(kept) + " (" + name + ")");
+        reseat(from, seat, kept);
+        return true;
+    }
+    // A person removed from the game may watch it, but not play in it again.
+    if (seat > engine::kMaxPlayers || !dropped_.isRemoved(name))
+        return false;
+    const int spectator = game_.takeseat(engine::kMaxPlayers + 1, kMaxSeats);
+    if (spectator == 0) {
+        port_.log("connection " + std::to_string(from) + " refused: " + name +
+                  " was removed from the game and no spectator seat is free");
+        unseat(from, seat);
+        port_.send(from, protocol::build(Msg::Full));
+        port_.close(from);
+        return true;
+    }
+    port_.log("connection " + std::to_string(from) + " (" + name +
+              ", removed from the game) watches from seat " + std::to_string(spectator));
+    reseat(from, seat, spectator);
+    return true;
+}
+
+void HostSession::unseat(ConnectionId from, int seat) {
+    // The seat was never announced, so nobody is told it is free again.
+    game_.release(seat);
+    conn_[seat] = 0;
+    seatOfConnection_.erase(from);
+    loggedIn_.erase(from);
+    // A free seat whose turn is awaited is the computer's, as when its person leaves.
+    if (game_.gameon && seat == game_.currentplayer && seat != 1)
+        game_.turnseatleft(seat);
+}
+
+void HostSession::reseat(ConnectionId from, int seat, int target) {
+    unseat(from, seat);
+    conn_[target] = from;
+    seatOfConnection_[from] = target;
+    port_.send(from, protocol::build(Msg::SendLoginInfo, {target}));
 }
 
 void HostSession::kickhim(Reader& fields, ConnectionId from) {
@@ -169,6 +225,8 @@ void HostSession::kickhim(Reader& fields, ConnectionId from) {
     // Only the hosting user removes players.
     if (sender != 1 || !speaksForItself(sender, from))
         return;
+    if (game_.gameon && isSeat(target) && game_.seats[target].connected)
+        dropped_.removed(game_.seats[target].name);
     disconnectsock(target);
 }
 
@@ -226,6 +284,7 @@ void HostSession::startgame(Reader& fields, ConnectionId from) {
     const std::string playto = fields.text();
     const std::string seconds = fields.text();
     port_.log("game started by " + name + " (play to " + playto + ", " + seconds + " s a turn)");
+    dropped_.clear();
     game_.startgame(name, playto, seconds);
 }
 

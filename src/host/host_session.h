@@ -10,6 +10,7 @@
 #include "engine/host.h"
 #include "engine/outlet.h"
 #include "engine/random.h"
+#include "host/dropped_seats.h"
 #include "host/host_port.h"
 #include "host/relay_budget.h"
 #include "protocol/dispatcher.h"
@@ -75,6 +76,14 @@ class HostSession : private engine::EngineOutlet {
     // Spends the connection's relay budget on a message for everybody; false: drop it.
     bool withinBudget(ConnectionId from, const std::string& message);
     void relay(ConnectionId from, const std::string& message);
+    // A login during a game that belongs on another seat: a person's own kept seat, or a
+    // spectator seat for a person removed from the game. True when the connection moved (or
+    // was refused) and the login is not to be announced.
+    bool seatElsewhere(ConnectionId from, int seat, const std::string& name);
+    // Takes an unannounced seat from its connection.
+    void unseat(ConnectionId from, int seat);
+    // Moves a connection from its unannounced seat to a held seat and asks it to log in there.
+    void reseat(ConnectionId from, int seat, int target);
 
     HostPort& port_;
     engine::Host game_;
@@ -83,6 +92,7 @@ class HostSession : private engine::EngineOutlet {
     std::string lastAnnouncement_;
     std::map<ConnectionId, RelayBudget> budgets_;
     std::set<ConnectionId> loggedIn_;  // logins handled since the seat was assigned
+    DroppedSeats dropped_;
 };
 
 }  // namespace hexaline::session

@@ -36,6 +36,9 @@ class RawClient {
         return waitFor([this] { return socket_.state() == QAbstractSocket::UnconnectedState; }, ms);
     }
 
+    // The connection is lost without a goodbye, as when a network drops.
+    void drop() { socket_.abort(); }
+
     void sendRaw(const std::string& bytes) {
         socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
         socket_.flush();
@@ -102,6 +105,18 @@ class RawClient {
                     const int tile = r.number();
                     if (slot >= 1 && slot <= 6)
                         mirror_.seats[seat_].hand[slot] = tile;
+                }
+                break;
+            }
+            case protocol::Msg::LoadBoard: {
+                if (r.number() != seat_)
+                    break;
+                while (!r.atListEnd()) {
+                    const int row = r.number();
+                    const int column = r.number();
+                    const int tile = r.number();
+                    mirror_.board.at(row).at(column) = {tile, tile};
+                    mirror_.firstplay = 0;
                 }
                 break;
             }
