@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
+#include <climits>
 #include <memory>
 
 #include "app/game_client.h"
@@ -24,6 +25,9 @@
 #include "app/main_window.h"
 #include "app/table_sessions.h"
 #include "engine/players/player.h"
+#include "host/host_service.h"
+#include "protocol/builder.h"
+#include "support/raw_client.h"
 #include "table/table_panel.h"
 #include "text/settings/settings_location.h"
 #include "windows/connect/connect_settings.h"
@@ -219,6 +223,53 @@ TEST_F(ConnectTest, ComputerStrengthIsTheHostsChoiceAndIsKept) {
     EXPECT_FALSE(bob.window.findChild<QMenu*>("ComputerStrength1")->isEnabled());
     // The next start remembers the choice.
     EXPECT_TRUE(bob.window.findChild<QAction*>("StrongStrength1")->isChecked());
+}
+
+}  // namespace
+
+namespace {
+
+// A window whose connection dropped joins the game again: the host moves it from the seat it
+// was first offered to its own, and the window shows its own hand.
+TEST_F(ConnectTest, AWindowThatDroppedOutComesBackToItsOwnSeat) {
+    engine::Random random(5);
+    session::HostService::Options options;
+    options.secondMs = INT_MAX;  // no turn ends while the test looks
+    options.botSpeed = [] { return INT_MAX; };
+    session::HostService host(random, options);
+    ASSERT_TRUE(host.listen(0));
+    const auto& game = host.session().game();
+    support::RawClient ann("Ann");
+    support::RawClient bob("Bob");
+    for (support::RawClient* c : {&ann, &bob}) {
+        c->connectTo(host.port());
+        ASSERT_TRUE(c->waitSeated());
+    }
+    auto cid = std::make_unique<Player>(QStringList{}, ini);
+    ASSERT_TRUE(cid->sessions.joinGame("Cid", "127.0.0.1", host.port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game.seats[3].name == "Cid"; }, kTimeoutMs));
+    ann.send(protocol::build(protocol::Msg::StartGame, {"Ann", "500", "60"}));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return cid->sessions.client().model().dealt(); }, kTimeoutMs));
+
+    // Cid's window goes, and Bob's connection: seat 2 is the lowest free seat.
+    cid.reset();
+    bob.drop();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !game.seats[2].connected && !game.seats[3].connected; }, kTimeoutMs));
+    ann.forget();
+
+    Player back({}, ini);
+    ASSERT_TRUE(back.sessions.joinGame("Cid", "127.0.0.1", host.port()));
+    const client::GameModel& model = back.sessions.client().model();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model.myseat() == 3 && model.dealt(); }, kTimeoutMs));
+    for (int slot = 1; slot <= engine::kHandSlots; ++slot)
+        EXPECT_EQ(model.handTile(slot), game.seats[3].hand[slot]) << slot;
+    EXPECT_EQ(back.seatName(1), "Ann");
+    EXPECT_FALSE(game.seats[2].connected);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.has(protocol::Msg::NewPlayerInfo); }, kTimeoutMs));
+    for (const std::string& m : ann.of(protocol::Msg::NewPlayerInfo))
+        EXPECT_EQ(m, "CMD_newplayerinfo+3+Cid+0");
 }
 
 }  // namespace

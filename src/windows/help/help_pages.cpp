@@ -113,7 +113,8 @@ constexpr char kOptions[] = R"(
 <p><b>Start Game</b> (Ctrl+S, host only) opens the game options: the score to play to and the
 time per turn. <b>Exit</b> closes the game. <b>Host a Game&hellip;</b> starts a game of your own
 that friends can join, and <b>Join a Game&hellip;</b> joins one by its address or from the games
-found on your local network.</p>
+found on your local network. If your connection drops during a game, join it again under the
+same name: your seat, hand and score are waiting for you.</p>
 <h3>Options</h3>
 <ul>
 <li><b>Play Sounds</b> turns the game sounds on or off; <b>Player Phrase Sounds</b> the sounds
