@@ -207,7 +207,7 @@ void HostSession::unseat(ConnectionId from, int seat) {
     conn_[seat] = 0;
     seatOfConnection_.erase(from);
     loggedIn_.erase(from);
-    // A free seat whose turn is awaited is the computer's, as when its person leaves.
+    // A play awaited from the seat is not waited for, as when its person leaves.
     if (game_.gameon && seat == game_.currentplayer && seat != 1)
         game_.turnseatleft(seat);
 }
