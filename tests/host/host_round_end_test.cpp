@@ -183,7 +183,7 @@ class Table {
 
 TEST(HostRoundEnd, ARoundEndsOnlyWhenSomebodyRanOutOrNobodyCanMove) {
     const char* seedsText = std::getenv("HEXALINE_ROUND_END_SEEDS");
-    const int seeds = seedsText ? std::atoi(seedsText) : 40;
+    const int seeds = seedsText ? std::atoi(seedsText) : 20;
     int ends = 0;
     for (int seed = 1; seed <= seeds; ++seed) {
         Table t(static_cast<std::uint32_t>(seed));
