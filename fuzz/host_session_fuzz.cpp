@@ -1,7 +1,7 @@
 // The host session fed message streams from several connections, with connections coming and
 // going and the game's timers firing in between. The tables must stay whole: every tile once,
 // lines valid, no trial placement left on the board, no seat told it cannot move while it holds
-// a tile that fits, no seat beyond nine.
+// a tile that fits, no round given up while a seat could move, no seat beyond nine.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -29,10 +29,15 @@ class MemoryPort : public session::HostPort {
 
     const engine::Host* game = nullptr;
 
-    // A seat announced unable to move must hold no tile that fits.
+    // A seat announced unable to move must hold no tile that fits, and a round given up
+    // because nobody can move must have no seat that could.
     void send(session::ConnectionId, const std::string& message) override {
         sent += message.size();
-        if (!game || game->firstplay == 1 || message.rfind("CMD_nextplayer+", 0) != 0)
+        if (!game)
+            return;
+        if (message.rfind("CMD_endround+", 0) == 0 && !support::aSeatThatCanMove(*game).empty())
+            __builtin_trap();
+        if (game->firstplay == 1 || message.rfind("CMD_nextplayer+", 0) != 0)
             return;
         const std::string text = message.substr(0, message.find('\xff'));
         const auto command = protocol::splitCommand(text);

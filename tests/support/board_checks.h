@@ -73,6 +73,35 @@ inline std::string aTileThatFits(const engine::HostTables& tables, int seat) {
     return "";
 }
 
+// A seat of the round that could still lay a tile, as text; empty when none can. On a round's
+// first play every seat can.
+inline std::string aSeatThatCanMove(const engine::HostTables& tables) {
+    if (tables.firstplay == 1)
+        return "the round's first play is still to come";
+    for (int seat = 1; seat <= engine::kMaxPlayers; ++seat) {
+        if (!tables.seats[seat].inround)
+            continue;
+        const std::string fits = aTileThatFits(tables, seat);
+        if (!fits.empty())
+            return "seat " + std::to_string(seat) + ": " + fits;
+    }
+    return "";
+}
+
+// Whether a seat of the round holds no tile at all: it ran out.
+inline bool aSeatRanOut(const engine::HostTables& tables) {
+    for (int seat = 1; seat <= engine::kMaxPlayers; ++seat) {
+        if (!tables.seats[seat].inround)
+            continue;
+        bool holds = false;
+        for (int slot = 1; slot <= engine::kHandSlots; ++slot)
+            holds = holds || tables.seats[seat].hand[slot] != 0;
+        if (!holds)
+            return true;
+    }
+    return false;
+}
+
 // Every square's trial value is its committed one: no play under test is left behind.
 inline std::string trialLeftOnBoard(const engine::HostTables& tables) {
     for (int r = 0; r < engine::kBoardSize; ++r)
