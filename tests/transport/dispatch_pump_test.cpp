@@ -40,6 +40,15 @@ struct Recorder {
     }
 };
 
+// Passes until the queue is empty; how many messages one pass takes depends on the machine's
+// speed, the order they are taken in does not.
+int passUntilEmpty(DispatchPump& pump, const MessageQueue& queue) {
+    int count = 0;
+    while (!queue.empty())
+        count += pump.pass();
+    return count;
+}
+
 }  // namespace
 
 TEST(DispatchPump, TakesConnectionsInTurnsAndEachInArrivalOrder) {
@@ -52,7 +61,7 @@ TEST(DispatchPump, TakesConnectionsInTurnsAndEachInArrivalOrder) {
     queue.push(12, pass(7));
     queue.push(13, pass(8));
 
-    EXPECT_EQ(pump.pass(), 5);
+    EXPECT_EQ(passUntilEmpty(pump, queue), 5);
     EXPECT_EQ(rec.seen, (std::vector<std::string>{"pass 1/11", "pass 7/12", "pass 8/13",
                                                   "pass 2/11", "pass 3/11"}));
     EXPECT_EQ(pump.pass(), 0);  // an empty queue: nothing happens
@@ -84,7 +93,7 @@ TEST(DispatchPump, BadMessagesAreDroppedAndTheNextIsHandled) {
     queue.push(1, "");
     queue.push(1, "CMD_nosuch+1");
     queue.push(1, pass(4));
-    EXPECT_EQ(pump.pass(), 5);
+    EXPECT_EQ(passUntilEmpty(pump, queue), 5);
     EXPECT_EQ(rec.seen, (std::vector<std::string>{"pass 4/1"}));
 }
 
