@@ -152,8 +152,8 @@ int main(int argc, char** argv) {
     host.setFlooding(true);
 
     if (!quiet)
-        std::printf("%7s %10s %9s %8s %10s %10s\n", "seconds", "messages", "per_s", "rss_MiB",
-                    "chat_lines", "spectators");
+        std::printf("%7s %10s %9s %8s %10s %12s %10s\n", "seconds", "messages", "per_s", "rss_MiB",
+                    "chat_lines", "chat_formats", "spectators");
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         const double t = double(clock.elapsed()) / 1000;
@@ -168,8 +168,9 @@ int main(int argc, char** argv) {
         }
         if (!quiet) {
             app::GameClient& client = sessions.client();
-            std::printf("%7.1f %10ld %9ld %8.1f %10d %10zu\n", t, sent, sent - lastSent,
-                        double(kib) / kMiB, client.chat().area().mainchat->lineCount(),
+            const chat::ChatLog& log = *client.chat().area().mainchat;
+            std::printf("%7.1f %10ld %9ld %8.1f %10d %12d %10zu\n", t, sent, sent - lastSent,
+                        double(kib) / kMiB, log.lineCount(), log.formatCount(),
                         client.model().spectators().size());
             std::fflush(stdout);
         }
