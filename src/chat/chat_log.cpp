@@ -201,12 +201,24 @@ void ChatLog::insertPicture(QTextCursor& cursor, int picture) {
     cursor.insertImage(image);
 }
 
+// Whole lines go from the top, never the newest one.
 void ChatLog::trimOldest() {
-    if (lineCount() < maxLines_)
+    const QTextDocument* doc = document();
+    const int lines = lineCount() >= bounds_.lines ? bounds_.trimBatch : 0;
+    int characters = doc->characterCount();
+    const int keep =
+        characters > bounds_.characters ? bounds_.characters - bounds_.characters / 10 : characters;
+    int drop = 0;
+    for (QTextBlock block = doc->begin();
+         block.next().isValid() && (drop < lines || characters > keep); block = block.next()) {
+        characters -= block.length();
+        ++drop;
+    }
+    if (drop == 0)
         return;
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::Start);
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, trimBatch_);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, drop);
     cursor.removeSelectedText();
 }
 
@@ -260,7 +272,7 @@ int ChatLog::formatCount() const {
 // Clearing is the only way a document lets go of its formats: the lines are taken out, the
 // document cleared, and the lines put back with the formats they use, and nothing else.
 void ChatLog::dropUnusedFormats() {
-    if (formatCount() < 2 * formatsInUse_ + formatSlack_)
+    if (formatCount() < 2 * formatsInUse_ + bounds_.formatSlack)
         return;
     struct Piece {
         QString text;

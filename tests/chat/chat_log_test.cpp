@@ -148,8 +148,8 @@ QStringList piecesOf(const QTextDocument& doc) {
 // any more do not pile up, and the log shows exactly what a log that never lets them go shows.
 TEST(ChatLogBounds, UnusedFormatsGoAndTheLinesStayAsTheyWere) {
     ChatLog log, reference;
-    log.setBounds(40, 10, 64);
-    reference.setBounds(40, 10, 1'000'000);
+    log.setBounds({.lines = 40, .trimBatch = 10, .formatSlack = 64});
+    reference.setBounds({.lines = 40, .trimBatch = 10, .formatSlack = 1'000'000});
     int most = 0;
     auto add = [&](const QString& text, std::uint32_t colour) {
         const std::optional<ChatLine> line = parseChatLine(text);
@@ -176,6 +176,34 @@ TEST(ChatLogBounds, UnusedFormatsGoAndTheLinesStayAsTheyWere) {
     // Clearing starts the count anew.
     log.clearLog();
     EXPECT_LT(log.formatCount(), 20);
+}
+
+// The longest lines a host may send: the log keeps the newest within its characters, whole.
+TEST(ChatLogBounds, LongLinesStayWithinTheCharacterBound) {
+    ChatLog log;
+    log.setBounds({.characters = 10'000});
+    auto add = [&](int n, int length) {
+        const QString body = QString(length, QLatin1Char('a' + n % 26));
+        log.addline(*parseChatLine(QStringLiteral("2+Bob %1: ").arg(n) + body), kRed);
+    };
+    for (int n = 0; n < 60; ++n) {
+        add(n, 1900);
+        ASSERT_LE(log.document()->characterCount(), 10'000 + 2'000);
+    }
+    const int kept = log.lineCount();
+    EXPECT_GE(kept, 4);
+    EXPECT_LE(kept, 6);
+    for (int k = 0; k < kept; ++k) {
+        const QString text = log.document()->findBlockByNumber(k).text();
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Bob %1: ").arg(60 - kept + k))) << k;
+        EXPECT_EQ(text.size(), QStringLiteral("Bob 59:  ").size() + 1900 + 1) << k;
+    }
+    // A line longer than the whole bound still shows, alone.
+    add(60, 30'000);
+    add(61, 10);
+    EXPECT_EQ(log.lineCount(), 2);
+    EXPECT_TRUE(log.document()->firstBlock().text().startsWith(QStringLiteral("Bob 60: ")));
+    EXPECT_EQ(log.document()->firstBlock().userState(), 7);
 }
 
 TEST_F(ChatTest, CopyGivesPlainTextWithCrLfAndSmileyCodes) {

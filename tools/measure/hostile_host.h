@@ -35,9 +35,7 @@ class HostileHost : public QObject {
 
     long messagesSent() const { return sent_; }
     qint64 bytesSent() const { return bytes_; }
-    long batchesAnswered() const { return answered_; }
     int connections() const { return connections_; }
-    bool clientSeated() const { return seated_; }
     const HostileMix& mix() const { return mix_; }
 
   private:

@@ -193,6 +193,13 @@ int main(int argc, char** argv) {
     std::printf("\nduration                 %.1f s (warm-up %d s)\n", duration, warmup);
     std::printf("messages sent            %ld (%.0f a second, %.1f MiB)\n", host.messagesSent(),
                 double(host.messagesSent()) / duration, double(host.bytesSent()) / kMiB / kMiB);
+    std::printf("of each kind            ");
+    for (const protocol::MessageLayout& m : protocol::messageTable()) {
+        if (m.direction == protocol::Direction::ToClient)
+            std::printf(" %.*s %ld", int(m.word.size() - 4), m.word.data() + 4,
+                        host.mix().made()[static_cast<std::size_t>(m.id)]);
+    }
+    std::printf("\n");
     std::printf("rss at start             %.1f MiB\n", double(startKiB) / kMiB);
     std::printf("rss at half-time         %.1f MiB\n", double(halfKiB) / kMiB);
     std::printf("rss at end               %.1f MiB\n", double(endKiB) / kMiB);
