@@ -150,6 +150,8 @@ TEST(ChatLogBounds, UnusedFormatsGoAndTheLinesStayAsTheyWere) {
     ChatLog log, reference;
     log.setBounds({.lines = 40, .trimBatch = 10, .formatSlack = 64});
     reference.setBounds({.lines = 40, .trimBatch = 10, .formatSlack = 1'000'000});
+    log.applyTextSizeNow(14);
+    reference.applyTextSizeNow(14);
     int most = 0;
     auto add = [&](const QString& text, std::uint32_t colour) {
         const std::optional<ChatLine> line = parseChatLine(text);
@@ -169,6 +171,8 @@ TEST(ChatLogBounds, UnusedFormatsGoAndTheLinesStayAsTheyWere) {
     EXPECT_LT(most, 400);
     EXPECT_EQ(log.lineCount(), reference.lineCount());
     EXPECT_EQ(piecesOf(*log.document()), piecesOf(*reference.document()));
+    EXPECT_EQ(log.document()->defaultFont().pointSize(), 14);
+    EXPECT_EQ(log.document()->documentMargin(), reference.document()->documentMargin());
 
     // The lines kept their seats' styles: a new colour still reaches them.
     add(QStringLiteral("3+Bob chats: again"), kBlue);
