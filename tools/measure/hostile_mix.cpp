@@ -48,6 +48,11 @@ std::int64_t HostileMix::number(bool malformed) {
     }
 }
 
+// A small multiple of `factor`, or in the malformed mode now and then any number at all.
+std::int64_t HostileMix::scaled(int factor, bool malformed) {
+    return malformed && chance(50) ? number(true) : std::int64_t{pick(0, 12)} * factor;
+}
+
 // Letters and spaces; in the malformed mode also control characters, separators of the chat
 // payload and bytes that are no UTF-8.
 std::string HostileMix::word(int length, bool malformed) {
@@ -157,10 +162,10 @@ std::string HostileMix::build(Msg id, bool malformed) {
             return protocol::build(id, {name(odd)});
         case Msg::GameStats:
             for (int n = list(protocol::kPlayerSeats); n > 0; --n)
-                groups.push_back({seat(odd), number(odd) * 25, flag("0", "1")});
+                groups.push_back({seat(odd), scaled(25, odd), flag("0", "1")});
             return protocol::build(id,
-                                   {seat(odd), seat(odd), number(odd) * 50, number(odd),
-                                    number(odd), number(odd) * 8, number(odd)},
+                                   {seat(odd), seat(odd), scaled(50, odd), number(odd), number(odd),
+                                    scaled(8, odd), number(odd)},
                                    groups);
         case Msg::LoadBoard:
             for (int n = list(144); n > 0; --n)
@@ -184,7 +189,7 @@ std::string HostileMix::build(Msg id, bool malformed) {
             return protocol::build(id, {seat(odd), odd ? longText(0, true) : sound});
         }
         case Msg::GameStarted:
-            return protocol::build(id, {name(odd), std::to_string(number(odd) * 50),
+            return protocol::build(id, {name(odd), std::to_string(scaled(50, odd)),
                                         std::to_string(odd ? number(odd) : pick(5, 120))});
         case Msg::RoundStarting:
         case Msg::RoundStart:
@@ -192,18 +197,18 @@ std::string HostileMix::build(Msg id, bool malformed) {
                 groups.push_back({seat(odd), flag("y", "n")});
             return protocol::build(id, {number(odd)}, groups);
         case Msg::NextPlayer:
-            return protocol::build(id, {seat(odd), flag("t", "f"), number(odd) * 9});
+            return protocol::build(id, {seat(odd), flag("t", "f"), scaled(9, odd)});
         case Msg::HisPlay:
             for (int n = list(6); n > 0; --n)
                 groups.push_back(
                     {pick(1, 6), pick(1, 108), odd ? number(odd) : pick(1, 12), pick(1, 12)});
             return protocol::build(
-                id, {seat(odd), number(odd) * 20, number(odd) * 3, chance(20) ? 6 : number(odd)},
+                id, {seat(odd), scaled(20, odd), scaled(3, odd), chance(20) ? 6 : number(odd)},
                 groups);
         case Msg::Error:
             return protocol::build(id, {seat(odd), odd ? number(odd) : pick(1, 4)});
         case Msg::RanOut:
-            return protocol::build(id, {seat(odd), number(odd) * 20, number(odd) * 3});
+            return protocol::build(id, {seat(odd), scaled(20, odd), scaled(3, odd)});
         case Msg::HePassed:
             return protocol::build(id, {seat(odd)});
         case Msg::Winner:

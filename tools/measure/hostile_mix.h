@@ -31,6 +31,7 @@ class HostileMix {
     int pick(int low, int high);
     bool chance(int percent) { return pick(1, 100) <= percent; }
     std::int64_t number(bool malformed);
+    std::int64_t scaled(int factor, bool malformed);
     std::string word(int length, bool malformed);
     std::string name(bool malformed);
     std::string longText(int seat, bool malformed);

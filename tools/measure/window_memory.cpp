@@ -38,6 +38,7 @@ namespace {
 constexpr int kCycleS = 15;      // every cycle ends in malformed fields
 constexpr int kMalformedS = 5;   // for this long
 constexpr double kMiB = 1024.0;  // VmRSS is in KiB
+constexpr int kStallS = 30;      // a window that answers no batch for this long has stopped
 
 long residentKiB() {
     std::ifstream status("/proc/self/status");
@@ -175,7 +176,7 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
         lastSent = sent;
-        if (t >= seconds || stalled >= 5)
+        if (t >= seconds || stalled >= kStallS)
             app.quit();
     });
     sampler.start(1000);
@@ -208,10 +209,16 @@ int main(int argc, char** argv) {
                 double(endKiB - halfKiB) / kMiB, growthPerMinute(samples, half));
     std::printf("window reopened          %d times after \"Game is full\"\n", reopened);
     std::printf("connections              %d; warnings %ld\n", host.connections(), warnings);
-    if (stalled >= 5) {
+    if (stalled >= kStallS) {
         transport::ClientLink& link = chatform.sock();
         std::printf("the window stopped answering the host (%s, %zu messages waiting)\n",
                     link.isConnected() ? "connected" : "not connected", link.queue().size());
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible())
+                std::printf("  open: %s \"%s\"%s\n", top->metaObject()->className(),
+                            qPrintable(top->windowTitle()),
+                            top == QApplication::activeModalWidget() ? " (modal)" : "");
+        }
         return 1;
     }
     return 0;
