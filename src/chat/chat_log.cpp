@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <algorithm>
 #include <vector>
 
 #include "chat/chat_art.h"
@@ -200,12 +201,24 @@ void ChatLog::insertPicture(QTextCursor& cursor, int picture) {
     cursor.insertImage(image);
 }
 
+// Whole lines go from the top, never the newest one.
 void ChatLog::trimOldest() {
-    if (lineCount() < kMaxLines)
+    const QTextDocument* doc = document();
+    const int lines = lineCount() >= bounds_.lines ? bounds_.trimBatch : 0;
+    int characters = doc->characterCount();
+    const int keep =
+        characters > bounds_.characters ? bounds_.characters - bounds_.characters / 10 : characters;
+    int drop = 0;
+    for (QTextBlock block = doc->begin();
+         block.next().isValid() && (drop < lines || characters > keep); block = block.next()) {
+        characters -= block.length();
+        ++drop;
+    }
+    if (drop == 0)
         return;
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::Start);
-    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, kTrimBatch);
+    cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, drop);
     cursor.removeSelectedText();
 }
 
@@ -247,13 +260,62 @@ void ChatLog::addline(const ChatLine& line, std::uint32_t colour) {
     }
     flush();
     cursor.endEditBlock();
+    dropUnusedFormats();
     if (!scrollLock_)
         bar->setValue(bar->maximum());
 }
 
+int ChatLog::formatCount() const {
+    return static_cast<int>(document()->allFormats().size());
+}
+
+// Clearing is the only way a document lets go of its formats: the lines are taken out, the
+// document cleared, and the lines put back with the formats they use, and nothing else.
+void ChatLog::dropUnusedFormats() {
+    if (formatCount() < 2 * formatsInUse_ + bounds_.formatSlack)
+        return;
+    struct Piece {
+        QString text;
+        QTextCharFormat format;
+    };
+    struct Line {
+        int style;
+        std::vector<Piece> pieces;
+    };
+    std::vector<Line> lines;
+    lines.reserve(static_cast<std::size_t>(document()->blockCount()));
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        Line& line = lines.emplace_back(Line{block.userState(), {}});
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            line.pieces.push_back({it.fragment().text(), it.fragment().charFormat()});
+    }
+    QScrollBar* bar = verticalScrollBar();
+    const int shown = bar->value();
+    document()->clear();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (n > 0)
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        cursor.block().setUserState(lines[n].style);
+        for (const Piece& piece : lines[n].pieces) {
+            if (!piece.format.isImageFormat()) {
+                cursor.insertText(piece.text, piece.format);
+                continue;
+            }
+            for (qsizetype k = 0; k < piece.text.size(); ++k)
+                insertPicture(cursor, piece.format.intProperty(kSmileyProperty));
+        }
+    }
+    cursor.endEditBlock();
+    formatsInUse_ = formatCount();
+    bar->setValue(std::min(shown, bar->maximum()));
+}
+
 void ChatLog::clearLog() {
-    document()->clear();  // its pictures go too; they are added again when next used
+    document()->clear();  // its pictures and formats go too; they are added again when used
     empty_ = true;
+    formatsInUse_ = 0;
     applyPendingSize();
     viewport()->update();
 }

@@ -3,7 +3,11 @@
 // Every piece of text carries one of 15 numbered styles. A style's colour is shared: when a
 // seat's next line comes in another colour, that seat's earlier lines take it too. Adding a
 // line lays out only that line. The log keeps at most 5,000 lines: when it is full, the oldest
-// hundred go at once, since taking lines off the top moves every line below them.
+// hundred go at once, since taking lines off the top moves every line below them. It also keeps
+// at most a million characters, so that a host sending the longest lines it may cannot fill
+// memory either: beyond that the oldest lines go until a tenth of the room is free. A document
+// keeps every text format it was ever given, so when most of them are out of use (lines gone,
+// seats recoloured, a new link in every line) the log copies its lines into itself afresh.
 
 #include <QTextBrowser>
 #include <array>
@@ -29,6 +33,15 @@ class ChatLog : public QTextBrowser {
     static constexpr int kMaxLines = 5000;
     static constexpr int kTrimBatch = 100;
     static constexpr int kDefaultTextSize = 10;
+    // Unused formats the log lets pile up beyond twice the ones its lines used at the last copy.
+    static constexpr int kFormatSlack = 2048;
+    static constexpr int kMaxCharacters = 1'000'000;
+    struct Bounds {
+        int lines = kMaxLines;
+        int trimBatch = kTrimBatch;
+        int characters = kMaxCharacters;
+        int formatSlack = kFormatSlack;
+    };
 
     explicit ChatLog(QWidget* parent = nullptr);
 
@@ -46,6 +59,10 @@ class ChatLog : public QTextBrowser {
     void addline(const ChatLine& line, std::uint32_t colour);
     void clearLog();
     int lineCount() const;
+    // Lower bounds than the ones above, for tests.
+    void setBounds(const Bounds& bounds) { bounds_ = bounds; }
+    // Text formats the document holds, in use or not.
+    int formatCount() const;
 
     bool scrollLock() const { return scrollLock_; }
     void setScrollLock(bool on);
@@ -83,12 +100,15 @@ class ChatLog : public QTextBrowser {
     QTextCharFormat linkFormat(const QString& word) const;
     void insertPicture(QTextCursor& cursor, int picture);
     void trimOldest();
+    void dropUnusedFormats();
 
     std::array<TextStyle, kStyleCount> styles_{};
     int shownSize_ = kDefaultTextSize;
     int pendingSize_ = 0;
     bool scrollLock_ = false;
     bool empty_ = true;
+    int formatsInUse_ = 0;  // formats the document held right after the last copy
+    Bounds bounds_;
     QString pressedLink_;
     QPoint pressedAt_;
 };

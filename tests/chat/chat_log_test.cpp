@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextFragment>
+#include <algorithm>
 
 #include "chat/colour_text.h"
 #include "chat_fixture.h"
@@ -120,6 +121,93 @@ TEST_F(ChatTest, ScrollLockKeepsTheViewAndTheLogKeepsItsNewestLines) {
     // The oldest went with their own styles: a recolour still finds the seat's lines.
     chat.addlinetochat(QStringLiteral("1+Ann chats: back"), kBlue);
     EXPECT_EQ(doc().lastBlock().userState(), 6);
+}
+
+// Every piece of every line, as it looks: text, style, colour, weight, link target, picture.
+QStringList piecesOf(const QTextDocument& doc) {
+    QStringList out;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        out << QStringLiteral("line %1 style %2").arg(block.blockNumber()).arg(block.userState());
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            QString image;
+            if (f.isImageFormat()) {
+                const QString name = f.toImageFormat().name();
+                const bool held = doc.resource(QTextDocument::ImageResource, QUrl(name)).isValid();
+                image = name + (held ? QStringLiteral(" shown") : QStringLiteral(" missing"));
+            }
+            out << it.fragment().text() + QLatin1Char('|') + f.foreground().color().name() +
+                       QLatin1Char('|') + QString::number(f.fontWeight()) + QLatin1Char('|') +
+                       f.anchorHref() + QLatin1Char('|') + image;
+        }
+    }
+    return out;
+}
+
+// A host that sends new links and a new colour with every line: the formats that no line uses
+// any more do not pile up, and the log shows exactly what a log that never lets them go shows.
+TEST(ChatLogBounds, UnusedFormatsGoAndTheLinesStayAsTheyWere) {
+    ChatLog log, reference;
+    log.setBounds({.lines = 40, .trimBatch = 10, .formatSlack = 64});
+    reference.setBounds({.lines = 40, .trimBatch = 10, .formatSlack = 1'000'000});
+    log.applyTextSizeNow(14);
+    reference.applyTextSizeNow(14);
+    int most = 0;
+    auto add = [&](const QString& text, std::uint32_t colour) {
+        const std::optional<ChatLine> line = parseChatLine(text);
+        ASSERT_TRUE(line.has_value());
+        log.addline(*line, colour);
+        reference.addline(*line, colour);
+        most = std::max(most, log.formatCount());
+    };
+    for (int n = 0; n < 600; ++n) {
+        add(QStringLiteral("%1+Bob chats: www.a%2.org :)#%3 and http://b%2.example/x")
+                .arg(2 + n % 3)
+                .arg(n)
+                .arg(10 + n % 18),
+            colourValue(n % 256, 7 * n % 256, 0));
+    }
+    EXPECT_GT(reference.formatCount(), 1200);
+    EXPECT_LT(most, 400);
+    EXPECT_EQ(log.lineCount(), reference.lineCount());
+    EXPECT_EQ(piecesOf(*log.document()), piecesOf(*reference.document()));
+    EXPECT_EQ(log.document()->defaultFont().pointSize(), 14);
+    EXPECT_EQ(log.document()->documentMargin(), reference.document()->documentMargin());
+
+    // The lines kept their seats' styles: a new colour still reaches them.
+    add(QStringLiteral("3+Bob chats: again"), kBlue);
+    EXPECT_EQ(piecesOf(*log.document()), piecesOf(*reference.document()));
+    // Clearing starts the count anew.
+    log.clearLog();
+    EXPECT_LT(log.formatCount(), 20);
+}
+
+// The longest lines a host may send: the log keeps the newest within its characters, whole.
+TEST(ChatLogBounds, LongLinesStayWithinTheCharacterBound) {
+    ChatLog log;
+    log.setBounds({.characters = 10'000});
+    auto add = [&](int n, int length) {
+        const QString body = QString(length, QLatin1Char('a' + n % 26));
+        log.addline(*parseChatLine(QStringLiteral("2+Bob %1: ").arg(n) + body), kRed);
+    };
+    for (int n = 0; n < 60; ++n) {
+        add(n, 1900);
+        ASSERT_LE(log.document()->characterCount(), 10'000 + 2'000);
+    }
+    const int kept = log.lineCount();
+    EXPECT_GE(kept, 4);
+    EXPECT_LE(kept, 6);
+    for (int k = 0; k < kept; ++k) {
+        const QString text = log.document()->findBlockByNumber(k).text();
+        EXPECT_TRUE(text.startsWith(QStringLiteral("Bob %1: ").arg(60 - kept + k))) << k;
+        EXPECT_EQ(text.size(), QStringLiteral("Bob 59:  ").size() + 1900 + 1) << k;
+    }
+    // A line longer than the whole bound still shows, alone.
+    add(60, 30'000);
+    add(61, 10);
+    EXPECT_EQ(log.lineCount(), 2);
+    EXPECT_TRUE(log.document()->firstBlock().text().startsWith(QStringLiteral("Bob 60: ")));
+    EXPECT_EQ(log.document()->firstBlock().userState(), 7);
 }
 
 TEST_F(ChatTest, CopyGivesPlainTextWithCrLfAndSmileyCodes) {
