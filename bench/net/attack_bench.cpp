@@ -21,18 +21,6 @@ namespace {
 
 constexpr int kSecondMs = 20;
 
-std::vector<std::unique_ptr<RawClient>> seat(quint16 port, int count) {
-    std::vector<std::unique_ptr<RawClient>> players;
-    for (int i = 1; i <= count; ++i) {
-        std::string name = "P";
-        name += std::to_string(i);
-        players.push_back(std::make_unique<RawClient>(name));
-        players.back()->connectTo(port);
-        players.back()->waitSeated();
-    }
-    return players;
-}
-
 // Four players play games back to back; seat 1 chats five times a second. With `flood`, a
 // spectator sends 800 chats at once every 4 s (200 a second, under its queue cap).
 void BM_HonestLatency(benchmark::State& state) {
@@ -44,7 +32,7 @@ void BM_HonestLatency(benchmark::State& state) {
         state.SkipWithError("the host did not start");
         return;
     }
-    auto players = seat(port, 4);
+    auto players = seatPlayers(port, 4);
     RawClient flooder("Flood");
     flooder.connectTo(port);
     flooder.waitSeated();
@@ -127,7 +115,7 @@ void BM_HostMemoryUnderAttack(benchmark::State& state) {
         state.SkipWithError("the host did not start");
         return;
     }
-    auto players = seat(port, 2);
+    auto players = seatPlayers(port, 2);
     for (auto& p : players)
         p->setAutoPlay(true);
     QTcpSocket sleeper;

@@ -10,11 +10,13 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "protocol/builder.h"
 #include "protocol/reader.h"
+#include "support/raw_client.h"
 
 namespace hexaline::bench {
 
@@ -60,6 +62,19 @@ inline quint16 startHost(QProcess& process, const QStringList& options) {
         },
         10000);
     return port;
+}
+
+// Players P1..Pcount, each seated at the host on `port`.
+inline std::vector<std::unique_ptr<support::RawClient>> seatPlayers(quint16 port, int count) {
+    std::vector<std::unique_ptr<support::RawClient>> players;
+    for (int i = 1; i <= count; ++i) {
+        std::string name = "P";  // (appending, not "P" + ..., keeps GCC 12's -Wrestrict quiet)
+        name += std::to_string(i);
+        players.push_back(std::make_unique<support::RawClient>(name));
+        players.back()->connectTo(port);
+        players.back()->waitSeated();
+    }
+    return players;
 }
 
 // A line of /proc/PID/status in kibibytes ("VmRSS", "VmHWM"), 0 when unknown.

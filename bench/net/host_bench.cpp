@@ -25,6 +25,7 @@ using namespace hexaline;
 using bench::isMessage;
 using bench::percentile;
 using bench::pump;
+using bench::seatPlayers;
 using bench::startHost;
 using protocol::Msg;
 using support::RawClient;
@@ -45,18 +46,6 @@ double cpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-std::vector<std::unique_ptr<RawClient>> seatFour(quint16 port) {
-    std::vector<std::unique_ptr<RawClient>> players;
-    for (int i = 1; i <= 4; ++i) {
-        std::string name = "P";  // (appending, not "P" + ..., keeps GCC 12's -Wrestrict quiet)
-        name += std::to_string(i);
-        players.push_back(std::make_unique<RawClient>(name));
-        players.back()->connectTo(port);
-        players.back()->waitSeated();
-    }
-    return players;
-}
-
 void BM_PlayRoundTripToFourClients(benchmark::State& state) {
     QProcess process;
     const quint16 port = startHost(process, {"--second-ms", "20", "--bot-speed", "20"});
@@ -64,7 +53,7 @@ void BM_PlayRoundTripToFourClients(benchmark::State& state) {
         state.SkipWithError("the host did not start");
         return;
     }
-    auto players = seatFour(port);
+    auto players = seatPlayers(port, 4);
     QElapsedTimer clock;
     clock.start();
     std::int64_t sentAt = 0;
@@ -106,7 +95,7 @@ void BM_IdleHostCpu(benchmark::State& state) {
         state.SkipWithError("cannot listen");
         return;
     }
-    auto players = seatFour(host.port());
+    auto players = seatPlayers(host.port(), 4);
     idle(200);  // let the logins settle
     double cpu = 0;
     for (auto _ : state) {
