@@ -1,6 +1,7 @@
 #include "art/artwork.h"
 
 #include <QPainter>
+#include <QWidget>
 
 #include "art/art_cache.h"
 #include "art/background_art.h"
@@ -136,6 +137,11 @@ QPixmap background(qreal dpr) {
         pm.setDevicePixelRatio(dpr);
         return pm;
     });
+}
+
+void paintBackground(QWidget& window) {
+    QPainter painter(&window);
+    painter.drawTiledPixmap(window.rect(), background(window.devicePixelRatioF()));
 }
 
 }  // namespace hexaline::art

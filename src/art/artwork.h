@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QPixmap>
 
+class QWidget;
+
 namespace hexaline::art {
 
 // Size of a tile picture and of a board square.
@@ -38,6 +40,8 @@ QPixmap clockFrame(qreal dpr);  // 248x30, dark grey frame of the time bar
 QPixmap timeBar(qreal dpr);     // 244x26, the full dark red time bar (shown clipped to width)
 QPixmap logo(qreal dpr);        // 249x26, the maker's name
 QPixmap background(qreal dpr);  // 100x100 tile of the maroon table
+// Covers a window with the table's background, from its paint event.
+void paintBackground(QWidget& window);
 
 // Colours of the table.
 inline const QColor kMaroon{128, 0, 0};

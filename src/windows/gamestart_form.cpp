@@ -1,6 +1,5 @@
 #include "windows/gamestart_form.h"
 
-#include <QPainter>
 #include <QtDebug>
 
 #include "art/artwork.h"
@@ -91,10 +90,9 @@ void GameStartForm::showOver(const QWidget* mainWindow) {
 void GameStartForm::button_startClick() {
     std::string message;
     try {
-        message = protocol::build(
-            protocol::Msg::StartGame,
-            {protocol::sanitizeName(playername_), std::to_string(playToScore()),
-             std::to_string(timePerTurn())});
+        message = protocol::build(protocol::Msg::StartGame,
+                                  {protocol::sanitizeName(playername_),
+                                   std::to_string(playToScore()), std::to_string(timePerTurn())});
     } catch (const protocol::BuildError& error) {
         // Nothing the form holds can garble the message; should it, send nothing.
         qWarning("game start not sent: %s", error.what());
@@ -110,8 +108,7 @@ void GameStartForm::button_startClick() {
 }
 
 void GameStartForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawTiledPixmap(rect(), art::background(devicePixelRatioF()));
+    art::paintBackground(*this);
 }
 
 }  // namespace hexaline::windows

@@ -92,8 +92,7 @@ void AboutForm::showOver(const QWidget* mainWindow) {
 }
 
 void AboutForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawTiledPixmap(rect(), art::background(devicePixelRatioF()));
+    art::paintBackground(*this);
 }
 
 }  // namespace hexaline::about

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -139,8 +138,7 @@ void HelpForm::showOver(const QWidget* mainWindow) {
 }
 
 void HelpForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawTiledPixmap(rect(), art::background(devicePixelRatioF()));
+    art::paintBackground(*this);
 }
 
 }  // namespace hexaline::help

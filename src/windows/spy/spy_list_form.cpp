@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 
 #include "art/artwork.h"
@@ -136,8 +135,7 @@ void SpyListForm::showOver(const QWidget* mainWindow) {
 }
 
 void SpyListForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawTiledPixmap(rect(), art::background(devicePixelRatioF()));
+    art::paintBackground(*this);
 }
 
 }  // namespace hexaline::spy

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 
 #include "art/artwork.h"
@@ -248,8 +247,7 @@ void TallyListForm::showOver(const QWidget* mainWindow) {
 }
 
 void TallyListForm::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawTiledPixmap(rect(), art::background(devicePixelRatioF()));
+    art::paintBackground(*this);
 }
 
 }  // namespace hexaline::tally
