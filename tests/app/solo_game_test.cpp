@@ -30,11 +30,9 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
     support::FastSoloGame solo(5);
     app::MainWindow& window = solo.window;
     windows::GameStartForm& gamestart = solo.gamestart;
-    app::HostSide& host = solo.host;
     app::GameClient& client = *solo.client;
     const QTemporaryDir& dir = solo.settingsFile.dir;
     table::TablePanel& panel = client.panel();
-    table::GameTable& table = client.table();
 
     window.show();
     ASSERT_TRUE(support::waitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
@@ -59,49 +57,27 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
     QTest::mouseClick(gamestart.button_start, Qt::LeftButton);
     ASSERT_TRUE(support::waitFor([&] { return panel.playername(2)->text() == "Klot"; }, 5000));
 
-    int plays = 0;
-    int passes = 0;
-    const auto& game = host.service().session().game();
-    ASSERT_TRUE(support::waitFor(
-        [&] {
-            if (panel.panel_winner->isVisible())
-                return true;
-            if (table.model().turnseat() != table.model().myseat() ||
-                !panel.button_pass->isVisible())
-                return false;
-            const support::Play play = support::suggestedPlay(game, 1);
-            if (play.empty()) {
-                QTest::mouseClick(panel.button_pass, Qt::LeftButton);
-                ++passes;
-                return false;
-            }
-            for (const auto& [slot, row, column] : play) {
-                QTest::mouseClick(panel.tileImage(slot), Qt::LeftButton);
-                QTest::mouseClick(panel.board, Qt::LeftButton, {},
-                                  QPoint((column - 1) * 36 + 18, (row - 1) * 36 + 18));
-            }
-            EXPECT_TRUE(panel.button_finish->isVisible());
-            QTest::mouseClick(panel.button_finish, Qt::LeftButton);
-            ++plays;
-            // The next decision waits for the host's answer.
-            support::waitFor(
-                [&] {
-                    return table.model().turnseat() != table.model().myseat() ||
-                           panel.button_clear->isVisible();
-                },
-                5000);
-            return false;
-        },
-        120000));
+    support::SoloTurns turns;
+    turns.pass = [&] { QTest::mouseClick(panel.button_pass, Qt::LeftButton); };
+    turns.play = [&](const support::Play& play) {
+        for (const auto& [slot, row, column] : play) {
+            QTest::mouseClick(panel.tileImage(slot), Qt::LeftButton);
+            QTest::mouseClick(panel.board, Qt::LeftButton, {},
+                              QPoint((column - 1) * 36 + 18, (row - 1) * 36 + 18));
+        }
+        EXPECT_TRUE(panel.button_finish->isVisible());
+        QTest::mouseClick(panel.button_finish, Qt::LeftButton);
+    };
+    ASSERT_TRUE(support::playToAWinner(solo, turns));
 
     const QString winner = panel.label_winner1->text();
     EXPECT_TRUE(winner == "You have Won the Game!" || winner == "Klot has Won the Game!")
         << winner.toStdString();
     EXPECT_EQ(panel.label_status->text(), "Game Over!");
-    EXPECT_GT(plays, 0);
+    EXPECT_GT(turns.plays, 0);
     EXPECT_TRUE(panel.button_start->isVisible());  // the host may start the next game
-    RecordProperty("plays", plays);
-    RecordProperty("passes", passes);
+    RecordProperty("plays", turns.plays);
+    RecordProperty("passes", turns.passes);
     settings::setSettingsFilePath(QString());
 }
 

@@ -3,12 +3,15 @@
 // computer that moves at once, the window's own client side, and a settings file of its own.
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "app/game_client.h"
 #include "app/host_side.h"
 #include "app/main_window.h"
+#include "support/suggested_play.h"
 #include "support/wait_for.h"
+#include "table/table_panel.h"
 #include "text/settings/settings_location.h"
 #include "windows/gamestart_form.h"
 
@@ -35,5 +38,44 @@ struct FastSoloGame {
     app::HostSide host;
     std::unique_ptr<app::GameClient> client;
 };
+
+// Plays seat 1's turns until the winner shows: `pass` when the engine's search finds no play,
+// else `play` lays the search's tiles and finishes. Each turn waits for the host's answer.
+struct SoloTurns {
+    std::function<void()> pass;
+    std::function<void(const Play&)> play;
+    int plays = 0;
+    int passes = 0;
+};
+
+inline bool playToAWinner(FastSoloGame& solo, SoloTurns& turns, int ms = 120000) {
+    table::TablePanel& panel = solo.client->panel();
+    const table::GameTable& table = solo.client->table();
+    const auto& game = solo.host.service().session().game();
+    return waitFor(
+        [&] {
+            if (panel.panel_winner->isVisible())
+                return true;
+            if (table.model().turnseat() != table.model().myseat() ||
+                !panel.button_pass->isVisible())
+                return false;
+            const Play play = suggestedPlay(game, 1);
+            if (play.empty()) {
+                turns.pass();
+                ++turns.passes;
+                return false;
+            }
+            turns.play(play);
+            ++turns.plays;
+            waitFor(
+                [&] {
+                    return table.model().turnseat() != table.model().myseat() ||
+                           panel.button_clear->isVisible();
+                },
+                5000);
+            return false;
+        },
+        ms);
+}
 
 }  // namespace hexaline::support
