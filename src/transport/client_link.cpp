@@ -6,19 +6,8 @@ namespace hexaline::transport {
 
 ClientLink::ClientLink(QObject* parent, MessageQueue::Limits limits)
     : QObject(parent), queue_(limits), pump_(queue_, kTickMs, this), connection_(this) {
-    connection_.setSink([this](Connection&, std::string& message) {
-        switch (queue_.push(0, std::move(message))) {
-            case MessageQueue::Push::Queued:
-                pump_.wake();
-                return Connection::Intake::Taken;
-            case MessageQueue::Push::OverShare:
-                return Connection::Intake::Refused;
-            case MessageQueue::Push::Full:
-                break;
-        }
-        pump_.wake();
-        return Connection::Intake::Wait;
-    });
+    connection_.setSink(
+        [this](Connection&, std::string& message) { return pump_.offer(0, message); });
     connect(&pump_, &DispatchPump::dispatched, this, [this] {
         if (connection_.isWaiting() && queue_.hasRoom())
             connection_.resume();

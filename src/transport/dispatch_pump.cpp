@@ -22,6 +22,20 @@ void DispatchPump::wake() {
         hookTimer_.start();
 }
 
+Connection::Intake DispatchPump::offer(int origin, std::string& message) {
+    switch (queue_.push(origin, std::move(message))) {
+        case MessageQueue::Push::Queued:
+            wake();
+            return Connection::Intake::Taken;
+        case MessageQueue::Push::OverShare:
+            return Connection::Intake::Refused;
+        case MessageQueue::Push::Full:
+            break;
+    }
+    wake();
+    return Connection::Intake::Wait;
+}
+
 int DispatchPump::pass() {
     if (inPass_)
         return 0;  // the outer pass goes on when its handler returns

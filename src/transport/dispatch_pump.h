@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "protocol/dispatcher.h"
+#include "transport/connection.h"
 #include "transport/message_queue.h"
 
 namespace hexaline::transport {
@@ -36,6 +37,9 @@ class DispatchPump : public QObject {
     // Schedules a pass for the queued messages and starts the hook's ticks (call after
     // queueing, or when the hook needs ticks).
     void wake();
+    // Queues a message read from the connection `origin` and wakes the pump; says whether the
+    // reader goes on (Taken), waits for room (Wait), or has sent more than its share (Refused).
+    Connection::Intake offer(int origin, std::string& message);
     // A pass is scheduled or the hook still ticks.
     bool isTicking() const { return passTimer_.isActive() || hookTimer_.isActive(); }
     int interval() const { return hookTimer_.interval(); }

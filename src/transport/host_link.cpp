@@ -35,18 +35,10 @@ void HostLink::acceptPending() {
 }
 
 Connection::Intake HostLink::enqueue(Connection& from, std::string& message) {
-    switch (queue_.push(from.id(), std::move(message))) {
-        case MessageQueue::Push::Queued:
-            pump_.wake();
-            return Connection::Intake::Taken;
-        case MessageQueue::Push::OverShare:
-            return Connection::Intake::Refused;
-        case MessageQueue::Push::Full:
-            break;
-    }
-    waiting_.insert(from.id());
-    pump_.wake();
-    return Connection::Intake::Wait;
+    const Connection::Intake intake = pump_.offer(from.id(), message);
+    if (intake == Connection::Intake::Wait)
+        waiting_.insert(from.id());
+    return intake;
 }
 
 // Readers that waited for room read on, in the order of their ids (oldest connection first).
