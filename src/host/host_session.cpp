@@ -108,9 +108,7 @@ void HostSession::connectionClosed(ConnectionId connection) {
     if (it == seatOfConnection_.end())
         return;  // refused, or already released
     const int seat = it->second;
-    seatOfConnection_.erase(it);
     budgets_.erase(connection);
-    loggedIn_.erase(connection);
     const std::string name = game_.seats[seat].name;
     port_.log("seat " + std::to_string(seat) + " (" + name + ") left");
     // A person who drops out of a game may come back to the seat under the same name.
@@ -119,8 +117,15 @@ void HostSession::connectionClosed(ConnectionId connection) {
     // The leaver gets no notice of its own departure.
     if (game_.release(seat))
         sendtoall(protocol::build(Msg::PlayerDisconnected, {seat, name}));
+    vacate(connection, seat);
+}
+
+void HostSession::vacate(ConnectionId connection, int seat) {
+    seatOfConnection_.erase(connection);
+    loggedIn_.erase(connection);
     conn_[seat] = 0;
-    // The computer plays the seat from now on; its score, hand and round stay.
+    // The computer plays the seat from now on; its score, hand and round stay, and a play
+    // awaited from it is not waited for (the hosting user's seat excepted).
     if (game_.gameon && seat == game_.currentplayer && seat != 1)
         game_.turnseatleft(seat);
 }
@@ -204,12 +209,7 @@ bool HostSession::seatElsewhere(ConnectionId from, int seat, const std::string& 
 void HostSession::unseat(ConnectionId from, int seat) {
     // The seat was never announced, so nobody is told it is free again.
     game_.release(seat);
-    conn_[seat] = 0;
-    seatOfConnection_.erase(from);
-    loggedIn_.erase(from);
-    // A play awaited from the seat is not waited for, as when its person leaves.
-    if (game_.gameon && seat == game_.currentplayer && seat != 1)
-        game_.turnseatleft(seat);
+    vacate(from, seat);
 }
 
 void HostSession::reseat(ConnectionId from, int seat, int target) {

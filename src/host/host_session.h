@@ -80,6 +80,8 @@ class HostSession : private engine::EngineOutlet {
     // spectator seat for a person removed from the game. True when the connection moved (or
     // was refused) and the login is not to be announced.
     bool seatElsewhere(ConnectionId from, int seat, const std::string& name);
+    // Parts a seat from its connection, which is gone or moves to another seat.
+    void vacate(ConnectionId connection, int seat);
     // Takes an unannounced seat from its connection.
     void unseat(ConnectionId from, int seat);
     // Moves a connection from its unannounced seat to a held seat and asks it to log in there.
