@@ -251,14 +251,64 @@ TEST(TallyCodec, RandomDamageNeverDecodesWrongly) {
     const std::string text = tallyText(300);
     const Bytes good = encodeTallyFile(text);
     std::mt19937 rng(11);
-    for (int round = 0; round < 2000; ++round) {
+    int refused = 0;
+    for (int round = 0; round < 3000; ++round) {
         Bytes bad = good;
-        bad[8 + rng() % (bad.size() - 8)] ^= static_cast<std::uint8_t>(1 + rng() % 255);
+        // A third of the rounds damage the stored text length, a third the block's length, the
+        // rest any byte after the signature.
+        const std::size_t at = round % 3 == 0   ? 4 + rng() % 4
+                               : round % 3 == 1 ? 8 + rng() % 2
+                                                : 4 + rng() % (bad.size() - 4);
+        bad[at] ^= static_cast<std::uint8_t>(1 + rng() % 255);
         const DecodeResult result = decodeTallyFile(bad.data(), bad.size());
-        if (result.ok()) {
-            EXPECT_EQ(result.text.size(), text.size());
+        if (at < 10) {
+            // Lengths are checked against what the blocks hold: never accepted when changed.
+            EXPECT_FALSE(result.ok()) << "byte " << at;
+        } else if (result.ok()) {
+            // The format has no checksum, so a changed literal decodes to other text of the
+            // stored length; anything else the decoder accepts must be that length exactly.
+            EXPECT_EQ(result.text.size(), text.size()) << "byte " << at;
+        }
+        if (!result.ok()) {
+            EXPECT_TRUE(result.text.empty());
+            ++refused;
         }
     }
+    // The length rounds, and many others.
+    EXPECT_GT(refused, 2000);
+}
+
+TEST(TallyCodec, HostileTextsAreRefusedBeforeTheTableReadsThem) {
+    EXPECT_EQ(checkTallyText(tallyText(0)), DecodeError::None);
+    EXPECT_EQ(checkTallyText(tallyText(300)), DecodeError::None);
+    // Missing cells at the end read as empty.
+    EXPECT_EQ(checkTallyText("9\r\n2\r\n0\r\nBob\r\n"), DecodeError::None);
+    // Columns beyond any table, or no plain number.
+    EXPECT_EQ(checkTallyText("9223372036854775807\r\n1\r\n0\r\n"), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText("17\r\n1\r\n0\r\n"), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText("0\r\n1\r\n0\r\n"), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText("-9\r\n1\r\n0\r\n"), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText("9x\r\n1\r\n0\r\n"), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText("9\r\n"), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText(""), DecodeError::BadTable);
+    // More players than the list holds, and more rows than the text has lines (which would
+    // shift every cell into another row).
+    std::string many = "9\r\n100001\r\n";
+    for (int r = 0; r < 100001; ++r)
+        many += "x\r\n";
+    EXPECT_EQ(checkTallyText(many), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText("9\r\n4\r\n0\r\nBob\r\n"), DecodeError::BadTable);
+    // Line feeds far beyond the cells announced.
+    EXPECT_EQ(checkTallyText("9\r\n1\r\n" + std::string(1 << 20, '\n')), DecodeError::BadTable);
+    EXPECT_EQ(checkTallyText(tallyText(2) + "extra\r\n"), DecodeError::BadTable);
+    // A text longer than any tally is refused by its announced length, before decoding.
+    Bytes huge = encodeTallyFile("9\r\n1\r\n");
+    const std::uint32_t tooLong = static_cast<std::uint32_t>(kMaxTextSize) + 1;
+    for (int k = 0; k < 4; ++k)
+        huge[4 + static_cast<std::size_t>(k)] = static_cast<std::uint8_t>(tooLong >> (8 * k));
+    EXPECT_EQ(decodeError(huge), DecodeError::SizeMismatch);
+    EXPECT_EQ(decodeErrorText(DecodeError::BadTable, "t.tld"),
+              "t.tld : this file does not hold a tally that can be read.");
 }
 
 }  // namespace

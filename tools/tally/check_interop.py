@@ -6,6 +6,7 @@ import os
 import random
 import subprocess
 import sys
+import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import decode_tally  # noqa: E402
@@ -30,8 +31,35 @@ def texts():
     yield block * 3000
 
 
+def hostile_files(encoder, folder):
+    """Files the decoder must refuse promptly: huge counts, many line feeds, not a file."""
+    def encoded(name, text):
+        path = os.path.join(folder, name)
+        with open(path, "wb") as f:
+            f.write(subprocess.run([encoder], input=text, stdout=subprocess.PIPE,
+                                   check=True).stdout)
+        return path
+    yield encoded("columns.tld", b"9223372036854775807\r\n1\r\n0\r\n")
+    yield encoded("rows.tld", b"9\r\n100001\r\n" + b"x\r\n" * 100001)
+    yield encoded("feeds.tld", b"9\r\n1\r\n" + b"\n" * (8 << 20))
+    fifo = os.path.join(folder, "fifo.tld")
+    os.mkfifo(fifo)
+    yield fifo
+    zero = os.path.join(folder, "zero.tld")
+    os.symlink("/dev/zero", zero)
+    yield zero
+    yield folder
+
+
 def main(argv):
     encoder = argv[1]
+    with tempfile.TemporaryDirectory() as folder:
+        for path in hostile_files(encoder, folder):
+            run = subprocess.run([sys.executable, decode_tally.__file__, path],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=60)
+            if run.returncode != 1 or not run.stderr.startswith(b"damaged"):
+                print("%s was not refused as damaged (exit %d)" % (path, run.returncode))
+                return 1
     count = 0
     for text in texts():
         file = subprocess.run([encoder], input=text, stdout=subprocess.PIPE, check=True).stdout

@@ -12,10 +12,17 @@ until one gives fewer than 32,768 bytes.
     decode_tally.py FILE            prints the tally text's cells, one per line
     decode_tally.py --raw FILE      writes the decoded bytes to standard output
 """
+import os
+import stat
 import struct
 import sys
 
 CHUNK = 32768
+# The game's own bounds: a larger file or text, or a table beyond these, is damage.
+MAX_FILE = 16 << 20
+MAX_TEXT = 16 << 20
+MAX_COLUMNS = 16
+MAX_ROWS = 100000
 
 
 class Damaged(Exception):
@@ -69,6 +76,8 @@ def decode_file(data):
     if len(data) < 8:
         raise Damaged("length cut short")
     (length,) = struct.unpack_from("<I", data, 4)
+    if length > MAX_TEXT:
+        raise Damaged("text of %d bytes announced, more than any tally" % length)
     pos = 8
     text = bytearray()
     while True:
@@ -81,11 +90,61 @@ def decode_file(data):
         chunk = decode_block(data[pos:pos + size])
         pos += size
         text.extend(chunk)
+        if len(text) > length:
+            raise Damaged("more text than announced")
         if len(chunk) < CHUNK:
             break
     if len(text) != length:
         raise Damaged("sizes do not match: %d announced, %d decoded" % (length, len(text)))
     return bytes(text)
+
+
+def count_of(line):
+    """A count line: 1 to 9 decimal digits, blanks around allowed; None for anything else."""
+    line = line.strip(b" \t\r")
+    if not 1 <= len(line) <= 9 or not line.isdigit():
+        return None
+    return int(line)
+
+
+def check_table(text):
+    """The column and row counts, checked as the game checks them before reading the cells."""
+    head = text.split(b"\n", 2)
+    if len(head) < 2:
+        raise Damaged("no column and row counts")
+    columns, rows = count_of(head[0]), count_of(head[1])
+    if columns is None or not 1 <= columns <= MAX_COLUMNS:
+        raise Damaged("column count out of bounds")
+    if rows is None or not 1 <= rows <= MAX_ROWS:
+        raise Damaged("row count out of bounds")
+    lines = text.count(b"\n") + 1
+    if lines - 2 < rows:
+        raise Damaged("fewer lines than rows")
+    if lines - 2 > columns * rows + 1:
+        raise Damaged("more lines than cells")
+    return columns, rows
+
+
+def read_file(path):
+    """The file's bytes, only when it is a regular file within the bound; never blocks."""
+    fd = os.open(path, os.O_RDONLY | os.O_NONBLOCK)
+    try:
+        info = os.fstat(fd)
+        if not stat.S_ISREG(info.st_mode):
+            raise Damaged("not a regular file")
+        if info.st_size > MAX_FILE:
+            raise Damaged("file larger than %d bytes" % MAX_FILE)
+        data = bytearray()
+        while len(data) <= MAX_FILE:
+            piece = os.read(fd, 1 << 16)
+            if not piece:
+                break
+            data.extend(piece)
+        if len(data) > MAX_FILE:
+            raise Damaged("file larger than %d bytes" % MAX_FILE)
+        return bytes(data)
+    finally:
+        os.close(fd)
 
 
 def main(argv):
@@ -94,18 +153,17 @@ def main(argv):
     if len(paths) != 1:
         print(__doc__, file=sys.stderr)
         return 2
-    with open(paths[0], "rb") as f:
-        data = f.read()
     try:
-        text = decode_file(data)
+        text = decode_file(read_file(paths[0]))
+        columns, rows = check_table(text)
     except Damaged as e:
         print("damaged: %s" % e, file=sys.stderr)
         return 1
     if raw:
         sys.stdout.buffer.write(text)
         return 0
-    lines = text.decode("utf-8", "replace").split("\r\n")
-    columns, rows = int(lines[0]), int(lines[1])
+    lines = [line[:-1] if line.endswith("\r") else line
+             for line in text.decode("utf-8", "replace").split("\n")]
     cells = lines[2:]
     for r in range(rows):
         print("\t".join(cells[c * rows + r] if c * rows + r < len(cells) else ""

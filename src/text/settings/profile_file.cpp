@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "text/settings/bounded_file.h"
 #include "text/settings/profile_number.h"
 #include "text/text_codec.h"
 
@@ -11,6 +12,8 @@ namespace hexaline::settings {
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
+const QByteArray kLf("\n");
+const QByteArray kCrLf("\r\n");
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -97,20 +100,16 @@ bool validKeyName(QStringView s) {
 ProfileFile ProfileFile::load(const QString& path) {
     ProfileFile p;
     p.path_ = QFileInfo(path).absoluteFilePath();
-    QFile f(p.path_);
-    if (!f.exists()) {
+    BoundedFile file = readBoundedFile(p.path_, kMaxFileBytes);
+    if (file.result == BoundedRead::Missing) {
         return p;
     }
-    if (!f.open(QIODevice::ReadOnly)) {
+    // Anything but a readable regular file within the bound is never read nor saved over.
+    if (!file.ok()) {
         p.readFailed_ = true;
         return p;
     }
-    QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        p.readFailed_ = true;
-        return p;
-    }
-    f.close();
+    QByteArray data = std::move(file.bytes);
 
     if (data.startsWith(kBom)) {
         p.bom_ = true;
@@ -125,10 +124,11 @@ ProfileFile ProfileFile::load(const QString& path) {
             start = data.size();
         } else {
             line.body = data.mid(start, nl - start);
-            line.end = "\n";
+            // Shared line ends: a file of many short lines costs no allocation per end.
+            line.end = kLf;
             if (line.body.endsWith('\r')) {
                 line.body.chop(1);
-                line.end = "\r\n";
+                line.end = kCrLf;
             }
             start = nl + 1;
         }

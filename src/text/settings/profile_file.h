@@ -16,9 +16,12 @@ class ProfileFile {
   public:
     // A value is read as at most this many characters.
     static constexpr qsizetype kMaxValueLength = 2047;
+    // A settings file holds a few kilobytes; one larger than this is not read (nor saved over).
+    static constexpr qint64 kMaxFileBytes = qint64{1} << 20;
 
     // Opens, reads and closes the file. A missing file is an empty profile; a file that exists
-    // but cannot be read is empty too and refuses to be saved over (see `save`).
+    // but cannot be read, is not a regular file or is over kMaxFileBytes is empty too and
+    // refuses to be saved over (see `save`). Nothing at the path can block the read.
     static ProfileFile load(const QString& path);
 
     const QString& path() const { return path_; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "windows/tally/lzrw1kh.h"
 
@@ -54,6 +55,10 @@ DecodeResult decodeTallyFile(const std::uint8_t* data, std::size_t size) {
                                    (std::uint32_t{data[x + 2]} << 16) |
                                    (std::uint32_t{data[x + 3]} << 24);
     x += 4;
+    if (declared > kMaxTextSize) {
+        result.error = DecodeError::SizeMismatch;
+        return result;
+    }
     std::array<std::uint8_t, kChunkSize> chunk;
     std::string text;
     // The announced length is not trusted for more than a modest first reservation.
@@ -90,6 +95,53 @@ DecodeResult decodeTallyFile(const std::uint8_t* data, std::size_t size) {
     return result;
 }
 
+namespace {
+
+// A count line: optional blanks around 1 to 9 decimal digits. -1 for anything else.
+std::int64_t countOf(std::string_view line) {
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+        line.remove_prefix(1);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r'))
+        line.remove_suffix(1);
+    if (line.empty() || line.size() > 9)
+        return -1;
+    std::int64_t value = 0;
+    for (const char c : line) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+DecodeError checkTallyText(const std::string& text) {
+    if (text.size() > kMaxTextSize)
+        return DecodeError::BadTable;
+    const std::size_t firstEnd = text.find('\n');
+    if (firstEnd == std::string::npos)
+        return DecodeError::BadTable;
+    const std::size_t secondEnd = text.find('\n', firstEnd + 1);
+    const std::string_view all(text);
+    const std::int64_t columns = countOf(all.substr(0, firstEnd));
+    const std::int64_t rows = countOf(all.substr(firstEnd + 1, secondEnd == std::string::npos
+                                                                   ? std::string::npos
+                                                                   : secondEnd - firstEnd - 1));
+    if (columns < 1 || columns > kMaxTextColumns || rows < 1 || rows > kMaxTextRows)
+        return DecodeError::BadTable;
+    // Lines as the table splits them: one more than the line feeds.
+    const auto lines = static_cast<std::int64_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    // Every row has its name line; fewer lines would shift every cell into the wrong row.
+    if (lines - 2 < rows)
+        return DecodeError::BadTable;
+    // Missing cells at the end read as empty, but lines beyond the cells are no tally's. The
+    // last line end leaves one empty line after the cells.
+    if (lines - 2 > columns * rows + 1)
+        return DecodeError::BadTable;
+    return DecodeError::None;
+}
+
 std::string decodeErrorText(DecodeError error, const std::string& fileName) {
     switch (error) {
         case DecodeError::None:
@@ -100,6 +152,8 @@ std::string decodeErrorText(DecodeError error, const std::string& fileName) {
             return "Lzrw1 : Error reading from input file : " + fileName;
         case DecodeError::SizeMismatch:
             return "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !";
+        case DecodeError::BadTable:
+            return fileName + " : this file does not hold a tally that can be read.";
     }
     return {};
 }

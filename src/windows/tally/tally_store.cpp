@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "text/settings/bounded_file.h"
 #include "text/settings/settings_location.h"
 #include "windows/tally/tally_codec.h"
 
@@ -12,12 +13,20 @@ namespace hexaline::tally {
 
 namespace {
 
-QString putAside(const QString& path) {
+// Renames the file aside. Only a regular file that was read whole is ever copied instead: a
+// FIFO, a device or a huge file is never opened here.
+QString putAside(const QString& path, const QByteArray* readBytes) {
     QString target = path + QStringLiteral(".damaged");
-    for (int n = 2; QFileInfo::exists(target); ++n)
+    for (int n = 2; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++n)
         target = path + QStringLiteral(".damaged-") + QString::number(n);
-    if (QFile::rename(path, target) || (QFile::copy(path, target) && QFile::remove(path)))
+    if (QFile::rename(path, target))
         return target;
+    if (readBytes != nullptr) {
+        QSaveFile copy(target);
+        if (copy.open(QIODevice::WriteOnly) && copy.write(*readBytes) == readBytes->size() &&
+            copy.commit() && QFile::remove(path))
+            return target;
+    }
     return {};
 }
 
@@ -30,22 +39,22 @@ QString tallyFilePath() {
 
 TallyLoad loadTally(const QString& path) {
     TallyLoad load;
-    if (!QFileInfo::exists(path))
-        return load;
     const std::string name = QDir::toNativeSeparators(path).toStdString();
-    QFile file(path);
+    const settings::BoundedFile file = settings::readBoundedFile(path, kMaxFileSize);
+    if (file.result == settings::BoundedRead::Missing)
+        return load;
     DecodeResult decoded;
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.ok()) {
         decoded.error = DecodeError::ReadError;
     } else {
-        const QByteArray bytes = file.readAll();
-        file.close();
-        decoded = decodeTallyFile(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                  static_cast<std::size_t>(bytes.size()));
+        decoded = decodeTallyFile(reinterpret_cast<const std::uint8_t*>(file.bytes.constData()),
+                                  static_cast<std::size_t>(file.bytes.size()));
+        if (decoded.ok())
+            decoded.error = checkTallyText(decoded.text);
     }
     if (!decoded.ok()) {
         load.error = QString::fromStdString(decodeErrorText(decoded.error, name));
-        load.keptAs = putAside(path);
+        load.keptAs = putAside(path, file.ok() ? &file.bytes : nullptr);
         return load;
     }
     load.table = TallyTable::fromText(QByteArray::fromStdString(decoded.text));
