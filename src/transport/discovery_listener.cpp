@@ -32,29 +32,66 @@ bool DiscoveryListener::listenFromEnvironment() {
     return listen(target.port, target.address.isLoopback());
 }
 
+namespace {
+
+// The sender as the list names it: an IPv4 address in its plain form.
+QString addressText(const QHostAddress& from) {
+    bool isIPv4 = false;
+    const quint32 ipv4 = from.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4).toString() : from.toString();
+}
+
+}  // namespace
+
 void DiscoveryListener::readPending() {
     readScheduled_ = false;
+    // Read everything waiting, so the socket's buffer never stays full; a flood that keeps it
+    // coming is read in batches with other events in between, and never left unread.
     for (int n = 0; n < kBatch && socket_.hasPendingDatagrams(); ++n) {
         // An oversized datagram is read no further than the limit and then dropped.
         const QNetworkDatagram datagram = socket_.receiveDatagram(kMaxAnnouncementBytes + 1);
-        take(datagram.data(), datagram.senderAddress());
+        const QHostAddress from = datagram.senderAddress();
+        if (from.isNull()) {
+            ++dropped_;
+            continue;
+        }
+        const QString address = addressText(from);
+        if (!admit(address)) {
+            ++dropped_;
+            continue;
+        }
+        take(datagram.data(), address);
     }
-    // A flood is read in batches, between which the window stays responsive.
     if (socket_.hasPendingDatagrams() && !readScheduled_) {
         readScheduled_ = true;
         QTimer::singleShot(0, this, &DiscoveryListener::readPending);
     }
 }
 
-void DiscoveryListener::take(const QByteArray& datagram, const QHostAddress& from) {
+bool DiscoveryListener::admit(const QString& address) {
+    const qint64 second = clock_.elapsed() / 1000;
+    if (second != rateSecond_) {
+        rateSecond_ = second;
+        rateTotal_ = 0;
+        rateByAddress_.clear();
+    }
+    if (rateTotal_ >= kPerSecond)
+        return false;
+    int& fromAddress = rateByAddress_[address];
+    if (fromAddress >= kPerAddressPerSecond)
+        return false;
+    ++fromAddress;
+    ++rateTotal_;
+    return true;
+}
+
+void DiscoveryListener::take(const QByteArray& datagram, const QString& address) {
     const std::optional<Announcement> a = readAnnouncement(datagram);
-    if (!a || from.isNull()) {
+    if (!a) {
         ++dropped_;
         return;
     }
-    bool isIPv4 = false;
-    const quint32 ipv4 = from.toIPv4Address(&isIPv4);
-    const QString address = isIPv4 ? QHostAddress(ipv4).toString() : from.toString();
+    // Only the address that announced a game can refresh it or say it is gone.
     const auto same = [&](const FoundGame& g) {
         return g.address == address && g.announcement.port == a->port;
     };
@@ -76,12 +113,31 @@ void DiscoveryListener::take(const QByteArray& datagram, const QHostAddress& fro
             noteChange();
         return;
     }
-    if (static_cast<int>(games_.size()) >= kMaxGames) {
-        ++dropped_;
-        return;
-    }
+    makeRoom(address);
     games_.push_back({address, *a, clock_.elapsed()});
     noteChange();
+}
+
+void DiscoveryListener::makeRoom(const QString& address) {
+    const auto oldest = [this](auto keep) {
+        auto found = games_.end();
+        for (auto it = games_.begin(); it != games_.end(); ++it) {
+            if (keep(*it) && (found == games_.end() || it->heardMs < found->heardMs))
+                found = it;
+        }
+        return found;
+    };
+    const auto fromAddress = [&](const FoundGame& g) { return g.address == address; };
+    // One address cannot fill the list: beyond its share, its own game heard longest ago goes.
+    if (std::count_if(games_.begin(), games_.end(), fromAddress) >= kMaxGamesPerAddress) {
+        games_.erase(oldest(fromAddress));
+        ++dropped_;
+    }
+    // A full list makes way for the newcomer: the game heard longest ago goes.
+    if (static_cast<int>(games_.size()) >= kMaxGames) {
+        games_.erase(oldest([](const FoundGame&) { return true; }));
+        ++dropped_;
+    }
 }
 
 void DiscoveryListener::expire() {

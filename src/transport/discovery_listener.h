@@ -1,10 +1,15 @@
 #pragma once
 // Hears the announcements of games on the local network and keeps the list of games found.
-// Announcements are untrusted: datagrams that are too long or not well formed are dropped, the
-// list holds at most kMaxGames games, a game not heard for kExpiryMs is forgotten, and
-// `changed` is emitted at most once per kRefreshMs however many datagrams arrive.
+// Announcements are untrusted. Every wake-up reads the socket empty, so no flood can leave it
+// full; datagrams that are too long or not well formed are dropped, and only so many per second
+// (from one address, and in all) are looked at. A game is known by the address it was
+// announced from and its port: only that address can refresh it or say it is gone. The list
+// holds at most kMaxGames games and kMaxGamesPerAddress from one address; a new game always
+// finds room, the game heard longest ago making way. A game not heard for kExpiryMs is
+// forgotten, and `changed` is emitted at most once per kRefreshMs however many datagrams arrive.
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QTimer>
@@ -25,10 +30,16 @@ class DiscoveryListener : public QObject {
     Q_OBJECT
   public:
     static constexpr int kMaxGames = 32;
+    static constexpr int kMaxGamesPerAddress = 8;
     static constexpr int kExpiryMs = 7000;
     static constexpr int kRefreshMs = 250;
-    // Datagrams read in one go before other events get their turn.
-    static constexpr int kBatch = 64;
+    // Datagrams read in one go before other events get their turn; the rest are read at once
+    // after them.
+    static constexpr int kBatch = 4096;
+    // Datagrams looked at per second, from one address and in all; the rest are read and
+    // dropped. A game announces itself every two seconds.
+    static constexpr int kPerAddressPerSecond = 20;
+    static constexpr int kPerSecond = 400;
 
     explicit DiscoveryListener(QObject* parent = nullptr);
 
@@ -40,7 +51,7 @@ class DiscoveryListener : public QObject {
     std::uint16_t port() const { return socket_.localPort(); }
 
     const std::vector<FoundGame>& games() const { return games_; }
-    // Datagrams dropped as unreadable or for want of room.
+    // Datagrams dropped as unreadable or over the rate.
     qint64 dropped() const { return dropped_; }
 
   signals:
@@ -48,7 +59,9 @@ class DiscoveryListener : public QObject {
 
   private:
     void readPending();
-    void take(const QByteArray& datagram, const QHostAddress& from);
+    bool admit(const QString& address);
+    void take(const QByteArray& datagram, const QString& address);
+    void makeRoom(const QString& address);
     void expire();
     void noteChange();
 
@@ -58,6 +71,10 @@ class DiscoveryListener : public QObject {
     QElapsedTimer clock_;
     std::vector<FoundGame> games_;
     qint64 dropped_ = 0;
+    // Datagrams looked at in the current second, by sender and in all.
+    qint64 rateSecond_ = -1;
+    int rateTotal_ = 0;
+    QHash<QString, int> rateByAddress_;
     bool readScheduled_ = false;
 };
 

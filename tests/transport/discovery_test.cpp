@@ -1,9 +1,13 @@
 // Games found on the local network, over loopback only: the announcement's format, a game
-// that appears and goes, and announcements that are hostile (malformed, oversized, a flood).
+// that appears and goes, and announcements that are hostile (malformed, oversized, a flood,
+// fakes that crowd the list, a "gone" from elsewhere).
 #include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUdpSocket>
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 #include "transport/discovery_announcer.h"
 #include "transport/discovery_listener.h"
@@ -93,6 +97,31 @@ TEST(DiscoveryTarget, TheEnvironmentKeepsTestsOnLoopback) {
     EXPECT_EQ(DiscoveryTarget::fromEnvironment().port, kDiscoveryPort);
 }
 
+// A socket standing in for another machine on the network: 127.0.0.2 is a loopback address of
+// its own, so the listener sees a different sender.
+class OtherMachine {
+  public:
+    explicit OtherMachine(const char* address = "127.0.0.2") {
+        bound_ = socket_.bind(QHostAddress(QString::fromLatin1(address)), 0);
+    }
+    bool bound() const { return bound_; }
+    void send(const QByteArray& datagram, std::uint16_t port) {
+        socket_.writeDatagram(datagram, QHostAddress(QHostAddress::LocalHost), port);
+    }
+
+  private:
+    QUdpSocket socket_;
+    bool bound_ = false;
+};
+
+bool hasGame(const DiscoveryListener& listener, const QString& address, std::uint16_t port) {
+    for (const FoundGame& g : listener.games()) {
+        if (g.address == address && g.announcement.port == port)
+            return true;
+    }
+    return false;
+}
+
 class LoopbackDiscovery : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(listener.listen(0, true)); }
@@ -141,14 +170,20 @@ TEST_F(LoopbackDiscovery, MalformedOversizedAndFloodingDatagramsCannotGrowTheLis
     ASSERT_TRUE(QTest::qWaitFor([&] { return listener.dropped() >= 3; }, kTimeoutMs));
     EXPECT_TRUE(listener.games().empty());
 
-    // A flood of well-formed announcements for different games: the list stops at its limit,
-    // and the list's watchers hear of it a few times, not once per datagram.
+    // A flood of well-formed announcements for different games from five machines: the list
+    // stops at its limit, and the list's watchers hear of it a few times, not once per datagram.
     QSignalSpy changed(&listener, &DiscoveryListener::changed);
+    std::vector<std::unique_ptr<OtherMachine>> machines;
+    for (const char* address : {"127.0.0.1", "127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"}) {
+        machines.push_back(std::make_unique<OtherMachine>(address));
+        ASSERT_TRUE(machines.back()->bound());
+    }
     constexpr int kFlood = 2000;
     for (int k = 0; k < kFlood; ++k) {
         Announcement a = sample();
         a.port = static_cast<std::uint16_t>(20000 + k);
-        sendRaw(writeAnnouncement(a));
+        machines[static_cast<std::size_t>(k) % machines.size()]->send(writeAnnouncement(a),
+                                                                      listener.port());
         if (k % 200 == 0)
             QTest::qWait(1);  // let the socket's buffer drain, as a real flood would
     }
@@ -160,8 +195,112 @@ TEST_F(LoopbackDiscovery, MalformedOversizedAndFloodingDatagramsCannotGrowTheLis
         kTimeoutMs));
     QTest::qWait(DiscoveryListener::kRefreshMs * 2);
     EXPECT_EQ(static_cast<int>(listener.games().size()), DiscoveryListener::kMaxGames);
+    for (const auto& machine : {"127.0.0.1", "127.0.0.2"}) {
+        EXPECT_LE(std::count_if(listener.games().begin(), listener.games().end(),
+                                [&](const FoundGame& g) { return g.address == machine; }),
+                  DiscoveryListener::kMaxGamesPerAddress);
+    }
     EXPECT_LT(changed.size(), 50);
     EXPECT_GT(listener.dropped(), 3);
+}
+
+TEST_F(LoopbackDiscovery, AFloodNeverStopsTheListenerFromReading) {
+    OtherMachine flooder;
+    ASSERT_TRUE(flooder.bound());
+    // Far more than the socket's buffer holds, with only short pauses: the listener must keep
+    // reading through it and afterwards.
+    for (int burst = 0; burst < 10; ++burst) {
+        for (int k = 0; k < 3000; ++k) {
+            Announcement fake = sample();
+            fake.port = static_cast<std::uint16_t>(30000 + k % 500);
+            flooder.send(k % 3 == 0 ? QByteArray(300, 'j') : writeAnnouncement(fake),
+                         listener.port());
+        }
+        QTest::qWait(1);
+    }
+    Announcement real = sample();
+    real.port = 50002;
+    DiscoveryAnnouncer announcer([&] { return real; }, loopback());
+    announcer.start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hasGame(listener, "127.0.0.1", 50002); },
+                                DiscoveryAnnouncer::kIntervalMs * 3));
+    // And it goes on reading.
+    const qint64 droppedBefore = listener.dropped();
+    flooder.send("not an announcement", listener.port());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listener.dropped() > droppedBefore; }, kTimeoutMs));
+}
+
+TEST_F(LoopbackDiscovery, ARealGameFindsRoomAmongRefreshedFakes) {
+    OtherMachine faker;
+    ASSERT_TRUE(faker.bound());
+    const auto refreshFakes = [&] {
+        for (int k = 0; k < DiscoveryListener::kMaxGames; ++k) {
+            Announcement fake = sample();
+            fake.port = static_cast<std::uint16_t>(40000 + k);
+            faker.send(writeAnnouncement(fake), listener.port());
+        }
+    };
+    refreshFakes();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !listener.games().empty(); }, kTimeoutMs));
+    Announcement real = sample();
+    real.port = 50003;
+    DiscoveryAnnouncer announcer([&] { return real; }, loopback());
+    announcer.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hasGame(listener, "127.0.0.1", 50003); }, kTimeoutMs));
+    // The fakes keep refreshing, as often as the real game does and more: it stays listed.
+    for (int round = 0; round < 6; ++round) {
+        refreshFakes();
+        QTest::qWait(200);
+        EXPECT_TRUE(hasGame(listener, "127.0.0.1", 50003)) << round;
+        EXPECT_LE(static_cast<int>(listener.games().size()), DiscoveryListener::kMaxGames);
+    }
+
+    // Fakes from many machines fill the whole list: a new game still finds room, and the fake
+    // heard longest ago makes way.
+    std::vector<std::unique_ptr<OtherMachine>> machines;
+    for (const char* address : {"127.0.0.3", "127.0.0.4", "127.0.0.5", "127.0.0.6"}) {
+        machines.push_back(std::make_unique<OtherMachine>(address));
+        ASSERT_TRUE(machines.back()->bound());
+        for (int k = 0; k < DiscoveryListener::kMaxGamesPerAddress; ++k) {
+            Announcement fake = sample();
+            fake.port = static_cast<std::uint16_t>(41000 + k);
+            machines.back()->send(writeAnnouncement(fake), listener.port());
+        }
+    }
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return static_cast<int>(listener.games().size()) == DiscoveryListener::kMaxGames; },
+        kTimeoutMs));
+    Announcement second = sample();
+    second.port = 50005;
+    OtherMachine newcomer("127.0.0.7");
+    ASSERT_TRUE(newcomer.bound());
+    newcomer.send(writeAnnouncement(second), listener.port());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hasGame(listener, "127.0.0.7", 50005); }, kTimeoutMs));
+    EXPECT_EQ(static_cast<int>(listener.games().size()), DiscoveryListener::kMaxGames);
+}
+
+TEST_F(LoopbackDiscovery, GoneCountsOnlyFromTheAddressThatAnnounced) {
+    Announcement real = sample();
+    real.port = 50004;
+    DiscoveryAnnouncer announcer([&] { return real; }, loopback());
+    announcer.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return hasGame(listener, "127.0.0.1", 50004); }, kTimeoutMs));
+    OtherMachine spoofer;
+    ASSERT_TRUE(spoofer.bound());
+    Announcement gone = real;
+    gone.gone = true;
+    QSignalSpy changed(&listener, &DiscoveryListener::changed);
+    spoofer.send(writeAnnouncement(gone), listener.port());
+    // A datagram sent after the spoof from the spoofer arrives after it: once it is counted,
+    // the spoof was handled.
+    const qint64 droppedBefore = listener.dropped();
+    spoofer.send("not an announcement", listener.port());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listener.dropped() > droppedBefore; }, kTimeoutMs));
+    EXPECT_TRUE(hasGame(listener, "127.0.0.1", 50004));
+    // The game's own "gone" removes it.
+    announcer.stop();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !hasGame(listener, "127.0.0.1", 50004); }, kTimeoutMs));
 }
 
 }  // namespace
