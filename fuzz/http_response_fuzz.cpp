@@ -1,5 +1,6 @@
 // libFuzzer entry: any bytes as a web server's answer, fed in pieces whose sizes come from the
-// first byte. The body reported never exceeds a Content-Length, and counts add up.
+// first byte. The body reported never exceeds a Content-Length or the size bound, only a
+// success's body is passed on, and counts add up.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -15,18 +16,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     --size;
     std::uint64_t seen = 0;
     HttpResponseReader::Events events;
-    events.body = [&seen](const char*, std::size_t n, std::uint64_t total) {
+    constexpr std::uint64_t kBound = 4096;
+    const HttpResponseReader* watched = nullptr;
+    events.body = [&seen, &watched](const char*, std::size_t n, std::uint64_t total) {
         seen += n;
-        if (seen != total)
+        if (seen != total || total > kBound || (watched != nullptr && !watched->success()))
             std::abort();
     };
-    HttpResponseReader reader(events);
+    HttpResponseReader reader(events, kBound);
+    watched = &reader;
     for (std::size_t at = 0; at < size; at += piece) {
         const std::size_t n = size - at < piece ? size - at : piece;
         if (!reader.feed(reinterpret_cast<const char*>(data + at), n))
             break;
     }
     if (reader.contentLength() && reader.bodyBytes() > *reader.contentLength())
+        std::abort();
+    if (reader.bodyBytes() > kBound)
         std::abort();
     (void)reader.complete();
     return 0;

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QSignalSpy>
+#include <QSslSocket>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -133,7 +134,8 @@ TEST_F(HttpGetTest, AbortMidBodyEndsWithAnError) {
     EXPECT_FALSE(get.running());
     EXPECT_TRUE(done.isEmpty());  // the error follows from the event loop
     EXPECT_FALSE(finishedOk(done));
-    EXPECT_EQ(done.first().at(1).toString(), "aborted");
+    EXPECT_EQ(get.failure(), HttpGet::Failure::Aborted);
+    EXPECT_EQ(done.first().at(1).toString(), "The download was stopped.");
     EXPECT_EQ(sink.data(), "012");
 }
 
@@ -165,6 +167,146 @@ TEST_F(HttpGetTest, StatusesOtherThanSuccessAndDeadPortsFail) {
     ASSERT_TRUE(refusedDone.wait(5000));
     EXPECT_FALSE(refusedDone.first().at(0).toBool());
     EXPECT_FALSE(get.start(QUrl("ftp://127.0.0.1/x"), &sink));
+}
+
+// What QSslSocket itself reports when a TLS server ends a body that has no length. Both a clean
+// close (close_notify, then the TCP close) and a bare TCP close, which may be a cut, end in
+// RemoteHostClosedError; only the clean close has one reported by the TLS layer first, with
+// its own text. HttpGet tells the two apart by that report.
+TEST(TlsEnd, OnlyACleanCloseIsReportedByTheTlsLayer) {
+    for (const bool cut : {false, true}) {
+        HttpTestServer server(true);
+        server.head = "HTTP/1.0 200 OK\r\n\r\n";
+        server.cut = cut;
+        QSslSocket client;
+        client.setSslConfiguration(HttpTestServer::trustingClient());
+        QList<QAbstractSocket::SocketError> errors;
+        QStringList texts;
+        QObject::connect(&client, &QAbstractSocket::errorOccurred,
+                         [&](QAbstractSocket::SocketError e) {
+                             errors << e;
+                             texts << client.errorString();
+                         });
+        QObject::connect(&client, &QSslSocket::encrypted,
+                         [&] { client.write("GET / HTTP/1.0\r\n\r\n"); });
+        QSignalSpy ended(&client, &QAbstractSocket::disconnected);
+        client.connectToHostEncrypted(QStringLiteral("127.0.0.1"), server.port());
+        ASSERT_TRUE(ended.wait(5000)) << cut;
+        EXPECT_TRUE(client.readAll().endsWith("0123456789")) << cut;
+        ASSERT_FALSE(errors.isEmpty()) << cut;
+        EXPECT_EQ(errors.first(), QAbstractSocket::RemoteHostClosedError) << cut;
+        EXPECT_EQ(texts.first() == HttpGet::tlsClosedText(), !cut) << qPrintable(texts.join('|'));
+    }
+}
+
+// Each way a transfer fails has its own reason, and an error page never reaches the file.
+TEST_F(HttpGetTest, EveryFailureSaysWhy) {
+    const auto failureOf = [this](HttpTestServer& from, const QString& path = "/setup.run") {
+        HttpGet one;
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        one.setSslConfiguration(HttpTestServer::trustingClient());
+        QSignalSpy done(&one, &HttpGet::finished);
+        EXPECT_TRUE(one.start(from.url(path), &file));
+        EXPECT_TRUE(done.wait(5000));
+        EXPECT_EQ(done.count(), 1);
+        EXPECT_FALSE(done.first().at(0).toBool());
+        EXPECT_EQ(done.first().at(1).toString(), HttpGet::failureText(one.failure(), one.status()));
+        EXPECT_TRUE(file.data().isEmpty()) << file.data().constData();
+        return one.failure();
+    };
+    HttpTestServer missing;
+    missing.head = "HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\n";
+    missing.body = "<h1>404</h1>";
+    EXPECT_EQ(failureOf(missing), HttpGet::Failure::NotFound);
+    HttpTestServer busy;
+    busy.head = "HTTP/1.0 503 Busy\r\n\r\n";
+    busy.body = "try later";
+    EXPECT_EQ(failureOf(busy), HttpGet::Failure::Refused);
+    EXPECT_EQ(HttpGet::failureText(HttpGet::Failure::Refused, 503),
+              "The download server refused the request (HTTP status 503).");
+
+    // A certificate nobody vouches for: the client trusts only the system's authorities.
+    HttpTestServer untrusted(true);
+    HttpGet strict;
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    QSignalSpy done(&strict, &HttpGet::finished);
+    ASSERT_TRUE(strict.start(untrusted.url("/setup.run"), &file));
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_FALSE(done.first().at(0).toBool());
+    EXPECT_EQ(strict.failure(), HttpGet::Failure::Untrusted);
+    EXPECT_TRUE(file.data().isEmpty());
+    EXPECT_FALSE(untrusted.answered);
+
+    HttpTestServer cut(true);
+    cut.head = "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n";
+    cut.firstPart = 4;
+    cut.close = false;
+    HttpGet early;
+    early.setSslConfiguration(HttpTestServer::trustingClient());
+    QBuffer part;
+    part.open(QIODevice::WriteOnly);
+    QSignalSpy earlyDone(&early, &HttpGet::finished);
+    ASSERT_TRUE(early.start(cut.url("/setup.run"), &part));
+    QTRY_COMPARE(early.bodyBytes(), 4);
+    cut.closeNow();
+    ASSERT_TRUE(earlyDone.wait(5000));
+    EXPECT_EQ(early.failure(), HttpGet::Failure::EndedEarly);
+    EXPECT_EQ(earlyDone.first().at(1).toString(),
+              "The transfer ended early, before the whole file arrived.");
+}
+
+// Without a Content-Length, only the server's TLS close proves the body whole.
+TEST(HttpGetTls, ABodyWithoutLengthNeedsACleanTlsClose) {
+    for (const bool cut : {false, true}) {
+        HttpTestServer server(true);
+        server.head = "HTTP/1.0 200 OK\r\n\r\n";
+        server.cut = cut;
+        HttpGet get;
+        get.setSslConfiguration(HttpTestServer::trustingClient());
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        QSignalSpy done(&get, &HttpGet::finished);
+        ASSERT_TRUE(get.start(server.url("/setup.run"), &file));
+        ASSERT_TRUE(done.wait(5000));
+        EXPECT_EQ(done.first().at(0).toBool(), !cut);
+        EXPECT_EQ(get.failure(), cut ? HttpGet::Failure::EndedEarly : HttpGet::Failure::None);
+        EXPECT_EQ(get.bodyBytes(), 10);
+    }
+}
+
+// The size bound stops a transfer whether the length is announced or not.
+TEST(HttpGetBound, ABodyOverTheBoundIsStopped) {
+    for (const bool announced : {true, false}) {
+        HttpTestServer server;
+        server.head =
+            announced ? "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n" : "HTTP/1.0 200 OK\r\n\r\n";
+        HttpGet get;
+        get.setMaxBodyBytes(6);
+        QBuffer file;
+        file.open(QIODevice::WriteOnly);
+        QSignalSpy done(&get, &HttpGet::finished);
+        ASSERT_TRUE(get.start(server.url("/setup.run"), &file));
+        ASSERT_TRUE(done.wait(5000));
+        EXPECT_FALSE(done.first().at(0).toBool()) << announced;
+        EXPECT_EQ(get.failure(), HttpGet::Failure::TooLarge) << announced;
+        EXPECT_LE(file.data().size(), 6);
+        EXPECT_EQ(HttpGet::failureText(HttpGet::Failure::TooLarge, 200,
+                                       QString::number(qint64{512} << 20)),
+                  "The download was stopped because the file is larger than 512 MiB.");
+    }
+    // Exactly at the bound is fine.
+    HttpTestServer server;
+    HttpGet get;
+    get.setMaxBodyBytes(10);
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    QSignalSpy done(&get, &HttpGet::finished);
+    ASSERT_TRUE(get.start(server.url("/setup.run"), &file));
+    ASSERT_TRUE(done.wait(5000));
+    EXPECT_TRUE(done.first().at(0).toBool());
+    EXPECT_EQ(file.data(), "0123456789");
 }
 
 }  // namespace

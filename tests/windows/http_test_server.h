@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <memory>
 
+#include <sys/socket.h>
+
 namespace hexaline::lobby::test {
 
 class HttpTestServer : public QObject {
@@ -62,6 +64,9 @@ class HttpTestServer : public QObject {
     QByteArray body = "0123456789";
     qsizetype firstPart = -1;
     bool close = true;
+    // With `cut`, the end is a bare TCP close: over TLS without the close_notify alert that
+    // tells a clean end from a cut connection.
+    bool cut = false;
 
     QByteArray request;
     bool answered = false;
@@ -71,14 +76,25 @@ class HttpTestServer : public QObject {
             return;
         peer_->write(body.mid(firstPart));
         if (close)
-            peer_->disconnectFromHost();
+            end();
     }
     void closeNow() {
         if (peer_ != nullptr)
-            peer_->disconnectFromHost();
+            end();
     }
 
   private:
+    void end() {
+        if (!cut) {
+            peer_->disconnectFromHost();
+            return;
+        }
+        // Everything written goes to the kernel first; then the TCP connection ends without
+        // another TLS record.
+        peer_->flush();
+        ::shutdown(static_cast<int>(peer_->socketDescriptor()), SHUT_RDWR);
+    }
+
     void readRequest() {
         request += peer_->readAll();
         if (answered || !request.contains("\r\n\r\n"))
@@ -88,7 +104,7 @@ class HttpTestServer : public QObject {
         if (firstPart < 0) {
             peer_->write(body);
             if (close)
-                peer_->disconnectFromHost();
+                end();
         } else {
             peer_->write(body.left(firstPart));
         }

@@ -1,8 +1,10 @@
 #include "windows/lobby/http_get.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QSslSocket>
 #include <QTcpSocket>
+#include <algorithm>
 
 namespace hexaline::lobby {
 
@@ -45,6 +47,10 @@ bool HttpGet::start(const QUrl& url, QIODevice* sink) {
         return false;
     sink_ = sink;
     sinkFailed_ = false;
+    secure_ = secure;
+    tlsClosed_ = false;
+    failure_ = Failure::None;
+    status_ = 0;
     request_ = requestBytes(url);
     HttpResponseReader::Events events;
     events.headerLine = [this](std::string_view line) {
@@ -57,7 +63,8 @@ bool HttpGet::start(const QUrl& url, QIODevice* sink) {
             sinkFailed_ = true;
         emit bodyData(static_cast<qint64>(total));
     };
-    reader_ = std::make_unique<HttpResponseReader>(std::move(events));
+    reader_ = std::make_unique<HttpResponseReader>(
+        std::move(events), static_cast<std::uint64_t>(std::max<qint64>(0, maxBodyBytes_)));
 
     const quint16 port = static_cast<quint16>(url.port(secure ? 443 : 80));
     if (secure) {
@@ -77,16 +84,69 @@ bool HttpGet::start(const QUrl& url, QIODevice* sink) {
     return true;
 }
 
+QString HttpGet::tlsClosedText() {
+    // The backend's own words, translated as it translates them.
+    return QCoreApplication::translate("QSslSocket", "The TLS/SSL connection has been closed");
+}
+
+QString HttpGet::failureText(Failure failure, int status, const QString& detail) {
+    switch (failure) {
+        case Failure::None:
+            return {};
+        case Failure::Aborted:
+            return QStringLiteral("The download was stopped.");
+        case Failure::NotFound:
+            return QStringLiteral("The installer was not found on the download server.");
+        case Failure::Refused:
+            return status > 0 ? QStringLiteral(
+                                    "The download server refused the request "
+                                    "(HTTP status %1).")
+                                    .arg(status)
+                              : QStringLiteral("The download server refused the connection.");
+        case Failure::HostNotFound:
+            return QStringLiteral("The download server could not be found.");
+        case Failure::Untrusted:
+            return QStringLiteral(
+                "The download server's certificate cannot be trusted, so "
+                "nothing was downloaded.");
+        case Failure::EndedEarly:
+            return QStringLiteral("The transfer ended early, before the whole file arrived.");
+        case Failure::TooLarge:
+            return QStringLiteral(
+                       "The download was stopped because the file is larger than "
+                       "%1 MiB.")
+                .arg(std::max<qint64>(1, detail.toLongLong() >> 20));
+        case Failure::WriteFailed:
+            return QStringLiteral("The downloaded file could not be written.");
+        case Failure::BadResponse:
+            return QStringLiteral("The download server's answer could not be read.");
+        case Failure::Network:
+            return QStringLiteral("The download failed: %1.").arg(detail);
+    }
+    return {};
+}
+
 void HttpGet::socketReadyRead() {
     if (socket_ == nullptr)
         return;
     const QByteArray data = socket_->readAll();
-    if (!reader_->feed(data.constData(), static_cast<std::size_t>(data.size()))) {
-        end(false, QString::fromStdString(reader_->error()), false);
+    const bool fed = reader_->feed(data.constData(), static_cast<std::size_t>(data.size()));
+    status_ = reader_->status();
+    if (!fed) {
+        if (reader_->tooLarge())
+            fail(Failure::TooLarge, QString::number(maxBodyBytes_));
+        else
+            fail(Failure::BadResponse);
         return;
     }
-    if (sinkFailed_)
-        end(false, QStringLiteral("the file could not be written"), false);
+    if (sinkFailed_) {
+        fail(Failure::WriteFailed);
+        return;
+    }
+    // An error page is not read on: the status says all.
+    if (reader_->inBody() && !reader_->success()) {
+        fail(status_ == 404 || status_ == 410 ? Failure::NotFound : Failure::Refused);
+    }
 }
 
 void HttpGet::socketEnded() {
@@ -95,30 +155,50 @@ void HttpGet::socketEnded() {
     socketReadyRead();
     if (socket_ == nullptr)
         return;
-    if (reader_->complete()) {
+    if (!reader_->inBody()) {
+        fail(reader_->status() > 0 ? Failure::EndedEarly : Failure::BadResponse);
+    } else if (reader_->contentLength() && reader_->bodyBytes() < *reader_->contentLength()) {
+        fail(Failure::EndedEarly);
+    } else if (!reader_->contentLength() && secure_ && !tlsClosed_) {
+        // Without a length only the server's TLS close proves the end; a TCP close without it
+        // may be anybody's cut.
+        fail(Failure::EndedEarly);
+    } else if (reader_->complete()) {
         end(true, {}, false);
-    } else if (reader_->inBody() && reader_->contentLength() &&
-               reader_->bodyBytes() < *reader_->contentLength()) {
-        end(false, QStringLiteral("the transfer ended early"), false);
-    } else if (reader_->inBody()) {
-        end(false, QStringLiteral("HTTP status ") + QString::number(reader_->status()), false);
     } else {
-        end(false, QStringLiteral("the connection ended before the document"), false);
+        fail(Failure::BadResponse);
     }
 }
 
 void HttpGet::socketFailed() {
     if (socket_ == nullptr)
         return;
-    // An HTTP/1.0 server ends the document by closing the connection.
-    if (socket_->error() == QAbstractSocket::RemoteHostClosedError)
-        return socketEnded();
-    end(false, socket_->errorString(), false);
+    switch (socket_->error()) {
+        case QAbstractSocket::RemoteHostClosedError:
+            // An HTTP/1.0 server ends the document by closing the connection; over TLS its
+            // close_notify is reported first, by the TLS layer, in its own words.
+            if (secure_ && socket_->errorString() == tlsClosedText())
+                tlsClosed_ = true;
+            return socketEnded();
+        case QAbstractSocket::ConnectionRefusedError:
+            return fail(Failure::Refused);
+        case QAbstractSocket::HostNotFoundError:
+            return fail(Failure::HostNotFound);
+        case QAbstractSocket::SslHandshakeFailedError:
+            return fail(Failure::Untrusted);
+        default:
+            return fail(Failure::Network, socket_->errorString());
+    }
 }
 
 void HttpGet::abort() {
     if (running())
-        end(false, QStringLiteral("aborted"), true);
+        fail(Failure::Aborted, {}, true);
+}
+
+void HttpGet::fail(Failure failure, const QString& detail, bool queued) {
+    failure_ = failure;
+    end(false, failureText(failure, status_, detail), queued);
 }
 
 void HttpGet::end(bool ok, const QString& error, bool queued) {
@@ -127,11 +207,12 @@ void HttpGet::end(bool ok, const QString& error, bool queued) {
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
-    if (ok && sinkFailed_) {
+    QString why = error;
+    if (sinkFailed_ && failure_ != Failure::Aborted) {
         ok = false;
+        failure_ = Failure::WriteFailed;
+        why = failureText(failure_, status_);
     }
-    const QString why =
-        ok ? QString() : (sinkFailed_ ? QStringLiteral("the file could not be written") : error);
     if (queued) {
         QMetaObject::invokeMethod(
             this, [this, ok, why] { emit finished(ok, why); }, Qt::QueuedConnection);

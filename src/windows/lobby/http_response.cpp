@@ -40,10 +40,8 @@ bool HttpResponseReader::feed(const char* data, std::size_t size) {
     while (at < size) {
         if (state_ == State::Failed)
             return false;
-        if (state_ == State::Body) {
-            takeBody(data + at, size - at);
-            return true;
-        }
+        if (state_ == State::Body)
+            return takeBody(data + at, size - at);
         const char* end = static_cast<const char*>(std::memchr(data + at, '\n', size - at));
         const std::size_t take =
             end != nullptr ? static_cast<std::size_t>(end - (data + at)) : size - at;
@@ -68,6 +66,10 @@ bool HttpResponseReader::takeLine(std::string_view line) {
     if (state_ == State::StatusLine)
         return readStatusLine(line);
     if (line.empty()) {
+        if (success() && contentLength_ && *contentLength_ > maxBodyBytes_) {
+            tooLarge_ = true;
+            return fail("body too large");
+        }
         state_ = State::Body;
         if (events_.bodyStarted)
             events_.bodyStarted();
@@ -122,15 +124,21 @@ bool HttpResponseReader::readHeader(std::string_view line) {
     return true;
 }
 
-void HttpResponseReader::takeBody(const char* data, std::size_t size) {
+bool HttpResponseReader::takeBody(const char* data, std::size_t size) {
     if (contentLength_)
         size =
             static_cast<std::size_t>(std::min<std::uint64_t>(size, *contentLength_ - bodyBytes_));
     if (size == 0)
-        return;
+        return true;
+    if (size > maxBodyBytes_ - bodyBytes_) {
+        tooLarge_ = true;
+        return fail("body too large");
+    }
     bodyBytes_ += size;
-    if (events_.body)
+    // An error page is counted, never passed on as the document.
+    if (events_.body && success())
         events_.body(data, size, bodyBytes_);
+    return true;
 }
 
 bool HttpResponseReader::complete() const {
