@@ -3,10 +3,14 @@
 // nothing; the other two ways on.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSslConfiguration>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,7 +111,7 @@ TEST_F(DownloadTest, StopDownloadShowsBothTextsAndStartsNothing) {
     server.sendRest();  // too late: nothing more is read
     QTest::qWait(50);
     EXPECT_TRUE(started.isEmpty());
-    EXPECT_EQ(saved(), "0123");  // the partial file stays
+    EXPECT_EQ(saved(), "<none>");  // the partial file is removed
 }
 
 TEST_F(DownloadTest, AShortTransferStartsNothing) {
@@ -118,9 +122,13 @@ TEST_F(DownloadTest, AShortTransferStartsNothing) {
     form.getbuttonClick();
     QTRY_COMPARE(info(), QString("7 bytes"));
     server.closeNow();
-    QTRY_COMPARE(info(), QString("Download Aborted"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return idle(); }, 5000));
+    // Nobody pressed Stop: the window says the transfer failed and why, not that it was stopped.
+    EXPECT_EQ(info(), "Download Failed");
+    EXPECT_EQ(phase(), "The transfer ended early, before the whole file arrived.");
     EXPECT_EQ(form.abortMark(), 2);
     EXPECT_TRUE(started.isEmpty());
+    EXPECT_EQ(saved(), "<none>");
     // It may be tried again; the file starts over.
     server.firstPart = -1;
     HttpTestServer again(true);
@@ -181,6 +189,77 @@ TEST_F(DownloadTest, TheWindowAsItOpens) {
     DownloadForm fresh;
     EXPECT_EQ(fresh.installerUrl().scheme(), "https");
     EXPECT_EQ(fresh.infolabel2->text(), "Orvik7LobbySetup.run");
+}
+
+// A failed download says why in a sentence, leaves nothing under the installer's name and
+// never claims the user stopped it. A good installer from before stays as it was.
+TEST_F(DownloadTest, AFailedDownloadSaysWhyAndKeepsNothing) {
+    {
+        QFile earlier(dir.filePath("Setup.run"));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    const auto failWith = [this](HttpTestServer& server, const QString& why) {
+        form.setInstallerUrl(server.url("/Setup.run"));
+        form.getbuttonClick();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return idle(); }, 5000)) << why.toStdString();
+        EXPECT_EQ(info(), "Download Failed");
+        EXPECT_EQ(phase(), why);
+        EXPECT_EQ(saved(), "earlier") << why.toStdString();
+        EXPECT_TRUE(started.isEmpty());
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"Setup.run"});
+    };
+    form.http().setSslConfiguration(HttpTestServer::trustingClient());
+    HttpTestServer missing(true);
+    missing.head = "HTTP/1.0 404 Not Found\r\n\r\n";
+    missing.body = "<html>Not here</html>";
+    failWith(missing, "The installer was not found on the download server.");
+
+    HttpTestServer early(true);
+    early.head = "HTTP/1.0 200 OK\r\n\r\n";
+    early.cut = true;  // a TCP close without the TLS close: cut, not complete
+    failWith(early, "The transfer ended early, before the whole file arrived.");
+
+    HttpTestServer untrusted(true);
+    form.http().setSslConfiguration(QSslConfiguration::defaultConfiguration());
+    failWith(untrusted,
+             "The download server's certificate cannot be trusted, so nothing was "
+             "downloaded.");
+
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = closed.serverPort();
+    closed.close();
+    form.setInstallerUrl(QUrl(QStringLiteral("https://127.0.0.1:%1/Setup.run").arg(port)));
+    form.getbuttonClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return idle(); }, 5000));
+    EXPECT_EQ(phase(), "The download server refused the connection.");
+
+    HttpTestServer large(true);
+    form.http().setSslConfiguration(HttpTestServer::trustingClient());
+    form.http().setMaxBodyBytes(9);
+    failWith(large, "The download was stopped because the file is larger than 9 bytes.");
+}
+
+TEST(InstallerUrl, TheSettingsFileMayNameAnotherAddress) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("orviklobby.ini");
+    EXPECT_EQ(installerUrlFrom(path), QUrl(QString::fromLatin1(kInstallerUrl)));
+    EXPECT_EQ(installerUrlFrom(path).scheme(), "https");
+    const auto withValue = [&](const QByteArray& value) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[agame]\nTextSize=10\n[hexaline]\nInstallerUrl=" + value + "\n");
+        file.close();
+        return installerUrlFrom(path);
+    };
+    EXPECT_EQ(withValue("https://mirror.example.net/x/Orvik7LobbySetup.run"),
+              QUrl("https://mirror.example.net/x/Orvik7LobbySetup.run"));
+    EXPECT_EQ(withValue("http://127.0.0.1:8080/Setup.run"),
+              QUrl("http://127.0.0.1:8080/Setup.run"));
+    for (const QByteArray bad : {"", "ftp://mirror.example.net/Setup.run", "file:///tmp/Setup.run",
+                                 "https:///Setup.run", "not a url at all"})
+        EXPECT_EQ(withValue(bad), QUrl(QString::fromLatin1(kInstallerUrl))) << bad.constData();
 }
 
 }  // namespace

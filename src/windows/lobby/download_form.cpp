@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "text/settings/profile_file.h"
+#include "text/settings/settings_location.h"
 #include "windows/lobby/http_get.h"
 
 namespace hexaline::lobby {
@@ -87,6 +89,20 @@ QString downloadFolder() {
     return data;
 }
 
+QUrl installerUrlFrom(const QString& settingsPath) {
+    const QUrl fallback(QString::fromLatin1(kInstallerUrl));
+    const std::optional<QString> value =
+        settings::ProfileFile::load(settingsPath).value(kInstallerUrlSection, kInstallerUrlKey);
+    if (!value || value->isEmpty())
+        return fallback;
+    const QUrl url(*value, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("https") && scheme != QLatin1String("http")))
+        return fallback;
+    return url;
+}
+
 QStringList lobbyLocations() {
     return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                 QStringLiteral("/Orvik7/Orvik7Lobby"),
@@ -96,7 +112,7 @@ QStringList lobbyLocations() {
 DownloadForm::DownloadForm(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
       http_(new HttpGet(this)),
-      url_(QString::fromLatin1(kInstallerUrl)),
+      url_(installerUrlFrom(settings::settingsFilePath())),
       folder_(downloadFolder()),
       lobbies_(lobbyLocations()),
       starter_(startDetached) {
@@ -119,7 +135,8 @@ DownloadForm::DownloadForm(QWidget* parent)
     connect(http_, &HttpGet::bodyData, this, [this](qint64 total) {
         infolabel->setText(QString::number(total) + QStringLiteral(" bytes"));
     });
-    connect(http_, &HttpGet::finished, this, [this](bool ok) { transferFinished(ok); });
+    connect(http_, &HttpGet::finished, this,
+            [this](bool ok, const QString& why) { transferFinished(ok, why); });
 }
 
 DownloadForm::~DownloadForm() = default;
@@ -187,14 +204,14 @@ void DownloadForm::getbuttonClick() {
     infolabel3->clear();
     if (infolabel2->text().isEmpty()) {
         abortMark_ = 2;
-        infolabel->setText(QStringLiteral("Download Aborted"));
+        infolabel->setText(QStringLiteral("Download Failed"));
+        infolabel3->setText(QStringLiteral("The installer's address names no file."));
         return;
     }
-    file_.close();
     file_.setFileName(filePath());
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!file_.open(QIODevice::WriteOnly)) {
         abortMark_ = 2;
-        infolabel->setText(QStringLiteral("Download Aborted"));
+        infolabel->setText(QStringLiteral("Download Failed"));
         infolabel3->setText(QStringLiteral("Unable to write to ") +
                             QDir::toNativeSeparators(filePath()));
         return;
@@ -203,24 +220,39 @@ void DownloadForm::getbuttonClick() {
     abortbutton->setEnabled(true);
     infolabel->setText(QStringLiteral("Loading"));
     if (!http_->start(url_, &file_)) {
-        transferFinished(false);
+        transferFinished(false, HttpGet::failureText(HttpGet::Failure::BadResponse, 0));
     }
 }
 
-void DownloadForm::transferFinished(bool ok) {
-    if (ok) {
-        file_.flush();
-        infolabel->setText(QStringLiteral("Received ") + QString::number(file_.size()) +
-                           QStringLiteral(" bytes"));
-    } else {
-        infolabel->setText(QStringLiteral("Download Aborted"));
-        abortMark_ = 2;
-    }
+void DownloadForm::transferFinished(bool ok, const QString& why) {
     getbutton->setEnabled(true);
     abortbutton->setEnabled(false);
-    file_.close();
-    // A failed, aborted or short transfer never starts anything, whatever the mark says.
-    if (!ok || abortMark_ == 2)
+    // Only a whole file takes the installer's name; anything else is dropped with its
+    // temporary file, so neither an error page nor a cut file is ever left under that name.
+    if (ok && !file_.commit()) {
+        ok = false;
+        infolabel->setText(QStringLiteral("Download Failed"));
+        infolabel3->setText(QStringLiteral("Unable to write to ") +
+                            QDir::toNativeSeparators(filePath()));
+        abortMark_ = 2;
+        return;
+    }
+    if (!ok) {
+        file_.cancelWriting();
+        file_.commit();
+        if (http_->failure() == HttpGet::Failure::Aborted) {
+            infolabel->setText(QStringLiteral("Download Aborted"));
+        } else {
+            infolabel->setText(QStringLiteral("Download Failed"));
+            infolabel3->setText(why);
+        }
+        abortMark_ = 2;
+        return;
+    }
+    infolabel->setText(QStringLiteral("Received ") + QString::number(http_->bodyBytes()) +
+                       QStringLiteral(" bytes"));
+    // A stopped transfer never starts anything, whatever the transfer says.
+    if (abortMark_ == 2)
         return;
     if (url_.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
         infolabel3->setText(QStringLiteral("Saved as ") + QDir::toNativeSeparators(filePath()) +

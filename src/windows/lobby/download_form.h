@@ -3,7 +3,7 @@
 // install the lobby program, play the solo game already being set up, or close the game and
 // start an installed lobby.
 
-#include <QFile>
+#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -20,6 +20,14 @@ class HttpGet;
 // Where the installer is fetched from by default.
 inline constexpr char kInstallerUrl[] =
     "https://hexaline.example.org/download/Orvik7LobbySetup.run";
+// The settings file's key, in the section "hexaline", that names another address for the
+// installer (a mirror, or a test's server).
+inline constexpr char16_t kInstallerUrlSection[] = u"hexaline";
+inline constexpr char16_t kInstallerUrlKey[] = u"InstallerUrl";
+
+// The installer's address: the settings file's InstallerUrl when it is an http or https address
+// with a host, else kInstallerUrl.
+QUrl installerUrlFrom(const QString& settingsPath);
 
 // The folder the installer is written to: the executable's folder when it is writable, else
 // the per-user data folder (created when missing).
@@ -44,7 +52,8 @@ class DownloadForm : public QWidget {
     // Shows a message to the user; a box that does not block unless a test replaces it.
     void setMessage(std::function<void(const QString&)> message) { message_ = std::move(message); }
 
-    // 1 while a download runs normally, 2 once it was aborted or failed.
+    // 1 while a download runs normally, 2 once it was aborted or failed. The file is written
+    // under a temporary name and takes the installer's name only when the whole file arrived.
     HttpGet& http() { return *http_; }
     int abortMark() const { return abortMark_; }
     bool downloading() const;
@@ -75,11 +84,11 @@ class DownloadForm : public QWidget {
 
   private:
     void buildPanels();
-    void transferFinished(bool ok);
+    void transferFinished(bool ok, const QString& why);
     void startInstaller();
 
     HttpGet* http_;
-    QFile file_;
+    QSaveFile file_;
     QUrl url_;
     QString folder_;
     QStringList lobbies_;

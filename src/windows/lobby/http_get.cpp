@@ -111,11 +111,14 @@ QString HttpGet::failureText(Failure failure, int status, const QString& detail)
                 "nothing was downloaded.");
         case Failure::EndedEarly:
             return QStringLiteral("The transfer ended early, before the whole file arrived.");
-        case Failure::TooLarge:
-            return QStringLiteral(
-                       "The download was stopped because the file is larger than "
-                       "%1 MiB.")
-                .arg(std::max<qint64>(1, detail.toLongLong() >> 20));
+        case Failure::TooLarge: {
+            const qint64 bound = detail.toLongLong();
+            const QString size = bound >= (qint64{1} << 20)
+                                     ? QStringLiteral("%1 MiB").arg(bound >> 20)
+                                     : QStringLiteral("%1 bytes").arg(bound);
+            return QStringLiteral("The download was stopped because the file is larger than %1.")
+                .arg(size);
+        }
         case Failure::WriteFailed:
             return QStringLiteral("The downloaded file could not be written.");
         case Failure::BadResponse:
