@@ -77,6 +77,9 @@ bool DiscoveryListener::admit(const QString& address) {
     }
     if (rateTotal_ >= kPerSecond)
         return false;
+    // Senders counted in one second are bounded too: beyond them, only known ones are looked at.
+    if (rateByAddress_.size() >= kMaxSendersPerSecond && !rateByAddress_.contains(address))
+        return false;
     int& fromAddress = rateByAddress_[address];
     if (fromAddress >= kPerAddressPerSecond)
         return false;

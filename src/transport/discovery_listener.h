@@ -40,6 +40,7 @@ class DiscoveryListener : public QObject {
     // dropped. A game announces itself every two seconds.
     static constexpr int kPerAddressPerSecond = 20;
     static constexpr int kPerSecond = 400;
+    static constexpr int kMaxSendersPerSecond = 1024;
 
     explicit DiscoveryListener(QObject* parent = nullptr);
 
