@@ -27,8 +27,10 @@ class HostLimitsTest : public ::testing::Test {
         host.Sock1Accept(connection);
         say(connection, protocol::build(Msg::Login, {host.seatOf(connection), "1.0.1", name}));
     }
+    // A message arrives (and is counted) and is then handled, as the transport does it.
     void say(ConnectionId connection, const std::string& wire) {
-        dispatcher.dispatch(FakeHostPort::text(wire), connection);
+        if (host.admit(connection, FakeHostPort::text(wire)))
+            dispatcher.dispatch(FakeHostPort::text(wire), connection);
     }
     std::size_t chatsAt(ConnectionId c) const { return port.of(c, "CMD_chat").size(); }
 

@@ -29,6 +29,11 @@ class RawClient {
     }
 
     void connectTo(quint16 port) { socket_.connectToHost(QStringLiteral("127.0.0.1"), port); }
+    // Connects from a given local address: 127.0.0.2 stands for another machine.
+    void connectTo(quint16 port, const QString& from) {
+        socket_.bind(QHostAddress(from));
+        connectTo(port);
+    }
     bool waitSeated(int ms = 5000) {
         return waitFor([this] { return seat_ != 0; }, ms);
     }
