@@ -43,6 +43,8 @@ class RawClient {
 
     // The connection is lost without a goodbye, as when a network drops.
     void drop() { socket_.abort(); }
+    // Closes the connection; what was sent before still reaches the host.
+    void leave() { socket_.disconnectFromHost(); }
 
     void sendRaw(const std::string& bytes) {
         socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
