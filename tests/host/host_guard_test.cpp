@@ -48,15 +48,19 @@ class HostGuardTest : public HostServiceFixture {
     // Chats of `name` that reached `c`.
     static std::size_t chatsOf(const RawClient& c, const std::string& name) {
         std::size_t n = 0;
+        std::string pattern = "+";  // (appended, as GCC 12's -Wrestrict misreads "+" + name)
+        pattern += name;
+        pattern += " chats: ";
         for (const std::string& m : c.of(Msg::ChatRelay))
-            n += m.find("+" + name + " chats: ") != std::string::npos;
+            n += m.find(pattern) != std::string::npos;
         return n;
     }
 
     // Everything the host has been sent is handled, and what it passed on has reached `c`.
     void settle(RawClient& c) {
         ASSERT_TRUE(waitFor([&] { return host->link().queue().empty(); }));
-        const std::string mark = "settled " + std::to_string(++marks_);
+        std::string mark = "settled ";
+        mark += std::to_string(++marks_);
         c.send(protocol::build(Msg::Chat, {c.seat(), mark}));
         ASSERT_TRUE(waitFor([&] {
             for (const std::string& m : c.of(Msg::ChatRelay))
@@ -123,8 +127,9 @@ TEST_F(HostGuardTest, ReconnectingNeverRefillsABudgetButTwoPeopleAtOneAddressHav
         // leaves.
         const bool allBack =
             waitFor([&] { return chatsOf(eve, "Eve") == 30; }, round == 0 ? 5000 : 300);
-        if (round == 0)
+        if (round == 0) {
             EXPECT_TRUE(allBack);
+        }
         eve.leave();
         ASSERT_TRUE(waitFor([&] { return game().seats[eve.seat()].name != "Eve"; }));
     }
