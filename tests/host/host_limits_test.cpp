@@ -126,7 +126,10 @@ TEST(RelayBudgets, AReconnectTakesOverTheEmptiestBudgetItsAddressLeft) {
 }
 
 TEST(RelayBudgets, AReceiverIsBoundWhoeverSends) {
-    RelayBudgets budgets({.receiver = {.messagesPerSecond = 1, .messageBurst = 5}});
+    RelayBudgets::Limits limits;
+    limits.receiver.messagesPerSecond = 1;
+    limits.receiver.messageBurst = 5;
+    RelayBudgets budgets(limits);
     using V = RelayBudget::Verdict;
     int relayed = 0;
     for (int i = 0; i < 20; ++i)
