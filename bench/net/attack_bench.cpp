@@ -3,7 +3,9 @@
 //  - an honest player's chat echo and play round trip, quiet and while a spectator floods in
 //    bursts under its caps;
 //  - the host's memory while connections queue large messages and leave (refill), and while a
-//    peer never reads what it is sent.
+//    peer never reads what it is sent;
+//  - an honest player's chat echo while eight connections churn: each connects, logs in, sends
+//    30 chats, closes and starts over.
 #include <benchmark/benchmark.h>
 
 #include <QTcpSocket>
@@ -172,6 +174,93 @@ void BM_HostMemoryUnderAttack(benchmark::State& state) {
     process.waitForFinished(5000);
 }
 BENCHMARK(BM_HostMemoryUnderAttack)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Seat 1 chats ten times a second for 30 s while eight churners go round: connect, log in, send
+// 30 chats, wait up to 100 ms for them to come back, close, and again.
+void BM_EchoUnderChurn(benchmark::State& state) {
+    constexpr int kChurners = 8;
+    QProcess process;
+    const quint16 port = startHost(process, {});
+    if (port == 0) {
+        state.SkipWithError("the host did not start");
+        return;
+    }
+    auto players = seatPlayers(port, 1);
+    RawClient& honest = *players[0];
+    QElapsedTimer clock;
+    clock.start();
+    std::int64_t chatSentAt = -1;
+    std::vector<double> echoes;
+    std::size_t churnRelays = 0;
+    honest.onMessage = [&](const std::string& m) {
+        if (!isMessage(m, Msg::ChatRelay))
+            return;
+        if (m.find("P1 chats: ping") == std::string::npos) {
+            ++churnRelays;
+        } else if (chatSentAt >= 0) {
+            echoes.push_back(double(clock.nsecsElapsed() - chatSentAt) / 1e6);
+            chatSentAt = -1;
+        }
+    };
+
+    struct Churner {
+        std::unique_ptr<RawClient> client;
+        std::int64_t sentAt = -1;  // when its burst went out
+    };
+    std::vector<Churner> churners(kChurners);
+    std::vector<std::unique_ptr<RawClient>> gone;
+    int cycles = 0;
+    auto start = [&](Churner& c) {
+        c.client = std::make_unique<RawClient>("Churn");
+        c.client->connectTo(port);
+        c.sentAt = -1;
+    };
+    for (Churner& c : churners)
+        start(c);
+
+    for (auto _ : state) {
+        std::int64_t nextChat = 0;
+        pump(
+            [&] {
+                const std::int64_t now = clock.elapsed();
+                if (now >= nextChat && chatSentAt < 0) {
+                    chatSentAt = clock.nsecsElapsed();
+                    honest.send(protocol::build(Msg::Chat, {1, "ping"}));
+                    nextChat = now + 100;
+                }
+                for (Churner& c : churners) {
+                    RawClient& client = *c.client;
+                    if (c.sentAt < 0 && client.seat() != 0) {
+                        std::string burst;
+                        for (int i = 0; i < 30; ++i)
+                            burst += protocol::build(Msg::Chat, {client.seat(), "churn churn"});
+                        client.sendRaw(burst);
+                        c.sentAt = now;
+                    } else if (c.sentAt >= 0 &&
+                               (client.of(Msg::ChatRelay).size() >= 30 || now - c.sentAt > 100)) {
+                        client.leave();
+                        gone.push_back(std::move(c.client));
+                        if (gone.size() > 64)
+                            gone.erase(gone.begin());
+                        ++cycles;
+                        start(c);
+                    }
+                }
+                return now > 30000;
+            },
+            31000);
+    }
+    state.counters["echo_n"] = double(echoes.size());
+    state.counters["echo_p50_ms"] = percentile(echoes, 0.50);
+    state.counters["echo_p99_ms"] = percentile(echoes, 0.99);
+    state.counters["echo_max_ms"] = percentile(echoes, 1.0);
+    state.counters["churn_cycles"] = cycles;
+    state.counters["churn_relays_per_s"] = double(churnRelays) / 30.0;
+    state.counters["honest_closed"] = honest.waitClosed(0);
+    process.terminate();
+    process.waitForFinished(5000);
+}
+BENCHMARK(BM_EchoUnderChurn)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 

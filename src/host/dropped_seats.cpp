@@ -8,40 +8,51 @@ bool isPlayerSeat(int seat) {
 }
 }  // namespace
 
-void DroppedSeats::dropped(int seat, const std::string& name) {
+void DroppedSeats::dropped(int seat, const std::string& name, const std::string& address) {
     // A seat without a name was never logged in: there is nobody to keep it for.
-    if (isPlayerSeat(seat) && !name.empty() && !isRemoved(name))
-        names_[seat] = name;
+    if (isPlayerSeat(seat) && !name.empty() && !isRemoved(name, address))
+        kept_[seat] = {name, address};
 }
 
-void DroppedSeats::removed(const std::string& name) {
-    if (name.empty())
-        return;
-    removed_.insert(name);
-    for (std::string& kept : names_) {
-        if (kept == name)
-            kept.clear();
+void DroppedSeats::removed(const std::string& name, const std::string& address) {
+    if (!name.empty())
+        removedNames_.insert(name);
+    if (!address.empty())
+        removedAddresses_.insert(address);
+    for (Kept& kept : kept_) {
+        if (!kept.name.empty() && isRemoved(kept.name, kept.address))
+            kept = {};
     }
 }
 
 void DroppedSeats::forget(int seat) {
     if (isPlayerSeat(seat))
-        names_[seat].clear();
+        kept_[seat] = {};
 }
 
 void DroppedSeats::clear() {
-    names_.fill({});
-    removed_.clear();
+    kept_.fill({});
+    removedNames_.clear();
+    removedAddresses_.clear();
 }
 
-int DroppedSeats::seatFor(const std::string& name) const {
-    if (name.empty() || isRemoved(name))
+int DroppedSeats::seatFor(const std::string& name, const std::string& address) const {
+    if (name.empty() || isRemoved(name, address))
         return 0;
     for (int seat = 1; seat <= kPlayerSeats; ++seat) {
-        if (names_[seat] == name)
+        if (kept_[seat].name == name && kept_[seat].address == address)
             return seat;
     }
     return 0;
+}
+
+bool DroppedSeats::isKeptFromElsewhere(int seat, const std::string& address) const {
+    return isPlayerSeat(seat) && !kept_[seat].name.empty() && kept_[seat].address != address;
+}
+
+bool DroppedSeats::isRemoved(const std::string& name, const std::string& address) const {
+    return removedNames_.count(name) != 0 ||
+           (!address.empty() && removedAddresses_.count(address) != 0);
 }
 
 }  // namespace hexaline::session

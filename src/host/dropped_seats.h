@@ -1,6 +1,8 @@
 #pragma once
-// The player seats of a game whose people dropped out, kept for them by name, and the names the
-// hosting user removed from the game, who get no seat back.
+// The player seats of a game whose people dropped out, kept for them by name and address, and
+// the people the hosting user removed from the game, who get no seat back. Addresses compare
+// exactly: a name alone never gives a seat to a stranger from elsewhere, and a removed person
+// cannot play again under another spelling of the name from the same address.
 
 #include <array>
 #include <set>
@@ -13,21 +15,29 @@ class DroppedSeats {
     static constexpr int kPlayerSeats = 4;
 
     // The person on a player seat lost the connection during a game.
-    void dropped(int seat, const std::string& name);
-    // The hosting user removed the person of this name from the game.
-    void removed(const std::string& name);
+    void dropped(int seat, const std::string& name, const std::string& address);
+    // The hosting user removed the person of this name and address from the game.
+    void removed(const std::string& name, const std::string& address);
     // Someone else took the seat, or its person is back: it is kept no longer.
     void forget(int seat);
     // A new game: nothing is kept from the last one.
     void clear();
 
-    // The lowest seat kept for this name, 0 for none.
-    int seatFor(const std::string& name) const;
-    bool isRemoved(const std::string& name) const { return removed_.count(name) != 0; }
+    // The lowest seat kept for this name at this address, 0 for none.
+    int seatFor(const std::string& name, const std::string& address) const;
+    // The seat is kept for a person at another address than this one.
+    bool isKeptFromElsewhere(int seat, const std::string& address) const;
+    // The name, or anybody at the address, was removed from this game.
+    bool isRemoved(const std::string& name, const std::string& address) const;
 
   private:
-    std::array<std::string, kPlayerSeats + 1> names_{};  // by seat; empty = not kept
-    std::set<std::string> removed_;
+    struct Kept {
+        std::string name;  // empty = not kept
+        std::string address;
+    };
+    std::array<Kept, kPlayerSeats + 1> kept_{};  // by seat
+    std::set<std::string> removedNames_;
+    std::set<std::string> removedAddresses_;
 };
 
 }  // namespace hexaline::session

@@ -21,6 +21,15 @@ class HostPort : public engine::GameClock {
     // HostSession::connectionClosed.
     virtual void close(ConnectionId connection) = 0;
 
+    // The address the connection comes from, exactly as the transport gives it ("" when not
+    // known). Removals and kept seats compare it; relay budgets are remembered by it.
+    virtual std::string peerAddress(ConnectionId) { return {}; }
+
+    // How long a new connection may take to log in before it is closed.
+    virtual int loginTimeoutMs() { return 10'000; }
+    // Asks for HostSession::expireLogins to be called in `delayMs` (or sooner).
+    virtual void armLoginTimer(int /*delayMs*/) {}
+
     // One line of the host's log: connections, logins, game starts, rounds, winners.
     virtual void log(const std::string& line) = 0;
 

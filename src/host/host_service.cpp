@@ -1,6 +1,7 @@
 #include "host/host_service.h"
 
 #include <QtGlobal>
+#include <algorithm>
 
 namespace hexaline::session {
 
@@ -8,6 +9,8 @@ HostService::HostService(engine::Random& random, Options options, QObject* paren
     : QObject(parent), options_(std::move(options)), link_(this), session_(*this, random) {
     session_.install(dispatcher_);
     link_.setDispatcher(&dispatcher_);
+    link_.setAdmission(
+        [this](int id, const std::string& message) { return session_.admit(id, message); });
     connect(&link_, &transport::HostLink::accepted, this,
             [this](int id) { session_.Sock1Accept(id); });
     // The peer's close is followed by "Socket Closed"; the seat is released on that.
@@ -16,6 +19,8 @@ HostService::HostService(engine::Random& random, Options options, QObject* paren
     breakTimer_.setTimerType(Qt::PreciseTimer);
     connect(&breakTimer_, &QTimer::timeout, this, [this] { session_.timer_breaksTimer(); });
     connect(&computerTimer_, &QTimer::timeout, this, [this] { session_.computertimerTimer(); });
+    loginTimer_.setSingleShot(true);
+    connect(&loginTimer_, &QTimer::timeout, this, [this] { session_.expireLogins(); });
 }
 
 HostService::~HostService() {
@@ -23,6 +28,7 @@ HostService::~HostService() {
 }
 
 bool HostService::listen(std::uint16_t port) {
+    link_.setPerAddressLimit(options_.perAddress, options_.exemptAddresses);
     const bool ok = link_.listen(port);
     if (ok)
         log("listening on port " + std::to_string(link_.port()));
@@ -32,6 +38,7 @@ bool HostService::listen(std::uint16_t port) {
 void HostService::closeAll() {
     breakTimer_.stop();
     computerTimer_.stop();
+    loginTimer_.stop();
     session_.disconnectall();
 }
 
@@ -49,6 +56,16 @@ void HostService::armBreakTimer() {
 
 void HostService::startComputerTimer(int intervalMs) {
     computerTimer_.start(intervalMs);
+}
+
+void HostService::armLoginTimer(int delayMs) {
+    delayMs = std::max(delayMs, 0);
+    if (!loginTimer_.isActive() || loginTimer_.remainingTime() > delayMs)
+        loginTimer_.start(delayMs);
+}
+
+std::string HostService::peerAddress(ConnectionId connection) {
+    return link_.peerAddress(connection).toStdString();
 }
 
 void HostService::alert(const std::string& text) {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
@@ -28,6 +29,12 @@ class HostService : public QObject, private HostPort {
         std::function<void(const QString&)> alert;
         // One line of the host's log.
         std::function<void(const QString&)> log;
+        // How long a new connection may take to log in before it is closed.
+        int loginTimeoutMs = 10'000;
+        // Connections one peer address may hold at once (0: no bound), and the addresses
+        // exempt from that bound. Read when listening starts.
+        int perAddress = transport::HostLink::kDefaultPerAddress;
+        QStringList exemptAddresses = transport::HostLink::defaultExemptAddresses();
     };
 
     HostService(engine::Random& random, Options options, QObject* parent = nullptr);
@@ -61,6 +68,9 @@ class HostService : public QObject, private HostPort {
     int botSpeed() override { return options_.botSpeed ? options_.botSpeed() : 1000; }
     void alert(const std::string& text) override;
     void log(const std::string& line) override;
+    std::string peerAddress(ConnectionId connection) override;
+    int loginTimeoutMs() override { return options_.loginTimeoutMs; }
+    void armLoginTimer(int delayMs) override;
 
     Options options_;
     transport::HostLink link_;
@@ -68,6 +78,7 @@ class HostService : public QObject, private HostPort {
     HostSession session_;
     QTimer breakTimer_;
     QTimer computerTimer_;
+    QTimer loginTimer_;
 };
 
 }  // namespace hexaline::session

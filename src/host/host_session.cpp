@@ -4,6 +4,8 @@
 #include "protocol/message_table.h"
 #include "protocol/names.h"
 
+#include <vector>
+
 namespace hexaline::session {
 
 using protocol::Msg;
@@ -70,12 +72,21 @@ void HostSession::logAnnouncement(const std::string& message) {
     }
 }
 
-bool HostSession::withinBudget(ConnectionId from, const std::string& message) {
-    switch (budgets_[from].spend(port_.nowMs(), message.size())) {
+bool HostSession::admit(ConnectionId from, std::string_view message) {
+    const auto command = protocol::splitCommand(message);
+    if (!command)
+        return true;  // the dispatcher reports it
+    const auto id = protocol::lookup(protocol::Direction::ToHost, command->word);
+    if (id != Msg::Chat && id != Msg::Action && id != Msg::Sound && id != Msg::JustWatch)
+        return true;
+    const int seat = seatOf(from);
+    if (seat == 0)
+        return false;  // no seat speaks for it
+    switch (budgets_.spendSent(from, message.size(), port_.nowMs())) {
         case RelayBudget::Verdict::Relay:
             return true;
         case RelayBudget::Verdict::DropFirstOfBurst:
-            port_.log("seat " + std::to_string(seatOf(from)) +
+            port_.log("seat " + std::to_string(seat) +
                       " sends more than is passed on: its messages are dropped for a while");
             return false;
         case RelayBudget::Verdict::Drop:
@@ -85,12 +96,70 @@ bool HostSession::withinBudget(ConnectionId from, const std::string& message) {
 }
 
 void HostSession::relay(ConnectionId from, const std::string& message) {
-    if (withinBudget(from, message))
-        sendtoall(message);
+    const std::int64_t now = port_.nowMs();
+    for (int seat = 1; seat <= game_.seatcount; ++seat) {
+        const ConnectionId to = conn_[seat];
+        if (to == 0 || !game_.seats[seat].connected)
+            continue;
+        if (to != from) {
+            const auto verdict = budgets_.spendReceived(to, message.size(), now);
+            if (verdict == RelayBudget::Verdict::DropFirstOfBurst) {
+                port_.log("seat " + std::to_string(seat) +
+                          " is sent more than is passed on: relays to it are dropped for a while");
+            }
+            if (verdict != RelayBudget::Verdict::Relay)
+                continue;
+        }
+        send(seat, message);
+    }
+}
+
+void HostSession::askLogin(ConnectionId connection, int seat) {
+    const int timeout = port_.loginTimeoutMs();
+    loginDue_[connection] = port_.nowMs() + timeout;
+    port_.armLoginTimer(timeout);
+    port_.send(connection, protocol::build(Msg::SendLoginInfo, {seat}));
+}
+
+void HostSession::expireLogins() {
+    const std::int64_t now = port_.nowMs();
+    std::vector<ConnectionId> late;
+    std::int64_t next = -1;
+    for (const auto& [connection, due] : loginDue_) {
+        if (due <= now) {
+            late.push_back(connection);
+        } else if (next < 0 || due < next) {
+            next = due;
+        }
+    }
+    for (const ConnectionId connection : late) {
+        loginDue_.erase(connection);
+        port_.log("connection " + std::to_string(connection) + " did not log in in time: closed");
+        port_.close(connection);
+    }
+    if (next >= 0)
+        port_.armLoginTimer(static_cast<int>(next - now));
+}
+
+std::string HostSession::addressOf(ConnectionId connection) const {
+    const auto it = addressOf_.find(connection);
+    return it == addressOf_.end() ? std::string() : it->second;
+}
+
+int HostSession::takeFreeSeat(const std::string& address) {
+    // A seat kept for a person who dropped out is given to nobody from another address.
+    for (int seat = 1; seat <= kMaxSeats; ++seat) {
+        if (game_.gameon && dropped_.isKeptFromElsewhere(seat, address))
+            continue;
+        if (game_.takeseat(seat, seat) != 0)
+            return seat;
+    }
+    return 0;
 }
 
 void HostSession::Sock1Accept(ConnectionId connection) {
-    const int seat = game_.takeseat(kMaxSeats);
+    const std::string address = port_.peerAddress(connection);
+    const int seat = takeFreeSeat(address);
     if (seat == 0) {
         port_.log("connection " + std::to_string(connection) + " refused: the game is full");
         port_.send(connection, protocol::build(Msg::Full));
@@ -99,21 +168,30 @@ void HostSession::Sock1Accept(ConnectionId connection) {
     }
     conn_[seat] = connection;
     seatOfConnection_[connection] = seat;
+    addressOf_[connection] = address;
+    budgets_.opened(connection, address, port_.nowMs());
     port_.log("connection " + std::to_string(connection) + " takes seat " + std::to_string(seat));
-    port_.send(connection, protocol::build(Msg::SendLoginInfo, {seat}));
+    askLogin(connection, seat);
 }
 
 void HostSession::connectionClosed(ConnectionId connection) {
+    loginDue_.erase(connection);
+    std::string address;
+    if (const auto known = addressOf_.find(connection); known != addressOf_.end()) {
+        address = known->second;
+        addressOf_.erase(known);
+        budgets_.closed(connection, port_.nowMs());
+    }
     const auto it = seatOfConnection_.find(connection);
     if (it == seatOfConnection_.end())
         return;  // refused, or already released
     const int seat = it->second;
-    budgets_.erase(connection);
     const std::string name = game_.seats[seat].name;
     port_.log("seat " + std::to_string(seat) + " (" + name + ") left");
-    // A person who drops out of a game may come back to the seat under the same name.
+    // A person who drops out of a game may come back to the seat under the same name, from
+    // the same address.
     if (game_.gameon)
-        dropped_.dropped(seat, name);
+        dropped_.dropped(seat, name, address);
     // The leaver gets no notice of its own departure.
     if (game_.release(seat))
         sendtoall(protocol::build(Msg::PlayerDisconnected, {seat, name}));
@@ -149,7 +227,8 @@ void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
     // One login per seat assignment; a connection that logs in again is not heard.
     if (!loggedIn_.insert(from).second)
         return;
-    const bool returning = game_.gameon && dropped_.seatFor(name) == seat;
+    loginDue_.erase(from);
+    const bool returning = game_.gameon && dropped_.seatFor(name, addressOf(from)) == seat;
     if (game_.gameon && !returning && seatElsewhere(from, seat, name))
         return;
     // Whoever logs in on a seat holds it from now on.
@@ -181,7 +260,8 @@ void HostSession::receivedlogininfo(Reader& fields, ConnectionId from) {
 }
 
 bool HostSession::seatElsewhere(ConnectionId from, int seat, const std::string& name) {
-    const int kept = dropped_.seatFor(name);
+    const std::string address = addressOf(from);
+    const int kept = dropped_.seatFor(name, address);
     if (kept != 0 && game_.holdseat(kept)) {
         port_.log("connection " + std::to_string(from) + " returns to seat " +
                   std::to_string(kept) + " (" + name + ")");
@@ -189,7 +269,7 @@ bool HostSession::seatElsewhere(ConnectionId from, int seat, const std::string& 
         return true;
     }
     // A person removed from the game may watch it, but not play in it again.
-    if (seat > engine::kMaxPlayers || !dropped_.isRemoved(name))
+    if (seat > engine::kMaxPlayers || !dropped_.isRemoved(name, address))
         return false;
     const int spectator = game_.takeseat(engine::kMaxPlayers + 1, kMaxSeats);
     if (spectator == 0) {
@@ -216,7 +296,7 @@ void HostSession::reseat(ConnectionId from, int seat, int target) {
     unseat(from, seat);
     conn_[target] = from;
     seatOfConnection_[from] = target;
-    port_.send(from, protocol::build(Msg::SendLoginInfo, {target}));
+    askLogin(from, target);
 }
 
 void HostSession::kickhim(Reader& fields, ConnectionId from) {
@@ -226,7 +306,7 @@ void HostSession::kickhim(Reader& fields, ConnectionId from) {
     if (sender != 1 || !speaksForItself(sender, from))
         return;
     if (game_.gameon && isSeat(target) && game_.seats[target].connected)
-        dropped_.removed(game_.seats[target].name);
+        dropped_.removed(game_.seats[target].name, addressOf(conn_[target]));
     disconnectsock(target);
 }
 
@@ -239,17 +319,11 @@ void HostSession::justwatch(Reader& fields, ConnectionId from) {
     if (!speaksForItself(seat, from) && !fromHostUser(from))
         return;
     if (flag == "2") {
-        const std::string echo = protocol::build(Msg::JustWatching, {seat, "2"});
-        if (!withinBudget(from, echo))
-            return;
         game_.watch(seat, false);
-        sendtoall(echo);
+        sendtoall(protocol::build(Msg::JustWatching, {seat, "2"}));
     } else if (flag == "1" && game_.gameon) {
-        const std::string echo = protocol::build(Msg::JustWatching, {seat, "1"});
-        if (!withinBudget(from, echo))
-            return;
         game_.watch(seat, true);
-        sendtoall(echo);
+        sendtoall(protocol::build(Msg::JustWatching, {seat, "1"}));
         game_.turnseatleft(seat);
     }
 }

@@ -6,13 +6,14 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "engine/host.h"
 #include "engine/outlet.h"
 #include "engine/random.h"
 #include "host/dropped_seats.h"
 #include "host/host_port.h"
-#include "host/relay_budget.h"
+#include "host/relay_budgets.h"
 #include "protocol/dispatcher.h"
 
 namespace hexaline::session {
@@ -31,6 +32,13 @@ class HostSession : private engine::EngineOutlet {
     void Sock1Accept(ConnectionId connection);
     // A connection closed, by either side; harmless when reported twice.
     void connectionClosed(ConnectionId connection);
+
+    // A message as it arrives from a connection, before it is queued: false drops it. A message
+    // to be passed on to everybody is counted against the sender's relay budget here, when it
+    // arrives, so that a host busy for a while does not drop an honest player's lines later.
+    bool admit(ConnectionId from, std::string_view message);
+    // Closes every connection that has not logged in within the login time.
+    void expireLogins();
 
     // Closes every seat's connection (the host is shutting down).
     void disconnectall();
@@ -73,9 +81,15 @@ class HostSession : private engine::EngineOutlet {
     bool speaksForItself(int seat, ConnectionId from) const;
     bool fromHostUser(ConnectionId from) const { return seatOf(from) == 1; }
     void logAnnouncement(const std::string& message);
-    // Spends the connection's relay budget on a message for everybody; false: drop it.
-    bool withinBudget(ConnectionId from, const std::string& message);
+    // Passes a message on to every seat, as far as each receiver's relay budget allows; the
+    // sender's own copy always goes back to it.
     void relay(ConnectionId from, const std::string& message);
+    // Sends the seat's connection the login request and starts its login time.
+    void askLogin(ConnectionId connection, int seat);
+    std::string addressOf(ConnectionId connection) const;
+    // The lowest free seat for a connection from `address`, but never one kept for a person
+    // at another address; 0 when none is free.
+    int takeFreeSeat(const std::string& address);
     // A login during a game that belongs on another seat: a person's own kept seat, or a
     // spectator seat for a person removed from the game. True when the connection moved (or
     // was refused) and the login is not to be announced.
@@ -92,7 +106,9 @@ class HostSession : private engine::EngineOutlet {
     std::array<ConnectionId, kMaxSeats + 1> conn_{};  // the connection of each seat, 0 = none
     std::map<ConnectionId, int> seatOfConnection_;
     std::string lastAnnouncement_;
-    std::map<ConnectionId, RelayBudget> budgets_;
+    RelayBudgets budgets_;
+    std::map<ConnectionId, std::string> addressOf_;  // every open connection's address
+    std::map<ConnectionId, std::int64_t> loginDue_;  // connections asked to log in, by deadline
     std::set<ConnectionId> loggedIn_;  // logins handled since the seat was assigned
     DroppedSeats dropped_;
 };

@@ -31,4 +31,9 @@ RelayBudget::Verdict RelayBudget::spend(std::int64_t nowMs, std::size_t bytes) {
     return ++dropped_ == 1 ? Verdict::DropFirstOfBurst : Verdict::Drop;
 }
 
+double RelayBudget::messagesLeft(std::int64_t nowMs) {
+    refill(nowMs);
+    return messages_;
+}
+
 }  // namespace hexaline::session

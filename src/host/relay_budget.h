@@ -26,6 +26,8 @@ class RelayBudget {
     Verdict spend(std::int64_t nowMs, std::size_t bytes);
     // Messages dropped since the last one that was relayed.
     std::size_t dropped() const { return dropped_; }
+    // The messages it would pass on at `nowMs`, refilled until then.
+    double messagesLeft(std::int64_t nowMs);
 
   private:
     void refill(std::int64_t nowMs);

@@ -99,10 +99,12 @@ void Connection::enableKeepAlive() {
     if (fd < 0)
         return;
     const int idle = kKeepAliveIdleS, interval = kKeepAliveIntervalS, probes = kKeepAliveProbes;
+    const unsigned userTimeout = kUserTimeoutMs;
     const int sock = static_cast<int>(fd);
     if (::setsockopt(sock, IPPROTO_TCP, TCP_KEEPIDLE, &idle, sizeof idle) != 0 ||
         ::setsockopt(sock, IPPROTO_TCP, TCP_KEEPINTVL, &interval, sizeof interval) != 0 ||
-        ::setsockopt(sock, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes) != 0) {
+        ::setsockopt(sock, IPPROTO_TCP, TCP_KEEPCNT, &probes, sizeof probes) != 0 ||
+        ::setsockopt(sock, IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeout, sizeof userTimeout) != 0) {
         qWarning("Connection %d: keep-alive times not set (errno %d)", id_, errno);
     }
 }

@@ -5,7 +5,8 @@
 //
 // A peer can make it hold only so much: output that the peer does not take (more than
 // kMaxUnsentBytes, or some of it waiting kMaxUnsentMs) closes the connection, and TCP
-// keep-alive finds a peer that vanished without closing within about a minute.
+// keep-alive and the user timeout find a peer that vanished without closing within about a
+// minute, whether or not data is on its way to it.
 
 #include <QObject>
 #include <QPointer>
@@ -41,6 +42,9 @@ class Connection : public QObject {
     static constexpr int kKeepAliveIdleS = 20;
     static constexpr int kKeepAliveIntervalS = 5;
     static constexpr int kKeepAliveProbes = 6;
+    // Data the peer has not acknowledged for this long (a peer gone while we send, as in a
+    // game) fails the connection too; keep-alive cannot probe while data is outstanding.
+    static constexpr int kUserTimeoutMs = 50'000;
 
     // A connection that is not open yet (the client's), to be opened with connectToHost.
     explicit Connection(QObject* parent = nullptr);

@@ -19,25 +19,63 @@ bool HostLink::listen(std::uint16_t port) {
     return listener_.listen(port);
 }
 
-void HostLink::acceptPending() {
-    while (QTcpSocket* socket = listener_.accept()) {
-        auto* connection = new Connection(socket, this);
-        const int id = connection->id();
-        connections_[id] = connection;
-        connection->setSink(
-            [this](Connection& from, std::string& message) { return enqueue(from, message); });
-        connect(connection, &Connection::disconnected, this,
-                [this, connection] { emit peerClosed(connection->id(), connection->tag()); });
-        connect(connection, &Connection::info, this,
-                [this, connection](int kind, const QString&) { onInfo(connection, kind); });
-        emit accepted(id);
-    }
+void HostLink::setPerAddressLimit(int perAddress, QStringList exempt) {
+    perAddress_ = perAddress;
+    exempt_ = std::move(exempt);
 }
 
+int HostLink::connectionsFrom(const QString& address) const {
+    int count = 0;
+    for (const auto& [id, from] : addressOf_)
+        count += from == address;
+    return count;
+}
+
+void HostLink::acceptPending() {
+    while (QTcpSocket* socket = listener_.accept())
+        adopt(new Connection(socket, this));
+}
+
+int HostLink::adopt(Connection* connection) {
+    connection->setParent(this);
+    const QString address = connection->peerAddress();
+    if (perAddress_ > 0 && !exempt_.contains(address) && connectionsFrom(address) >= perAddress_) {
+        // A peer that holds its share and keeps connecting would fill the log otherwise.
+        if (address != lastRefused_) {
+            qWarning("Connections from %s refused: it holds %d already", qPrintable(address),
+                     perAddress_);
+            lastRefused_ = address;
+        }
+        connection->close();
+        connection->deleteLater();
+        return 0;
+    }
+    if (address == lastRefused_)
+        lastRefused_.clear();
+    const int id = connection->id();
+    connections_[id] = connection;
+    addressOf_[id] = address;
+    connection->setSink(
+        [this](Connection& from, std::string& message) { return enqueue(from, message); });
+    connect(connection, &Connection::disconnected, this,
+            [this, connection] { emit peerClosed(connection->id(), connection->tag()); });
+    connect(connection, &Connection::info, this,
+            [this, connection](int kind, const QString&) { onInfo(connection, kind); });
+    emit accepted(id);
+    return id;
+}
+
+// A message is admitted once, when it arrives: a message that waits for room in the queue is
+// offered again later, and is not counted twice.
 Connection::Intake HostLink::enqueue(Connection& from, std::string& message) {
-    const Connection::Intake intake = pump_.offer(from.id(), message);
-    if (intake == Connection::Intake::Wait)
-        waiting_.insert(from.id());
+    const int id = from.id();
+    if (admission_ && admittedHeads_.erase(id) == 0 && !admission_(id, message))
+        return Connection::Intake::Taken;  // dropped
+    const Connection::Intake intake = pump_.offer(id, message);
+    if (intake == Connection::Intake::Wait) {
+        waiting_.insert(id);
+        admittedHeads_.insert(id);
+    }
     return intake;
 }
 
@@ -56,6 +94,8 @@ void HostLink::onInfo(Connection* connection, int kind) {
         return;
     const int id = connection->id();
     waiting_.erase(id);
+    admittedHeads_.erase(id);
+    addressOf_.erase(id);
     if (connections_.erase(id) > 0)
         connection->deleteLater();
     emit closed(id, connection->tag());
@@ -87,8 +127,8 @@ int HostLink::tag(int id) const {
 }
 
 QString HostLink::peerAddress(int id) const {
-    const auto it = connections_.find(id);
-    return it == connections_.end() ? QString() : it->second->peerAddress();
+    const auto it = addressOf_.find(id);
+    return it == addressOf_.end() ? QString() : it->second;
 }
 
 }  // namespace hexaline::transport

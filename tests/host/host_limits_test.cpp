@@ -5,6 +5,7 @@
 #include "host/fake_host_port.h"
 #include "host/host_session.h"
 #include "host/relay_budget.h"
+#include "host/relay_budgets.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
 #include "protocol/names.h"
@@ -27,8 +28,10 @@ class HostLimitsTest : public ::testing::Test {
         host.Sock1Accept(connection);
         say(connection, protocol::build(Msg::Login, {host.seatOf(connection), "1.0.1", name}));
     }
+    // A message arrives (and is counted) and is then handled, as the transport does it.
     void say(ConnectionId connection, const std::string& wire) {
-        dispatcher.dispatch(FakeHostPort::text(wire), connection);
+        if (host.admit(connection, FakeHostPort::text(wire)))
+            dispatcher.dispatch(FakeHostPort::text(wire), connection);
     }
     std::size_t chatsAt(ConnectionId c) const { return port.of(c, "CMD_chat").size(); }
 
@@ -84,6 +87,90 @@ TEST_F(HostLimitsTest, AFloodingSeatIsCutOffAtItsBudgetAndOthersStillSpeak) {
     // A large text spends the byte budget: one 60 KB chat is never passed on.
     say(2, protocol::build(Msg::Chat, {2, std::string(60000, 'x')}));
     EXPECT_EQ(chatsAt(1), before + 1);
+}
+
+TEST(RelayBudgets, AReconnectTakesOverTheEmptiestBudgetItsAddressLeft) {
+    RelayBudgets budgets;
+    using V = RelayBudget::Verdict;
+    auto sendAll = [&](ConnectionId c, int count, std::int64_t now) {
+        int relayed = 0;
+        for (int i = 0; i < count; ++i)
+            relayed += budgets.spendSent(c, 10, now) == V::Relay;
+        return relayed;
+    };
+    // Two connections from one address: each has the whole burst.
+    budgets.opened(1, "10.0.0.9", 0);
+    budgets.opened(2, "10.0.0.9", 0);
+    EXPECT_EQ(sendAll(1, 40, 0), 30);
+    EXPECT_EQ(sendAll(2, 20, 0), 20);
+    // Both close; the next connection from there starts with the emptier budget, and its
+    // drops continue the burst that is already logged.
+    budgets.closed(2, 0);
+    budgets.closed(1, 0);
+    EXPECT_EQ(budgets.rememberedFor("10.0.0.9"), 2u);
+    budgets.opened(3, "10.0.0.9", 0);
+    EXPECT_EQ(budgets.spendSent(3, 10, 0), V::Drop);
+    budgets.opened(4, "10.0.0.9", 0);
+    EXPECT_EQ(sendAll(4, 20, 0), 10);
+    EXPECT_EQ(budgets.rememberedFor("10.0.0.9"), 0u);
+    // Another address is not touched; a remembered budget refills with time as any does,
+    // and is forgotten after a minute.
+    budgets.opened(5, "10.0.0.8", 0);
+    EXPECT_EQ(sendAll(5, 30, 0), 30);
+    budgets.closed(3, 1000);
+    budgets.opened(6, "10.0.0.9", 1000);
+    EXPECT_EQ(sendAll(6, 30, 1000), 10);
+    budgets.closed(6, 2000);
+    budgets.opened(7, "10.0.0.1", 62'001);
+    EXPECT_EQ(budgets.rememberedFor("10.0.0.9"), 0u);
+}
+
+TEST(RelayBudgets, AReceiverIsBoundWhoeverSends) {
+    RelayBudgets::Limits limits;
+    limits.receiver.messagesPerSecond = 1;
+    limits.receiver.messageBurst = 5;
+    RelayBudgets budgets(limits);
+    using V = RelayBudget::Verdict;
+    int relayed = 0;
+    for (int i = 0; i < 20; ++i)
+        relayed += budgets.spendReceived(1, 10, 0) == V::Relay;
+    EXPECT_EQ(relayed, 5);
+    EXPECT_EQ(budgets.spendReceived(2, 10, 0), V::Relay);  // each receiver has its own
+    budgets.closed(1, 0);
+    EXPECT_EQ(budgets.spendReceived(1, 10, 0), V::Relay);  // a closed receiver is forgotten
+}
+
+TEST_F(HostLimitsTest, LinesAreCountedWhenTheyArriveNotWhenTheBusyHostHandlesThem) {
+    // Ten lines a second for five seconds arrive while the host is busy, and are handled at
+    // once afterwards: none is lost.
+    std::vector<std::string> arrived;
+    for (int i = 0; i < 50; ++i) {
+        const std::string line = FakeHostPort::text(protocol::build(Msg::Chat, {2, "line"}));
+        EXPECT_TRUE(host.admit(2, line)) << i;
+        arrived.push_back(line);
+        port.now += 100;
+    }
+    for (const std::string& line : arrived)
+        dispatcher.dispatch(line, 2);
+    EXPECT_EQ(chatsAt(1), 50u);
+    // Other messages are never counted.
+    for (int i = 0; i < 100; ++i)
+        EXPECT_TRUE(host.admit(2, FakeHostPort::text(protocol::build(Msg::Pass, {2}))));
+}
+
+TEST_F(HostLimitsTest, AConnectionThatDoesNotLogInInTimeIsClosed) {
+    host.Sock1Accept(3);
+    port.now += 5000;
+    host.Sock1Accept(4);
+    say(4, protocol::build(Msg::Login, {host.seatOf(4), "1.0.1", "Dee"}));
+    host.expireLogins();
+    EXPECT_TRUE(port.closed.empty());
+    port.now += 5000;
+    host.expireLogins();
+    EXPECT_EQ(port.closed, (std::vector<ConnectionId>{3}));
+    port.now += 60'000;
+    host.expireLogins();
+    EXPECT_EQ(port.closed, (std::vector<ConnectionId>{3}));  // Dee logged in
 }
 
 TEST_F(HostLimitsTest, ASeatLogsInOnceAndItsNameIsBounded) {

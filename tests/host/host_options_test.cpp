@@ -25,5 +25,16 @@ TEST(HostOptions, BotLevelNamesTheComputersLevel) {
     }
 }
 
+TEST(HostOptions, PerAddressBoundsConnectionsOfOneAddress) {
+    EXPECT_EQ(parse({}).perAddress, 4);
+    EXPECT_EQ(parse({"--per-address", "0"}).perAddress, 0);
+    EXPECT_EQ(parse({"--per-address", "9", "--port", "0"}).perAddress, 9);
+    for (const QStringList& bad : {QStringList{"--per-address"}, QStringList{"--per-address", "-1"},
+                                   QStringList{"--per-address", "many"}}) {
+        EXPECT_FALSE(parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
+    }
+    EXPECT_TRUE(hostUsage().contains("--per-address N"));
+}
+
 }  // namespace
 }  // namespace hexaline::tools

@@ -27,6 +27,8 @@ std::string received(std::string message) {
     return message;
 }
 
+const QString kElsewhere = QStringLiteral("127.0.0.2");
+
 class RejoinTest : public HostServiceFixture {
   protected:
     void SetUp() override {
@@ -38,10 +40,12 @@ class RejoinTest : public HostServiceFixture {
 
     const engine::Host& game() { return host->session().game(); }
 
-    // Ann (seat 1), Bob (2) and Cid (3) play their own turns; Ann starts a long game.
-    void startThreePlayers() {
-        for (const char* name : {"Ann", "Bob", "Cid"})
-            join(name).setAutoPlay(true);
+    // Ann (seat 1), Bob (2) and Cid (3) play their own turns; Ann starts a long game. Bob
+    // plays from `bobFrom`.
+    void startThreePlayers(const QString& bobFrom = QString()) {
+        join("Ann").setAutoPlay(true);
+        join("Bob", bobFrom).setAutoPlay(true);
+        join("Cid").setAutoPlay(true);
         clients[0]->send(protocol::build(Msg::StartGame, {"Ann", "500", "60"}));
         ASSERT_TRUE(waitFor([&] { return game().gameon; }));
     }
@@ -74,10 +78,10 @@ class RejoinTest : public HostServiceFixture {
     bool seatIsFree(int seat) { return !game().seats[seat].connected; }
 
     // A person joins again under a name, and is seated and announced.
-    RawClient& rejoin(const std::string& name) {
+    RawClient& rejoin(const std::string& name, const QString& from = QStringLiteral("127.0.0.1")) {
         clients.push_back(std::make_unique<RawClient>(name));
         RawClient& c = *clients.back();
-        c.connectTo(host->port());
+        c.connectTo(host->port(), from);
         EXPECT_TRUE(waitFor([&] {
             return c.seat() != 0 && game().seats[c.seat()].name == name &&
                    c.has(Msg::ExistingPlayers);
@@ -278,14 +282,15 @@ TEST_F(RejoinTest, APlayerBackDuringTheBreakPlaysTheNextRound) {
 }
 
 TEST_F(RejoinTest, AKickedPlayerOnlyWatchesAndAStrangerGetsTodaysSeat) {
-    startThreePlayers();
+    // Removal bars Bob's address as well as his name: he plays from another machine.
+    startThreePlayers(kElsewhere);
     ASSERT_TRUE(runUntil([&] { return awaitsPlayOf(1) && game().firstplay == 0; }));
     clients[0]->send(protocol::build(Msg::Kick, {1, 2}));
     ASSERT_TRUE(clients[1]->waitClosed());
     ASSERT_TRUE(waitFor([&] { return seatIsFree(2); }));
 
     // Bob comes back: no seat of a player for him in this game, but he may watch.
-    RawClient& bob = rejoin("Bob");
+    RawClient& bob = rejoin("Bob", kElsewhere);
     EXPECT_EQ(bob.seat(), 5);
     EXPECT_TRUE(seatIsFree(2));
     EXPECT_TRUE(bob.of(Msg::MyTiles).empty());

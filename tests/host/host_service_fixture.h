@@ -31,10 +31,15 @@ class HostServiceFixture : public ::testing::Test {
 
     // A client that took a seat and logged in: the login is answered with the newcomer's own
     // announcement.
-    support::RawClient& join(const std::string& name) {
+    // `from`: the local address to connect from (127.0.0.2 stands for another machine).
+    support::RawClient& join(const std::string& name, const QString& from = QString()) {
         clients.push_back(std::make_unique<support::RawClient>(name));
         support::RawClient& c = *clients.back();
-        c.connectTo(host->port());
+        if (from.isEmpty()) {
+            c.connectTo(host->port());
+        } else {
+            c.connectTo(host->port(), from);
+        }
         EXPECT_TRUE(c.waitSeated());
         EXPECT_TRUE(support::waitFor([&] { return c.has(protocol::Msg::NewPlayerInfo); }));
         return c;

@@ -29,6 +29,11 @@ class RawClient {
     }
 
     void connectTo(quint16 port) { socket_.connectToHost(QStringLiteral("127.0.0.1"), port); }
+    // Connects from a given local address: 127.0.0.2 stands for another machine.
+    void connectTo(quint16 port, const QString& from) {
+        socket_.bind(QHostAddress(from));
+        connectTo(port);
+    }
     bool waitSeated(int ms = 5000) {
         return waitFor([this] { return seat_ != 0; }, ms);
     }
@@ -38,6 +43,8 @@ class RawClient {
 
     // The connection is lost without a goodbye, as when a network drops.
     void drop() { socket_.abort(); }
+    // Closes the connection; what was sent before still reaches the host.
+    void leave() { socket_.disconnectFromHost(); }
 
     void sendRaw(const std::string& bytes) {
         socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));

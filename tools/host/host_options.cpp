@@ -58,6 +58,10 @@ HostOptions parseHostOptions(const QStringList& arguments) {
         } else if (arg == "--second-ms") {
             target = &options.secondMs;
             high = 600000;
+        } else if (arg == "--per-address") {
+            target = &options.perAddress;
+            low = 0;
+            high = 1000;
         } else {
             options.error = "unknown argument: " + arg;
             return options;
@@ -77,7 +81,7 @@ HostOptions parseHostOptions(const QStringList& arguments) {
 QString hostUsage() {
     return QStringLiteral(
         "usage: hexaline-host [--port N] [--bot-speed MS] [--bot-level L] [--second-ms MS]\n"
-        "                     [--announce]\n"
+        "                     [--announce] [--per-address N]\n"
         "\n"
         "Hosts a game without a window. The first connection takes seat 1 and acts as the\n"
         "hosting user.\n"
@@ -88,6 +92,8 @@ QString hostUsage() {
         "  --second-ms MS   length of one second of the game's turn clock (default 1000)\n"
         "  --announce       let players on the local network find this game (UDP\n"
         "                   broadcast to port 7773 every 2 seconds)\n"
+        "  --per-address N  connections one address may hold at once, 0 for no bound\n"
+        "                   (default 4; 127.0.0.1 and ::1 are not bound)\n"
         "  --help           show this text\n"
         "  --version        show the version\n");
 }

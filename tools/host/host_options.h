@@ -13,6 +13,7 @@ struct HostOptions {
     std::uint16_t port = 7772;
     int botSpeedMs = 1000;
     int secondMs = 1000;
+    int perAddress = 4;  // connections one address may hold at once, 0 for no bound
     engine::BotLevel botLevel = engine::BotLevel::Normal;
     bool help = false;
     bool version = false;

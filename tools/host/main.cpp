@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
 
     hexaline::session::HostService::Options serviceOptions;
     serviceOptions.secondMs = options.secondMs;
+    serviceOptions.perAddress = options.perAddress;
     const int botSpeed = options.botSpeedMs;
     serviceOptions.botSpeed = [botSpeed] { return botSpeed; };
     serviceOptions.log = printLine;
