@@ -6,10 +6,14 @@ namespace hexaline::transport {
 
 ClientLink::ClientLink(QObject* parent, MessageQueue::Limits limits)
     : QObject(parent), queue_(limits), pump_(queue_, kTickMs, this), connection_(this) {
-    connection_.setSink(
-        [this](Connection&, std::string& message) { return pump_.offer(0, message); });
+    // The host is never refused: while the queue holds all it may, the connection stops
+    // reading, TCP slows the host down, and the host decides whether this client is too slow.
+    connection_.setSink([this](Connection&, std::string& message) {
+        const Connection::Intake intake = pump_.offer(0, message);
+        return intake == Connection::Intake::Refused ? Connection::Intake::Wait : intake;
+    });
     connect(&pump_, &DispatchPump::dispatched, this, [this] {
-        if (connection_.isWaiting() && queue_.hasRoom())
+        if (connection_.isWaiting() && hasRoom())
             connection_.resume();
         emit dispatched();
     });
@@ -23,6 +27,13 @@ ClientLink::ClientLink(QObject* parent, MessageQueue::Limits limits)
         if (kind == static_cast<int>(InfoKind::Closed))
             emit closed();
     });
+}
+
+// Reading goes on once the backlog is down to half of what the queue may hold.
+bool ClientLink::hasRoom() const {
+    const MessageQueue::Limits& limits = queue_.limits();
+    return queue_.hasRoom() && queue_.size() <= limits.messages / 2 &&
+           queue_.bytes() <= limits.bytes / 2;
 }
 
 void ClientLink::setDispatcher(const protocol::Dispatcher* dispatcher) {
