@@ -1,11 +1,31 @@
 #include "transport/client_link.h"
 
+#include <QtGlobal>
+#include <algorithm>
 #include <utility>
 
 namespace hexaline::transport {
 
+namespace {
+
+// HEXALINE_CLIENT_QUEUE caps how many messages from the host may wait (tests make it small).
+// It caps the connection's share, as the share is what a client meets first.
+MessageQueue::Limits withEnvironment(MessageQueue::Limits limits) {
+    bool ok = false;
+    const int cap = qEnvironmentVariableIntValue("HEXALINE_CLIENT_QUEUE", &ok);
+    if (ok && cap > 0) {
+        limits.messages = std::min(limits.messages, static_cast<std::size_t>(cap));
+    }
+    return limits;
+}
+
+}  // namespace
+
 ClientLink::ClientLink(QObject* parent, MessageQueue::Limits limits)
-    : QObject(parent), queue_(limits), pump_(queue_, kTickMs, this), connection_(this) {
+    : QObject(parent),
+      queue_(withEnvironment(limits)),
+      pump_(queue_, kTickMs, this),
+      connection_(this) {
     // The host is never refused: while the queue holds all it may, the connection stops
     // reading, TCP slows the host down, and the host decides whether this client is too slow.
     connection_.setSink([this](Connection&, std::string& message) {
