@@ -17,7 +17,9 @@ for binary in "$build"/fuzz/*_fuzz; do
   mkdir -p "$scratch/$name"
   seeds=()
   [ -d "$corpus" ] && seeds=("$corpus")
-  if "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  dict=()
+  [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
+  if "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "${dict[@]}" \
       -artifact_prefix="$scratch/$name/" "$scratch/$name" "${seeds[@]}" \
       >"$scratch/$name.log" 2>&1; then
     echo "fuzz $name: ok ($(grep -o 'Done [0-9]* runs' "$scratch/$name.log" || echo 'no count'))"

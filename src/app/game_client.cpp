@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
@@ -14,6 +13,7 @@
 #include "protocol/builder.h"
 #include "table/keyboard_play.h"
 #include "table/message_fields.h"
+#include "table/notice_box.h"
 #include "table/table_panel.h"
 #include "text/settings/load_ini.h"
 #include "text/settings/save_ini.h"
@@ -88,7 +88,7 @@ session::ClientHooks GameClient::clientHooks() {
     // the user, and the connection's end meanwhile must not close the window under it.
     h.showMessage = [this](const std::string& text) {
         waitingBox_ = true;
-        QMessageBox::information(&window_, QStringLiteral("Hexaline"), table::fromWire(text));
+        table::showNoticeAndWait(&window_, table::fromWire(text));
         waitingBox_ = false;
     };
     h.closeWindow = [this] {
@@ -163,10 +163,7 @@ void GameClient::attachChat() {
 
 void GameClient::showMessage(const QString& text) {
     // Not modal: the game goes on behind the box.
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Hexaline"), text,
-                                QMessageBox::Ok, &window_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    table::showNotice(&window_, text);
 }
 
 void GameClient::openKickMenu(int seat, const QPoint& where) {

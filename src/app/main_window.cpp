@@ -11,6 +11,7 @@
 
 #include "app/seed.h"
 #include "art/artwork.h"
+#include "table/notice_box.h"
 #include "text/settings/window_bounds.h"
 
 namespace hexaline::app {
@@ -161,10 +162,7 @@ void MainWindow::bringToFront() {
 
 void MainWindow::showError(const QString& reported) {
     const QString text = errorWording_ ? errorWording_(reported) : reported;
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Hexaline"), text,
-                                QMessageBox::Ok, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    table::showNotice(this, text, QMessageBox::Critical);
     emit errorShown(text);
 }
 

@@ -8,6 +8,7 @@
 #include "app/game_client.h"
 #include "app/main_window.h"
 #include "table/message_fields.h"
+#include "table/notice_box.h"
 #include "table/picture_widget.h"
 #include "table/table_panel.h"
 #include "windows/about/about_form.h"
@@ -22,14 +23,12 @@ namespace hexaline::app {
 namespace {
 
 void reportDamagedTally(MainWindow& window, const tally::TallyListForm& tallylist) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"),
-                                tallylist.loadError(), QMessageBox::Ok, &window);
-    if (!tallylist.keptAs().isEmpty())
-        box->setInformativeText(QStringLiteral("The damaged file was kept as ") +
-                                QDir::toNativeSeparators(tallylist.keptAs()) +
-                                QStringLiteral("; the tally starts empty."));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    const QString details = tallylist.keptAs().isEmpty()
+                                ? QString()
+                                : QStringLiteral("The damaged file was kept as ") +
+                                      QDir::toNativeSeparators(tallylist.keptAs()) +
+                                      QStringLiteral("; the tally starts empty.");
+    table::showNotice(&window, tallylist.loadError(), QMessageBox::Warning, details);
 }
 
 }  // namespace

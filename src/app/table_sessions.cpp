@@ -11,6 +11,7 @@
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "host/announce.h"
+#include "table/notice_box.h"
 #include "text/settings/settings_location.h"
 #include "transport/discovery_listener.h"
 #include "transport/status.h"
@@ -99,10 +100,7 @@ void TableSessions::makeSides() {
     // The host uses the bot speed chosen in the window; its notices are not modal.
     host_->service().options().botSpeed = [this] { return window_.botSpeed(); };
     host_->service().options().alert = [this](const QString& text) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"), text,
-                                    QMessageBox::Ok, &window_);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        table::showNotice(&window_, text, QMessageBox::Warning);
     };
     host_->service().session().setbotlevel(static_cast<engine::BotLevel>(window_.botLevel()));
     window_.setHostSide(host_.get());
@@ -212,10 +210,7 @@ bool TableSessions::joinGame(const QString& name, const QString& address, std::u
 
 void TableSessions::failJoin(const QString& sentence) {
     leaveTable();  // an unconnected table, ready for another try
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Hexaline"), sentence,
-                                QMessageBox::Ok, &window_);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    table::showNotice(&window_, sentence, QMessageBox::Warning);
     emit sessionFailed(sentence);
 }
 

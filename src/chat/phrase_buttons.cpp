@@ -9,10 +9,13 @@
 #include "chat/phrase_editor.h"
 #include "protocol/builder.h"
 #include "table/message_fields.h"
+#include "table/notice_box.h"
 
 namespace hexaline::chat {
 
 namespace {
+
+const char* const kPhraseProperty = "phrase";
 
 const char* const kCaptions[] = {
     "Doh",       "Cough",    "Hello",          "Thank You",    "Where have you been?",
@@ -71,12 +74,17 @@ void PhraseButtons::buildSoundMenu() {
 }
 
 QString PhraseButtons::phrase(int k) const {
-    return buttons_.at(static_cast<std::size_t>(k - 1))->toolTip();
+    const QPushButton* button = buttons_.at(static_cast<std::size_t>(k - 1));
+    const QVariant set = button->property(kPhraseProperty);
+    return set.isValid() ? set.toString() : button->toolTip();  // else the panel's own phrase
 }
 
 void PhraseButtons::setPhrase(int k, const QString& text) {
-    if (k >= 1 && k <= settings::kPhraseCount)
-        buttons_[static_cast<std::size_t>(k - 1)]->setToolTip(text);
+    if (k >= 1 && k <= settings::kPhraseCount) {
+        QPushButton* button = buttons_[static_cast<std::size_t>(k - 1)];
+        button->setProperty(kPhraseProperty, text);
+        button->setToolTip(table::shownAsWritten(text));  // phrases come from the settings file
+    }
 }
 
 void PhraseButtons::b_phraseClick(int k) {

@@ -1,13 +1,13 @@
 #include "table/game_table.h"
 
 #include <QLabel>
-#include <QMessageBox>
 #include <algorithm>
 
 #include "art/picture_button.h"
 #include "table/board_view.h"
 #include "table/hand_image.h"
 #include "table/message_fields.h"
+#include "table/notice_box.h"
 #include "table/table_panel.h"
 
 namespace hexaline::table {
@@ -24,10 +24,7 @@ GameTable::GameTable(TablePanel& panel, QObject* parent) : QObject(parent), pane
     hooks.justWatchChecked = [this] { return justWatch_; };
     hooks.setJustWatchChecked = [this](bool checked) { justWatch_ = checked; };
     hooks.turnSoundTag = [] { return 0; };
-    hooks.showMessage = [this](const QString& text) {
-        QWidget* window = panel_.window();
-        QMessageBox::information(window, window->windowTitle(), text);
-    };
+    hooks.showMessage = [this](const QString& text) { table::showNotice(panel_.window(), text); };
 
     turntime.setInterval(1000);
     connect(&turntime, &QTimer::timeout, this, &GameTable::turntimeTimer);

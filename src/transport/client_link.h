@@ -1,6 +1,8 @@
 #pragma once
 // The client's side of the transport: its one connection to the host, its queue and its
-// dispatch pump. The client session installs its dispatcher here.
+// dispatch pump. The client session installs its dispatcher here. A client that falls behind
+// (a busy or suspended window) catches up: while its queue is full it stops reading, and it
+// reads on as the queue drains.
 
 #include <QObject>
 #include <QString>
@@ -54,6 +56,8 @@ class ClientLink : public QObject {
     void dispatched();
 
   private:
+    bool hasRoom() const;
+
     MessageQueue queue_;
     DispatchPump pump_;
     Connection connection_;

@@ -32,6 +32,8 @@ class HostileHost : public QObject {
     // malformed.
     void setFlooding(bool on);
     std::function<bool()> malformed = [] { return false; };
+    // Names and chat lines that look like markup, most of the time.
+    void setMarkupNames(bool on) { mix_.markupNames = on; }
 
     long messagesSent() const { return sent_; }
     qint64 bytesSent() const { return bytes_; }

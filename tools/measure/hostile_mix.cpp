@@ -71,8 +71,18 @@ std::string HostileMix::word(int length, bool malformed) {
     return out;
 }
 
+// A text a widget that guesses rich text would read as markup: a picture of an endless file,
+// bold, an entity, a link to a local file; each with a number so that names keep changing.
+std::string HostileMix::markup() {
+    static constexpr const char* kMarkup[] = {"<img src=/dev/zero>", "<b>x</b>", "&lt;",
+                                              "<img src=/etc/hostname>", "<a href=file:///>a</a>"};
+    return std::string(kMarkup[pick(0, int(std::size(kMarkup)) - 1)]) + std::to_string(pick(0, 99));
+}
+
 // Up to twice the name bound, now and then far beyond it.
 std::string HostileMix::name(bool malformed) {
+    if (markupNames && chance(80))
+        return markup();
     const int bound = static_cast<int>(protocol::kMaxNameBytes);
     const int length = chance(5) ? pick(bound, 4000) : pick(0, 2 * bound);
     return word(length, malformed);
@@ -96,6 +106,9 @@ std::string HostileMix::longText(int seat, bool malformed) {
                 break;
             case 2:
                 out += "+";  // the payload may carry the separator
+                break;
+            case 3:
+                out += markupNames ? markup() : word(pick(1, 40), malformed);
                 break;
             default:
                 out += word(pick(1, 40), malformed);

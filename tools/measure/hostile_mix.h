@@ -24,6 +24,10 @@ class HostileMix {
     // The seat assignment the client answers with a login: the end of every batch.
     std::string seatAssignment();
 
+    // Names and chat lines that look like markup (a picture of /dev/zero, bold, entities)
+    // instead of random bytes, most of the time.
+    bool markupNames = false;
+
     // Messages made so far of each kind, by protocol::Msg.
     const std::vector<long>& made() const { return made_; }
 
@@ -34,6 +38,7 @@ class HostileMix {
     std::int64_t scaled(int factor, bool malformed);
     std::string word(int length, bool malformed);
     std::string name(bool malformed);
+    std::string markup();
     std::string longText(int seat, bool malformed);
     int seat(bool malformed);
     std::string build(protocol::Msg id, bool malformed);

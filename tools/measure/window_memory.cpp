@@ -4,9 +4,16 @@
 // the window handles them, with malformed fields in the last third of every 15 seconds. Every
 // second it prints the process's resident memory, and at the end the figures of the run.
 //
+// With --markup-names the names and chat lines mostly look like markup (a picture of
+// /dev/zero, bold, entities), and a user keeps the tally and spy list open, ticks every player
+// in the tally and selects each tallied entry in turn, where such a name is shown.
+//
 //   hexaline-window-memory [--seconds S] [--warmup S] [--seed N] [--quiet] [--warnings]
+//                          [--markup-names]
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -142,6 +149,28 @@ int main(int argc, char** argv) {
         }
     });
     user.start(20);
+
+    // The tally and the spy list, open and in use, in the markup mode.
+    const bool markupNames = args.contains("--markup-names");
+    host.setMarkupNames(markupNames);
+    QTimer tallyUser;
+    int selected = 0;
+    QObject::connect(&tallyUser, &QTimer::timeout, [&] {
+        if (!tallylist.isVisible())
+            chatform.findChild<QAction*>(QStringLiteral("ViewTally1"))->trigger();
+        if (!spylist.isVisible())
+            chatform.findChild<QAction*>(QStringLiteral("SpyList1"))->trigger();
+        auto* checklist = tallylist.findChild<QListWidget*>(QStringLiteral("checklist"));
+        for (int i = 0; checklist && i < checklist->count(); ++i)
+            checklist->item(i)->setCheckState(Qt::Checked);
+        auto* tallied = tallylist.findChild<QListWidget*>(QStringLiteral("listbox_tally"));
+        if (tallied && tallied->count() > 0)
+            tallied->setCurrentRow(selected++ % tallied->count());
+        tallylist.repaint();
+        spylist.repaint();
+    });
+    if (markupNames)
+        tallyUser.start(100);
 
     QElapsedTimer clock;
     clock.start();

@@ -20,6 +20,7 @@ constexpr int kClientHeight = 347;
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect at,
                   bool bold = false) {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);  // names come from peers and from the tally file
     if (name != nullptr)
         label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(at);
@@ -43,8 +44,10 @@ QGroupBox* makePanel(QWidget* parent, const QString& title, QRect at) {
 }
 
 bool askYesNo(QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, QStringLiteral("Hexaline"), question,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Hexaline"), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);  // the question names a player
+    return box.exec() == QMessageBox::Yes;
 }
 
 }  // namespace
