@@ -6,12 +6,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "table/notice_box.h"
 #include "text/settings/profile_file.h"
 #include "text/settings/settings_location.h"
 #include "windows/lobby/http_get.h"
@@ -119,12 +119,7 @@ DownloadForm::DownloadForm(QWidget* parent)
     setObjectName(QStringLiteral("download"));
     setWindowTitle(QStringLiteral("Download The Orvik7 Lobby"));
     setFixedSize(kClientWidth, kClientHeight);
-    message_ = [this](const QString& text) {
-        auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Hexaline"), text,
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    };
+    message_ = [this](const QString& text) { table::showNotice(this, text); };
     buildPanels();
     setInstallerUrl(url_);
 
