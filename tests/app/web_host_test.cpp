@@ -33,6 +33,7 @@ struct Player {
           gamestart(&window),
           sessions(window, gamestart) {
         sessions.setSettingsPath(ini);
+        sessions.confirmLeave = [](int) { return true; };
         window.show();
     }
     bool chatSays(const QString& part) const {
@@ -117,7 +118,6 @@ TEST_F(WebHostTest, APortInUseIsSaidAndTheGameGoesOn) {
     QTcpServer busy;
     ASSERT_TRUE(busy.listen(QHostAddress::Any, 0));
     Player ann(ini);
-    ann.sessions.confirmLeave = [](int) { return true; };
     ASSERT_TRUE(ann.sessions.hostGame("Ann", 0, false, busy.serverPort()));
     EXPECT_EQ(ann.sessions.webServer(), nullptr);
     EXPECT_TRUE(ann.chatSays(QStringLiteral("cannot use port %1").arg(busy.serverPort())));
