@@ -5,6 +5,7 @@
 
 #include "protocol/framer.h"
 #include "protocol/message_table.h"
+#include "transport/web_framing.h"
 
 namespace hexaline::transport {
 
@@ -20,6 +21,12 @@ WebWire::WebWire(QWebSocket* socket, TextOf textOf, QObject* parent)
     connect(socket_, &QWebSocket::binaryMessageReceived, this,
             [this](const QByteArray& message) { take(message); });
     connect(socket_, &QWebSocket::bytesWritten, this, &WebWire::bytesWritten);
+    connect(socket_, &QWebSocket::pong, this, [this] { unanswered_ = 0; });
+    // Anything the peer sends shows it is there.
+    connect(socket_, &QWebSocket::textFrameReceived, this, [this] { unanswered_ = 0; });
+    connect(socket_, &QWebSocket::binaryFrameReceived, this, [this] { unanswered_ = 0; });
+    connect(&pinger_, &QTimer::timeout, this, &WebWire::ping);
+    pinger_.start(kPingIntervalMs);
     connect(socket_, &QWebSocket::disconnected, this, [this] {
         if (socket_ && socket_->closeCode() == QWebSocketProtocol::CloseCodeTooMuchData)
             qWarning("WebSocket from %s sent a message over %zu bytes: closed",
@@ -49,9 +56,26 @@ void WebWire::take(QByteArrayView message) {
         emit overflowed();
         return;
     }
-    inbox_.append(message);
-    inbox_.append(protocol::kTerminator);
+    std::string bytes;
+    appendWebMessage(std::string_view(message.data(), static_cast<std::size_t>(message.size())),
+                     bytes);
+    inbox_.append(bytes.data(), static_cast<qsizetype>(bytes.size()));
     emit readyRead();
+}
+
+void WebWire::ping() {
+    if (!socket_)
+        return;
+    if (unanswered_ >= kPingsUnanswered) {
+        pinger_.stop();
+        qWarning("WebSocket from %s answered no ping for %d s: closing it",
+                 qPrintable(socket_->peerAddress().toString().remove("::ffff:")),
+                 kPingsUnanswered * kPingIntervalMs / 1000);
+        socket_->abort();  // reported as a close by the peer
+        return;
+    }
+    ++unanswered_;
+    socket_->ping();
 }
 
 QByteArray WebWire::read(qint64 max) {
@@ -63,16 +87,9 @@ QByteArray WebWire::read(qint64 max) {
 void WebWire::write(std::string_view bytes) {
     if (!socket_)
         return;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find(protocol::kTerminator);
-        const std::string_view message = bytes.substr(0, end);
-        if (!message.empty()) {
-            const QByteArrayView view(message.data(), static_cast<qsizetype>(message.size()));
-            socket_->sendTextMessage(textOf_ ? textOf_(view) : QString::fromUtf8(view));
-        }
-        if (end == std::string_view::npos)
-            break;
-        bytes.remove_prefix(end + 1);
+    for (const std::string_view message : webMessagesOf(bytes)) {
+        const QByteArrayView view(message.data(), static_cast<qsizetype>(message.size()));
+        socket_->sendTextMessage(textOf_ ? textOf_(view) : QString::fromUtf8(view));
     }
 }
 
@@ -82,6 +99,7 @@ qint64 WebWire::bytesToWrite() const {
 
 void WebWire::finish(bool abort) {
     inbox_.clear();
+    pinger_.stop();
     if (!socket_ || abort || socket_->state() != QAbstractSocket::ConnectedState) {
         if (socket_)
             socket_->abort();

@@ -6,6 +6,10 @@
 // A WebSocket cannot be made to stop reading the way a TCP socket can: while its connection
 // waits for room in the host's queue, arriving messages are held here, up to kMaxInbox bytes;
 // beyond that the wire reports an overflow and its connection closes.
+//
+// The system's keep-alive cannot be set on a WebSocket's own socket: the wire pings the peer
+// instead, and a peer that answers none of kPingsUnanswered pings in a row is treated as gone,
+// within about a minute, as over TCP.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -13,6 +17,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWebSocket>
 #include <functional>
 #include <string_view>
@@ -28,6 +33,8 @@ class WebWire : public QObject {
     static constexpr qint64 kMaxInbox = 256 * 1024;
     // How long a closing wire may take to hand its last messages to the peer.
     static constexpr int kLingerMs = 10000;
+    static constexpr int kPingIntervalMs = 20000;
+    static constexpr int kPingsUnanswered = 3;
 
     // Takes over an open WebSocket. Without textOf, bytes are read as UTF-8.
     explicit WebWire(QWebSocket* socket, TextOf textOf = {}, QObject* parent = nullptr);
@@ -59,11 +66,14 @@ class WebWire : public QObject {
 
   private:
     void take(QByteArrayView message);
+    void ping();
 
     QPointer<QWebSocket> socket_;
     TextOf textOf_;
     QByteArray inbox_;
     bool overflowed_ = false;
+    QTimer pinger_;
+    int unanswered_ = 0;
 };
 
 }  // namespace hexaline::transport
