@@ -54,6 +54,11 @@ class WebRelay {
             else
                 held_.append(bytes);
         });
+        // A browser sends without Nagle's delay; so does this end.
+        QObject::connect(&socket_, &QWebSocket::connected, [this] {
+            if (auto* tcp = socket_.findChild<QTcpSocket*>())
+                tcp->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        });
         socket_.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/play").arg(webPort)));
     }
     quint16 port() const { return server_.serverPort(); }

@@ -88,8 +88,13 @@ bool WebServer::listen(std::uint16_t port) {
 bool WebServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
     // A WebSocket's opening request: answered by the server, which then hands the socket
     // over, when it is taken here; refused (the connection closed) otherwise.
-    if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
-        return takesWebSocket(request);
+    if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0) {
+        if (!takesWebSocket(request))
+            return false;
+        // Game messages are small and answered at once, as on the TCP port: no Nagle delay.
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        return true;
+    }
     QHttpServerResponder responder = makeResponder(request, socket);
     const auto method = request.method();
     if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
