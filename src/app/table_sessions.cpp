@@ -1,9 +1,11 @@
 #include "app/table_sessions.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "engine/players/player.h"
+#include "protocol/system_colour.h"
 #include "protocol/version.h"
 
 #include "app/command_line.h"
@@ -15,6 +17,8 @@
 #include "text/settings/settings_location.h"
 #include "transport/discovery_listener.h"
 #include "transport/status.h"
+#include "web/web_address.h"
+#include "web/web_server.h"
 #include "windows/connect/connect_settings.h"
 #include "windows/connect/host_dialog.h"
 #include "windows/connect/join_dialog.h"
@@ -80,6 +84,7 @@ TableSessions::TableSessions(MainWindow& window, windows::GameStartForm& gamesta
 }
 
 TableSessions::~TableSessions() {
+    web_.reset();
     announcer_.reset();
     client_.reset();
     window_.setHostSide(nullptr);
@@ -140,6 +145,7 @@ void TableSessions::leaveTable() {
     ++attempt_;
     window_.setErrorWording({});
     announcer_.reset();  // says the game is gone
+    web_.reset();
     client_.reset();
     delete window_.tablePanel();  // the next client side brings its own
     window_.renewSock();
@@ -152,7 +158,7 @@ void TableSessions::leaveTable() {
     makeSides();
 }
 
-bool TableSessions::hostGame(const QString& name, std::uint16_t port, bool announce) {
+bool TableSessions::hostGame(const QString& name, std::uint16_t port, bool announce, int webPort) {
     if (!mayLeaveTable())
         return false;
     leaveTable();
@@ -167,7 +173,34 @@ bool TableSessions::hostGame(const QString& name, std::uint16_t port, bool annou
             host_->service(), name, QString::fromLatin1(protocol::kVersion));
         announcer_->start();
     }
+    if (webPort >= 0)
+        serveWebPage(webPort);
     return true;
+}
+
+// The address to share goes in the chat log and the status line; a port that cannot be used
+// is said there too, and the game goes on without the page.
+void TableSessions::serveWebPage(int port) {
+    web_ = std::make_unique<web::WebServer>(host_->link());
+    QString line, status;
+    if (web_->listen(static_cast<std::uint16_t>(port))) {
+        const QString address = web::shareAddress(web_->port(), web_->isSecure());
+        // The chat log puts the space after the colon itself.
+        line = QStringLiteral("Friends can join from a web browser:%1").arg(address);
+        status = QStringLiteral("Browsers join at %1").arg(address);
+    } else {
+        web_.reset();
+        line = QStringLiteral(
+                   "The page for web browsers cannot use port %1, another program "
+                   "uses it.")
+                   .arg(port);
+        status = QStringLiteral("No page for web browsers");
+    }
+    window_.addlinetochat("0+" + line.toStdString(), protocol::kSystemColour);
+    if (auto* label = window_.tablePanel()
+                          ? window_.tablePanel()->findChild<QLabel*>(QStringLiteral("label_status"))
+                          : nullptr)
+        label->setText(status);
 }
 
 bool TableSessions::joinGame(const QString& name, const QString& address, std::uint16_t port) {
@@ -247,7 +280,7 @@ void TableSessions::HostaGame1Click() {
     dialog->setPort(s.port);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         rememberFields(dialog->playerName(), dialog->port(), QString());
-        hostGame(dialog->playerName(), dialog->port(), dialog->announce());
+        hostGame(dialog->playerName(), dialog->port(), dialog->announce(), dialog->webPort());
     });
     dialog_ = dialog;
     dialog->open();

@@ -20,6 +20,9 @@ class HostAnnouncer;
 namespace hexaline::transport {
 class DiscoveryListener;
 }
+namespace hexaline::web {
+class WebServer;
+}
 namespace hexaline::windows {
 class GameStartForm;
 }
@@ -42,6 +45,8 @@ class TableSessions : public QObject {
     GameClient& client() { return *client_; }
     HostSide& host() { return *host_; }
     bool announcing() const;
+    // The page for web browsers, while this window hosts with one; null otherwise.
+    web::WebServer* webServer() const { return web_.get(); }
 
     // Runs for every client side made, the first one included.
     void setClientMade(std::function<void(GameClient&)> made);
@@ -53,8 +58,9 @@ class TableSessions : public QObject {
     // The File menu's entries: the dialog, then the switch.
     void HostaGame1Click();
     void JoinaGame1Click();
-    // The switch itself. False when the user chose to stay at the current table.
-    bool hostGame(const QString& name, std::uint16_t port, bool announce);
+    // The switch itself. False when the user chose to stay at the current table. With a
+    // webPort (0: any free one) the hosted game also serves the page for web browsers.
+    bool hostGame(const QString& name, std::uint16_t port, bool announce, int webPort = -1);
     bool joinGame(const QString& name, const QString& address, std::uint16_t port);
     // Options > Computer Strength: applied to the host and kept in the settings file.
     void ComputerStrengthClick(int level);
@@ -80,12 +86,14 @@ class TableSessions : public QObject {
     void failJoin(const QString& sentence);
     QString settingsPath() const;
     void rememberFields(const QString& name, std::uint16_t port, const QString& address);
+    void serveWebPage(int port);
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;
     std::unique_ptr<HostSide> host_;
     std::unique_ptr<GameClient> client_;
     std::unique_ptr<session::HostAnnouncer> announcer_;
+    std::unique_ptr<web::WebServer> web_;  // goes before the host side it serves
     std::function<void(GameClient&)> clientMade_;
     QString settingsPath_;
     QPointer<QObject> dialog_;

@@ -52,7 +52,7 @@ class HostLink : public QObject {
     // the `exempt` addresses. Applies to connections adopted from now on.
     void setPerAddressLimit(int perAddress, QStringList exempt = defaultExemptAddresses());
 
-    // Takes over an open connection (the listener's, or one another carrier made): it is
+    // Takes over an open connection (the listener's, or a browser's over a WebSocket): it is
     // refused and closed when its address already holds its share of connections. Returns its
     // id, 0 when refused; `accepted` is emitted for an adopted one.
     int adopt(Connection* connection);

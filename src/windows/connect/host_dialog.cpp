@@ -10,6 +10,11 @@
 
 namespace hexaline::windows {
 
+namespace {
+// The usual port of the page for web browsers.
+constexpr int kWebPort = 7773;
+}  // namespace
+
 QString cleanPlayerName(const QString& name) {
     QString clean = name.trimmed();
     clean.replace(QChar(u'+'), QChar(u' '));
@@ -34,6 +39,16 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent) {
     check_announce->setObjectName(QStringLiteral("check_announce"));
     check_announce->setChecked(true);
     form->addRow(check_announce);
+    check_web = new QCheckBox(QStringLiteral("Let friends join from a web browser"), this);
+    check_web->setObjectName(QStringLiteral("check_web"));
+    form->addRow(check_web);
+    spin_webport = new QSpinBox(this);
+    spin_webport->setObjectName(QStringLiteral("spin_webport"));
+    spin_webport->setRange(1, 65535);
+    spin_webport->setValue(kWebPort);
+    spin_webport->setEnabled(false);
+    form->addRow(QStringLiteral("Web page port:"), spin_webport);
+    connect(check_web, &QCheckBox::toggled, spin_webport, &QSpinBox::setEnabled);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Host"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("button_host"));
@@ -62,7 +77,17 @@ bool HostDialog::announce() const {
     return check_announce->isChecked();
 }
 
+int HostDialog::webPort() const {
+    return check_web->isChecked() ? spin_webport->value() : -1;
+}
+
 void HostDialog::button_hostClick() {
+    if (webPort() == port()) {
+        QMessageBox::information(this, QStringLiteral("Host a Game"),
+                                 QStringLiteral("The web page needs a port of its own."));
+        spin_webport->setFocus();
+        return;
+    }
     if (playerName().isEmpty()) {
         QMessageBox::information(
             this, QStringLiteral("Host a Game"),

@@ -1,6 +1,6 @@
 #pragma once
-// "Host a Game…": the player's name, the port, and whether players on the local network may
-// find the game.
+// "Host a Game…": the player's name, the port, whether players on the local network may
+// find the game, and whether friends may join from a web browser (and on which port).
 
 #include <QDialog>
 #include <cstdint>
@@ -21,6 +21,8 @@ class HostDialog : public QDialog {
     QString playerName() const;
     std::uint16_t port() const;
     bool announce() const;
+    // The port of the page for web browsers, or -1 when the game serves none.
+    int webPort() const;
 
   private:
     void button_hostClick();
@@ -28,6 +30,8 @@ class HostDialog : public QDialog {
     QLineEdit* edit_name;
     QSpinBox* spin_port;
     QCheckBox* check_announce;
+    QCheckBox* check_web;
+    QSpinBox* spin_webport;
 };
 
 // A name a player may use: trimmed, not empty, without the separator "+" of the messages.
