@@ -19,7 +19,7 @@ test('a line: the seat, the name part and the words', () => {
 test('smiley codes become pictures; other codes the first picture', () => {
   const line = parseChatLine('1+Ann chats: yes:)#12 no:)#99:)#');
   assert.deepEqual(line.items.slice(1).map((i) => i.kind === 'picture' ? i.picture : i.text),
-    [' ', 'yes ', 2, ' ', 'no ', 0, 0]);
+    [' ', 'yes ', 2, ' ', 'no ', 0, ' ', 0]);
 });
 
 test('only words that start as web addresses are links, and only to http and https', () => {
