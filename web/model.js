@@ -79,6 +79,7 @@ export class GameModel {
     this.connected = false;
     this.justWatch = false;
     this.turnseat = 0;
+    this.shownTurn = 0;  // whose turn the table marks
     this.hand = new Array(HAND_SLOTS + 1).fill(0);
     this.dealt = false;
     this.board = emptyBoard();
@@ -278,6 +279,7 @@ export class GameModel {
       this.seats[seat].scoreShown = flag !== 'n';
     }
     this.round = 'Round: ' + round;
+    this.shownTurn = 0;
     this.clearBoard();
   }
 
@@ -297,6 +299,7 @@ export class GameModel {
     const seat = seatField(rawSeat);
     this.stopClock();
     this.turnseat = seat;
+    this.shownTurn = seat;
     this.tilesLeft = 'Tiles Left: ' + tilesLeft;
     // A free seat's turn is the computer player's.
     if (this.isFree(seat) && this.seats[seat].computerName) {
@@ -397,6 +400,7 @@ export class GameModel {
     this.status = 'Game Over!';
     this.gameOn = false;
     this.turnseat = 0;
+    this.shownTurn = 0;
     this.systemLine(text);
   }
 
@@ -405,6 +409,7 @@ export class GameModel {
     const scores = groups.map(([s, score, flag]) => [seatField(s), numberText(score), flag]);
     this.gameOn = true;
     this.turnseat = turnseat;
+    this.shownTurn = turnseat;
     this.playto = 'Play to Score: ' + playto;
     this.timePerTurn = 'Time Per Turn: ' + perTurn + 'secs';
     this.turnlength = perTurn;
