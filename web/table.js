@@ -209,6 +209,10 @@ export class TableView {
       button.disabled = !shown;
     }
     this.find('hand').hidden = !m.isPlayer;
+    if (!this.handDrawn && m.isPlayer && m.hand.some((t) => t !== 0)) {
+      this.handDrawn = true;
+      performance.mark('hexaline-hand');  // the page is playable from here
+    }
     for (let s = 1; s <= PLAYER_SEATS; ++s) {
       const facts = m.seats[s];
       const row = this.seatRows[s];

@@ -72,3 +72,11 @@ test('every message the host sends has a layout a client reads', () => {
     assert.ok(protocol.split(m.word + '+'), m.word);
   }
 });
+
+test('the table copy kept for the tests matches the build export', { skip: !process.env.HEXALINE_PROTOCOL_JSON }, async () => {
+  const { readFileSync } = await import('node:fs');
+  const kept = JSON.parse(readFileSync(new URL('./protocol.fixture.json', import.meta.url), 'utf8'));
+  const shape = (t) => t.messages.map(({ id, word, direction, head, group, ending }) =>
+    ({ id, word, direction, head, group, ending }));
+  assert.deepEqual(shape(kept), shape(loadTable()));
+});

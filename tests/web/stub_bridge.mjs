@@ -13,7 +13,8 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/cs
   '.png': 'image/png', '.wav': 'audio/wav', '.json': 'application/json' };
 
 function file(url) {
-  const name = url === '/' ? 'index.html' : decodeURIComponent(url.slice(1).split('?')[0]);
+  const bare = url.split('?')[0];
+  const name = bare === '/' ? 'index.html' : decodeURIComponent(bare.slice(1));
   if (name.includes('..')) return null;
   if (name === 'protocol.json') return tablePath || path.join(root, 'tests/web/protocol.fixture.json');
   if (name.startsWith('sounds/')) return path.join(root, 'resources', name);

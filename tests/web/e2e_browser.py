@@ -1,0 +1,324 @@
+#!/usr/bin/python3
+"""The browser client end to end: headless Chromium, driven through chromedriver, at a table of
+hexaline-host --web.
+
+    e2e_browser.py HOST-BINARY CASE      CASE: round, hostile, reload, mixed
+
+Exits 77 (skipped) when the host serves no browser client. HEXALINE_E2E_STUB=1 serves the page
+with tests/web/stub_bridge.mjs instead, for working on the page alone."""
+
+import json
+import os
+import socket
+import subprocess
+import sys
+import time
+import urllib.request
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SKIP = 77
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def wait_until(test, seconds, what):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        value = test()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + what)
+
+
+class Table:
+    """A host with its web side, started for one test."""
+
+    def __init__(self, host_bin, second_ms, bot_speed):
+        self.procs = []
+        self.game_port = free_port()
+        self.web_port = free_port()
+        common = ["--second-ms", str(second_ms), "--bot-speed", str(bot_speed)]
+        if os.environ.get("HEXALINE_E2E_STUB"):
+            self.start([host_bin, "--port", str(self.game_port)] + common)
+            self.start(["node", os.path.join(HERE, "stub_bridge.mjs"), str(self.game_port),
+                        str(self.web_port)] + os.environ.get("HEXALINE_E2E_STUB_ARGS", "").split())
+        else:
+            self.start([host_bin, "--port", str(self.game_port), "--web", str(self.web_port)]
+                       + common)
+        self.url = "http://127.0.0.1:%d/" % self.web_port
+
+        def answers():
+            try:
+                return urllib.request.urlopen(self.url, timeout=1).status == 200
+            except OSError:
+                return False
+        wait_until(answers, 15, "the page")
+
+    def start(self, argv, **kw):
+        p = subprocess.Popen(argv, stdout=kw.pop("stdout", subprocess.DEVNULL),
+                             stderr=subprocess.STDOUT, **kw)
+        self.procs.append(p)
+        return p
+
+    def close(self):
+        for p in reversed(self.procs):
+            if p.poll() is None:
+                p.terminate()
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+
+
+def browser(width=1280, height=800):
+    from selenium import webdriver
+    from selenium.webdriver.chrome.service import Service
+    options = webdriver.ChromeOptions()
+    for arg in ["--headless=new", "--no-sandbox", "--disable-gpu",
+                "--window-size=%d,%d" % (width, height), "--autoplay-policy=no-user-gesture-required"]:
+        options.add_argument(arg)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def by_id(driver, name):
+    from selenium.webdriver.common.by import By
+    return driver.find_element(By.ID, name)
+
+
+def model(driver, expression):
+    return driver.execute_script("const m = window.hexaline && window.hexaline.model; "
+                                 "return m ? (" + expression + ") : null;")
+
+
+def join(driver, url, name):
+    driver.get(url)
+    wait_until(lambda: model(driver, "true"), 10, "the page to start")
+    field = by_id(driver, "name")
+    field.clear()
+    field.send_keys(name)
+    by_id(driver, "joinbutton").click()
+    wait_until(lambda: model(driver, "m.myseat") and model(driver, "m.seats[m.myseat] ? "
+               "m.seats[m.myseat].caption !== '<Waiting>' : true"), 10, "the login")
+
+
+def start_game(driver, playto, seconds):
+    from selenium.webdriver.support.ui import Select
+    wait_until(lambda: by_id(driver, "startform").is_displayed(), 10, "the start form")
+    Select(by_id(driver, "playto")).select_by_visible_text(str(playto))
+    Select(by_id(driver, "turntime")).select_by_visible_text(str(seconds))
+    by_id(driver, "startgame").click()
+    wait_until(lambda: model(driver, "m.gameOn"), 10, "the game to start")
+
+
+# The squares where one hand tile may go alone, worked out from the page's own model; the
+# test then lays it with clicks, as a person would.
+PLAYS_JS = """
+const m = window.hexaline.model;
+const colour = (t) => ((t % 6) + 6) % 6;
+const shape = (t) => { const r = ((t % 36) + 36) % 36; return r >= 1 && r <= 30 ? Math.floor((r - 1) / 6) + 1 : 6; };
+const isSet = (ts) => ts.length <= 1 || (ts.length <= 6 &&
+  ((new Set(ts.map(colour)).size === 1 && new Set(ts.map(shape)).size === ts.length) ||
+   (new Set(ts.map(shape)).size === 1 && new Set(ts.map(colour)).size === ts.length)));
+const at = (r, c) => r >= 1 && r <= 12 && c >= 1 && c <= 12 ? m.board[r - 1][c - 1].tile : 0;
+const empty = m.board.every((row) => row.every((s) => s.tile === 0));
+const out = [];
+for (let slot = 1; slot <= 6; ++slot) {
+  const tile = m.hand[slot];
+  if (!tile || !m.handShown(slot)) continue;
+  for (let r = 1; r <= 12; ++r) for (let c = 1; c <= 12; ++c) {
+    if (at(r, c)) continue;
+    if (empty) { if (r === 6 && c === 6) out.push([slot, r, c]); continue; }
+    if (!at(r - 1, c) && !at(r + 1, c) && !at(r, c - 1) && !at(r, c + 1)) continue;
+    const line = (dr, dc) => { const ts = [tile];
+      for (let k = 1; at(r + dr * k, c + dc * k); ++k) ts.push(at(r + dr * k, c + dc * k));
+      for (let k = 1; at(r - dr * k, c - dc * k); ++k) ts.push(at(r - dr * k, c - dc * k));
+      return ts; };
+    if (isSet(line(0, 1)) && isSet(line(1, 0))) out.push([slot, r, c]);
+  }
+}
+return out;
+"""
+
+
+def square(driver, row, column):
+    from selenium.webdriver.common.by import By
+    return driver.find_element(By.CSS_SELECTOR,
+                               '.square[data-row="%d"][data-column="%d"]' % (row, column))
+
+
+def play_turn(driver):
+    """Lays one tile where the rules allow, by clicks, and finishes; passes when none fits."""
+    plays = driver.execute_script(PLAYS_JS)
+    if not plays:
+        if by_id(driver, "pass").is_displayed():
+            by_id(driver, "pass").click()
+        return False
+    slot, row, column = plays[0]
+    by_id(driver, "slot%d" % slot).click()
+    square(driver, row, column).click()
+    by_id(driver, "finish").click()
+    return True
+
+
+def chat_text(driver):
+    """The chat log's text with runs of spaces as one."""
+    return " ".join(by_id(driver, "chatlog").text.replace("\n", " \n ").split(" "))
+
+
+def no_alert(driver):
+    from selenium.common.exceptions import NoAlertPresentException
+    try:
+        driver.switch_to.alert
+    except NoAlertPresentException:
+        return True
+    return False
+
+
+def case_round(table):
+    """A browser player plays a one-round game to its winner against the computer."""
+    d = browser()
+    try:
+        join(d, table.url, "Ann")
+        assert model(d, "m.myseat") == 1
+        start_game(d, 0, 30)
+        assert by_id(d, "playtoscore").text == "One Round Game"
+        played = 0
+        while not model(d, "m.winner"):
+            if model(d, "m.myTurn") and model(d, "m.buttons.pass"):
+                played += 1 if play_turn(d) else 0
+                wait_until(lambda: not model(d, "m.myTurn && m.buttons.pass") or model(d, "m.winner"),
+                           10, "the play to be answered")
+            time.sleep(0.02)
+        winner = by_id(d, "winner")
+        assert winner.is_displayed() and winner.text.endswith("Won the Game!"), winner.text
+        assert by_id(d, "status").text == "Game Over!"
+        assert played > 0, "the browser player laid no tile"
+        assert int(model(d, "m.seats[1].score")) > 0
+        assert "Won the Game!" in by_id(d, "chatlog").text
+        print("browser player laid tiles in %d turns; %s" % (played, winner.text))
+    finally:
+        d.quit()
+
+
+def case_hostile(table):
+    """Names and chat are shown as text; only http and https words are links."""
+    from selenium.webdriver.common.by import By
+    hostile = "<img src=x onerror=alert(1)>"
+    d = browser()
+    try:
+        join(d, table.url, hostile)
+        name = by_id(d, "seat1").find_element(By.CLASS_NAME, "name")
+        assert name.get_attribute("textContent") == hostile, name.get_attribute("textContent")
+        chat = by_id(d, "chatinput")
+        chat.send_keys("<b>bold</b> javascript:alert(2) see https://example.org/x :)#12\n")
+        wait_until(lambda: "<b>bold</b>" in by_id(d, "chatlog").text, 10, "the chat line")
+        log = by_id(d, "chatlog")
+        assert hostile + " chats:" in log.text
+        assert not d.find_elements(By.CSS_SELECTOR, "#chatlog img, #seats img, #chatlog b")
+        links = log.find_elements(By.TAG_NAME, "a")
+        assert [a.get_attribute("href") for a in links] == ["https://example.org/x"], links
+        assert links[0].get_attribute("rel") == "noopener noreferrer"
+        assert links[0].get_attribute("target") == "_blank"
+        assert log.find_elements(By.CSS_SELECTOR, "svg.smiley")
+        assert no_alert(d)
+        print("hostile name and chat shown as text")
+    finally:
+        d.quit()
+
+
+def case_reload(table):
+    """A reload joins again under the same name and gets the own seat, hand and score back."""
+    d = browser()
+    try:
+        join(d, table.url, "Ann")
+        start_game(d, 0, 60)
+        wait_until(lambda: model(d, "m.myTurn && m.buttons.pass"), 30, "the own turn")
+        assert play_turn(d)
+        wait_until(lambda: model(d, "m.shownTurn === 2"), 10, "the computer's turn")
+        before = model(d, "({seat: m.myseat, score: m.seats[1].score, "
+                          "hand: m.hand.slice(1).filter((t) => t).sort((a, b) => a - b), "
+                          "tiles: m.board.flat().filter((s) => s.tile).length})")
+        assert before["seat"] == 1 and before["tiles"] > 0, before
+        d.refresh()
+        wait_until(lambda: model(d, "m.gameOn && m.dealt && m.myseat === 1"), 15, "the rejoin")
+        after = model(d, "({seat: m.myseat, score: m.seats[1].score, "
+                         "hand: m.hand.slice(1).filter((t) => t).sort((a, b) => a - b), "
+                         "tiles: m.board.flat().filter((s) => s.tile).length})")
+        assert after["seat"] == before["seat"], (before, after)
+        assert after["score"] == before["score"], (before, after)
+        assert after["hand"] == before["hand"], (before, after)
+        assert after["tiles"] >= before["tiles"], (before, after)
+        assert by_id(d, "table").is_displayed()
+        print("rejoined seat %d with score %s and the same hand" % (after["seat"], after["score"]))
+    finally:
+        d.quit()
+
+
+def raw_client(table, name, *extra):
+    return table.start(["node", os.path.join(HERE, "raw_client.mjs"), str(table.game_port), name]
+                       + list(extra), stdout=subprocess.PIPE, text=True)
+
+
+def case_mixed(table):
+    """A browser, a raw protocol client and (when built) the desktop window at one table."""
+    from selenium.webdriver.common.by import By
+    d = browser()
+    try:
+        join(d, table.url, "Ann")
+        raw = raw_client(table, "Rex", "--say", "hello from Rex")
+        wait_until(lambda: "Rex is Connected." in chat_text(d), 10, "Rex")
+        wait_until(lambda: "Rex chats: hello from Rex" in " ".join(chat_text(d).split()), 10, "Rex's chat")
+        chat = by_id(d, "chatinput")
+        chat.send_keys("hello from Ann\n")
+        start_game(d, 0, 30)
+        while not model(d, "m.winner"):
+            if model(d, "m.myTurn && m.buttons.pass"):
+                play_turn(d)
+                wait_until(lambda: not model(d, "m.myTurn && m.buttons.pass") or model(d, "m.winner"),
+                           10, "the play to be answered")
+            time.sleep(0.02)
+        names = [e.get_attribute("textContent") for e in d.find_elements(By.CSS_SELECTOR, "#seats .name")]
+        assert "Rex" in names, names
+        raw.terminate()
+        out = raw.communicate(timeout=10)[0]
+        assert "CMD_chat+1+Ann chats: hello from Ann" in out, out[-2000:]
+        assert "CMD_hisplay+1+" in out, "Rex saw no play of Ann's"
+        assert "CMD_winner+" in out
+        print("browser and raw client saw each other's plays and chat")
+    finally:
+        d.quit()
+
+
+CASES = {"round": (case_round, 100, 1), "hostile": (case_hostile, 1000, 1000),
+         "reload": (case_reload, 1000, 3000), "mixed": (case_mixed, 100, 1)}
+
+
+def main():
+    host_bin, case = sys.argv[1], sys.argv[2]
+    if not os.environ.get("HEXALINE_E2E_STUB"):
+        usage = subprocess.run([host_bin, "--help"], capture_output=True, text=True)
+        if "--web" not in usage.stdout + usage.stderr:
+            print("hexaline-host serves no browser client: skipped")
+            return SKIP
+    try:
+        import selenium  # noqa: F401
+    except ImportError:
+        print("python3-selenium is not installed: skipped")
+        return SKIP
+    run, second_ms, bot_speed = CASES[case]
+    table = Table(host_bin, second_ms, bot_speed)
+    try:
+        run(table)
+    finally:
+        table.close()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
