@@ -2,7 +2,7 @@
 """The browser client end to end: headless Chromium, driven through chromedriver, at a table of
 hexaline-host --web.
 
-    e2e_browser.py HOST-BINARY CASE      CASE: round, hostile, reload, mixed
+    e2e_browser.py HOST-BINARY CASE      CASE: round, hostile, reload, mixed, phone
 
 Exits 77 (skipped) when the host serves no browser client. HEXALINE_E2E_STUB=1 serves the page
 with tests/web/stub_bridge.mjs instead, for working on the page alone."""
@@ -295,8 +295,30 @@ def case_mixed(table):
         d.quit()
 
 
+def case_phone(table):
+    """The table fits phone screens upright and sideways, with no sideways scrolling."""
+    d = browser()
+    try:
+        join(d, table.url, "Ann")
+        start_game(d, 0, 60)
+        for width, height in [(390, 844), (844, 390), (1280, 800)]:
+            d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 2, "mobile": width < 1000})
+            time.sleep(0.2)
+            scroll, client = d.execute_script(
+                "return [document.documentElement.scrollWidth, document.documentElement.clientWidth]")
+            assert scroll <= client, (width, height, scroll, client)
+            for part in ["board", "hand", "chatinput"]:
+                box = d.execute_script("const r = document.getElementById(arguments[0])"
+                                       ".getBoundingClientRect(); return [r.left, r.right];", part)
+                assert 0 <= box[0] and box[1] <= client + 0.5, (width, height, part, box)
+        print("no sideways scrolling at 390x844, 844x390 and 1280x800")
+    finally:
+        d.quit()
+
+
 CASES = {"round": (case_round, 100, 1), "hostile": (case_hostile, 1000, 1000),
-         "reload": (case_reload, 1000, 3000), "mixed": (case_mixed, 100, 1)}
+         "reload": (case_reload, 1000, 3000), "mixed": (case_mixed, 100, 1), "phone": (case_phone, 1000, 1000)}
 
 
 def main():
