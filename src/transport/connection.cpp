@@ -66,6 +66,14 @@ Connection::Connection(QTcpSocket* socket, QObject* parent)
         QTimer::singleShot(0, this, &Connection::readIncoming);
 }
 
+Connection::Connection(WebWire* wire, QObject* parent)
+    : QObject(parent), web_(wire), socket_(nullptr), id_(nextId()) {
+    web_->setParent(this);
+    attachWeb();
+    if (web_->bytesAvailable() > 0)
+        QTimer::singleShot(0, this, &Connection::readIncoming);
+}
+
 Connection::~Connection() {
     if (!closed_)
         release();
@@ -91,6 +99,26 @@ void Connection::attach() {
     connect(socket_, &QTcpSocket::disconnected, this, &Connection::onPeerClosed);
 }
 
+void Connection::attachWeb() {
+    unsentTimer_.setSingleShot(true);
+    unsentTimer_.setInterval(kMaxUnsentMs);
+    connect(&unsentTimer_, &QTimer::timeout, this,
+            [this] { dropForUnsentOutput("has not taken its data for 30 s"); });
+    connect(web_, &WebWire::bytesWritten, this, &Connection::onBytesWritten);
+    connect(web_, &WebWire::readyRead, this, &Connection::readIncoming);
+    connect(web_, &WebWire::failed, this, &Connection::onError);
+    connect(web_, &WebWire::disconnected, this, &Connection::onPeerClosed);
+    connect(web_, &WebWire::overflowed, this, [this] {
+        qWarning("Connection %d from %s sends more than can be held: closing it", id_,
+                 qPrintable(peerAddress()));
+        close();
+    });
+}
+
+qint64 Connection::unsentBytes() const {
+    return socket_ ? socket_->bytesToWrite() : web_ ? web_->bytesToWrite() : 0;
+}
+
 // A peer that vanishes without closing (a dropped network) is found by the system's probes,
 // and the connection then fails like any broken one.
 void Connection::enableKeepAlive() {
@@ -114,14 +142,16 @@ void Connection::connectToHost(const QString& host, std::uint16_t port) {
 }
 
 bool Connection::isConnected() const {
+    if (web_)
+        return !closed_ && web_->isConnected();
     return !closed_ && socket_ && socket_->state() == QAbstractSocket::ConnectedState;
 }
 
 // Dotted IPv4 where the peer is an IPv4 client of a listener on all addresses.
 QString Connection::peerAddress() const {
-    if (!socket_)
+    if (!socket_ && !web_)
         return QString();
-    const QHostAddress address = socket_->peerAddress();
+    const QHostAddress address = socket_ ? socket_->peerAddress() : web_->peerAddress();
     bool isIPv4 = false;
     const quint32 ipv4 = address.toIPv4Address(&isIPv4);
     return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
@@ -134,18 +164,21 @@ bool Connection::send(std::string_view message) {
     }
     if (dropping_)
         return false;
-    if (socket_->bytesToWrite() + static_cast<qint64>(message.size()) > kMaxUnsentBytes) {
+    if (unsentBytes() + static_cast<qint64>(message.size()) > kMaxUnsentBytes) {
         dropForUnsentOutput("does not take its data (over 1 MiB unsent)");
         return false;
     }
-    socket_->write(message.data(), static_cast<qint64>(message.size()));
+    if (web_)
+        web_->write(message);
+    else
+        socket_->write(message.data(), static_cast<qint64>(message.size()));
     if (!unsentTimer_.isActive())
         unsentTimer_.start();
     return true;
 }
 
 void Connection::onBytesWritten() {
-    if (socket_ && socket_->bytesToWrite() == 0)
+    if ((socket_ || web_) && unsentBytes() == 0)
         unsentTimer_.stop();
 }
 
@@ -199,13 +232,14 @@ bool Connection::deliverHeld() {
 }
 
 void Connection::readIncoming() {
-    if (closed_ || !socket_ || waiting_)
+    if (closed_ || (!socket_ && !web_) || waiting_)
         return;
     QPointer<Connection> self(this);
     if (!deliverHeld())
         return;
-    while (socket_ && socket_->bytesAvailable() > 0) {
-        const QByteArray bytes = socket_->read(kReadBufferSize);
+    while (socket_ ? socket_->bytesAvailable() > 0 : web_ && web_->bytesAvailable() > 0) {
+        const QByteArray bytes =
+            socket_ ? socket_->read(kReadBufferSize) : web_->read(kReadBufferSize);
         std::vector<std::string> messages;
         const bool withinCap =
             framer_.feed(std::string_view(bytes.constData(), bytes.size()), messages);
@@ -220,7 +254,7 @@ void Connection::readIncoming() {
             close();
             return;
         }
-        if (closed_ || !socket_)
+        if (closed_ || (!socket_ && !web_))
             return;
     }
 }
@@ -278,6 +312,13 @@ void Connection::release() {
     closed_ = true;
     unsentTimer_.stop();
     held_.clear();
+    if (web_) {
+        WebWire* wire = web_;
+        web_ = nullptr;
+        wire->disconnect(this);
+        wire->finish(dropping_);
+        return;
+    }
     if (!socket_)
         return;
     QTcpSocket* socket = socket_;

@@ -1,5 +1,6 @@
 #pragma once
-// One TCP connection of the game: an accepted one on the host, or the client's own. It sends
+// One connection of the game: an accepted one on the host, or the client's own, over TCP; or a
+// browser's, over a WebSocket (a WebWire), which the host treats alike. It sends
 // whole messages, cuts what it receives into messages at the terminator byte and hands each
 // to its sink, and reports its state changes with the socket status texts.
 //
@@ -20,6 +21,7 @@
 
 #include "protocol/framer.h"
 #include "transport/status.h"
+#include "transport/web_wire.h"
 
 namespace hexaline::transport {
 
@@ -46,6 +48,8 @@ class Connection : public QObject {
     explicit Connection(QObject* parent = nullptr);
     // Takes over a connected socket (an accepted connection).
     explicit Connection(QTcpSocket* socket, QObject* parent = nullptr);
+    // Takes over an open WebSocket's wire (a browser's connection on the host).
+    explicit Connection(WebWire* wire, QObject* parent = nullptr);
     ~Connection() override;
 
     // Unique in the process, never reused; 0 is never an id.
@@ -101,6 +105,10 @@ class Connection : public QObject {
     void onPeerClosed();
     void release();
     void report(InfoKind kind, const QString& text);
+    void attachWeb();
+    qint64 unsentBytes() const;
+
+    QPointer<WebWire> web_;  // the wire instead of socket_, for a WebSocket
 
     QPointer<QTcpSocket> socket_;
     protocol::Framer framer_;

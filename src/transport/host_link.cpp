@@ -20,18 +20,22 @@ bool HostLink::listen(std::uint16_t port) {
 }
 
 void HostLink::acceptPending() {
-    while (QTcpSocket* socket = listener_.accept()) {
-        auto* connection = new Connection(socket, this);
-        const int id = connection->id();
-        connections_[id] = connection;
-        connection->setSink(
-            [this](Connection& from, std::string& message) { return enqueue(from, message); });
-        connect(connection, &Connection::disconnected, this,
-                [this, connection] { emit peerClosed(connection->id(), connection->tag()); });
-        connect(connection, &Connection::info, this,
-                [this, connection](int kind, const QString&) { onInfo(connection, kind); });
-        emit accepted(id);
-    }
+    while (QTcpSocket* socket = listener_.accept())
+        adopt(new Connection(socket, this));
+}
+
+int HostLink::adopt(Connection* connection) {
+    connection->setParent(this);
+    const int id = connection->id();
+    connections_[id] = connection;
+    connection->setSink(
+        [this](Connection& from, std::string& message) { return enqueue(from, message); });
+    connect(connection, &Connection::disconnected, this,
+            [this, connection] { emit peerClosed(connection->id(), connection->tag()); });
+    connect(connection, &Connection::info, this,
+            [this, connection](int kind, const QString&) { onInfo(connection, kind); });
+    emit accepted(id);
+    return id;
 }
 
 Connection::Intake HostLink::enqueue(Connection& from, std::string& message) {

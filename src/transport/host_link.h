@@ -36,6 +36,10 @@ class HostLink : public QObject {
     std::uint16_t port() const { return listener_.port(); }
     QString errorText() const { return listener_.errorText(); }
 
+    // Takes over a connection accepted elsewhere (a browser's, over a WebSocket) as if the
+    // listener had accepted it; returns its id.
+    int adopt(Connection* connection);
+
     // Operations on one connection; an unknown or closed id does nothing (send returns false).
     bool send(int id, std::string_view message);
     void close(int id);

@@ -2,7 +2,7 @@ cmake_minimum_required(VERSION 3.25)
 # Reads every include of src/ and fails when a folder uses one that comes after it in the
 # order of the layers, or when the standard-library-only folders include Qt.
 #   cmake -DSRC=<path to src> -P check_layers.cmake
-set(layers protocol engine transport host client text art table chat windows app)
+set(layers protocol engine transport host client text web art table chat windows app)
 set(plain_layers protocol engine)
 
 set(failures "")

@@ -32,6 +32,14 @@ HostOptions parseHostOptions(const QStringList& arguments) {
             options.announce = true;
             continue;
         }
+        if (arg == "--web-cert" || arg == "--web-key") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                options.error = arg + " needs a file";
+                return options;
+            }
+            (arg == "--web-cert" ? options.webCert : options.webKey) = arguments[++i];
+            continue;
+        }
         if (arg == "--bot-level") {
             const auto level = i + 1 < arguments.size()
                                    ? engine::parsebotlevel(arguments[i + 1].toStdString())
@@ -52,6 +60,10 @@ HostOptions parseHostOptions(const QStringList& arguments) {
             target = &port;
             low = 0;  // 0: any free port, announced in the "listening on port" line
             high = 65535;
+        } else if (arg == "--web") {
+            target = &options.webPort;
+            low = 0;
+            high = 65535;
         } else if (arg == "--bot-speed") {
             target = &options.botSpeedMs;
             high = 600000;
@@ -71,13 +83,17 @@ HostOptions parseHostOptions(const QStringList& arguments) {
             options.port = static_cast<std::uint16_t>(port);
         ++i;
     }
+    if (options.webCert.isEmpty() != options.webKey.isEmpty())
+        options.error = "--web-cert and --web-key go together";
+    else if (!options.webCert.isEmpty() && options.webPort < 0)
+        options.error = "--web-cert and --web-key need --web";
     return options;
 }
 
 QString hostUsage() {
     return QStringLiteral(
         "usage: hexaline-host [--port N] [--bot-speed MS] [--bot-level L] [--second-ms MS]\n"
-        "                     [--announce]\n"
+        "                     [--announce] [--web PORT [--web-cert FILE --web-key FILE]]\n"
         "\n"
         "Hosts a game without a window. The first connection takes seat 1 and acts as the\n"
         "hosting user.\n"
@@ -88,6 +104,10 @@ QString hostUsage() {
         "  --second-ms MS   length of one second of the game's turn clock (default 1000)\n"
         "  --announce       let players on the local network find this game (UDP\n"
         "                   broadcast to port 7773 every 2 seconds)\n"
+        "  --web PORT       also serve the game to web browsers: the page at\n"
+        "                   http://ADDRESS:PORT/ (7773 is usual; 0: any free port)\n"
+        "  --web-cert FILE  serve it over https with this PEM certificate ...\n"
+        "  --web-key FILE   ... and this PEM private key\n"
         "  --help           show this text\n"
         "  --version        show the version\n");
 }

@@ -17,7 +17,10 @@ struct HostOptions {
     bool help = false;
     bool version = false;
     bool announce = false;  // announce the game on the local network
-    QString error;          // what was wrong with the command line, empty when nothing
+    int webPort = -1;       // serve the browser client on this port; -1: serve nothing
+    QString webCert;        // with webKey: serve it over TLS
+    QString webKey;
+    QString error;  // what was wrong with the command line, empty when nothing
 };
 
 HostOptions parseHostOptions(const QStringList& arguments);

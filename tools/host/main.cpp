@@ -8,12 +8,15 @@
 #include <QTime>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 
 #include "engine/random.h"
 #include "host/announce.h"
 #include "host/host_service.h"
 #include "host_options.h"
 #include "protocol/version.h"
+#include "web/web_address.h"
+#include "web/web_server.h"
 
 namespace {
 
@@ -71,6 +74,25 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s (port %u)\n", host.errorText().toUtf8().constData(),
                      static_cast<unsigned>(options.port));
         return 1;
+    }
+
+    // The browser client, only when asked.
+    std::unique_ptr<hexaline::web::WebServer> web;
+    if (options.webPort >= 0) {
+        web = std::make_unique<hexaline::web::WebServer>(host.link());
+        web->setLog(printLine);
+        if (!options.webCert.isEmpty() && !web->useTls(options.webCert, options.webKey)) {
+            std::fprintf(stderr, "%s\n", web->errorText().toUtf8().constData());
+            return 1;
+        }
+        if (!web->listen(static_cast<std::uint16_t>(options.webPort))) {
+            std::fprintf(stderr, "%s (web port %d)\n", web->errorText().toUtf8().constData(),
+                         options.webPort);
+            return 1;
+        }
+        printLine(QStringLiteral("serving the web page on port %1: %2")
+                      .arg(web->port())
+                      .arg(hexaline::web::shareAddress(web->port(), web->isSecure())));
     }
 
     // Only when asked: a headless host is often a private or test game.
