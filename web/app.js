@@ -45,7 +45,10 @@ class App {
       },
       sound: (s) => this.sounds.play(s),
       chat: (line, colour) => this.chat.addLine(line, colour),
-      notice: (text) => this.systemLine(text),
+      notice: (text) => {
+        this.systemLine(text);
+        $('connection').textContent = text;
+      },
       closed: () => this.leave(),
     });
     if (this.chat) model.chatColour = this.chat.chosenColour();
@@ -138,7 +141,11 @@ class App {
       if (socket !== this.socket) return;
       this.model.stopClock();
       if (this.leaving) {
-        $('connection').textContent = 'Not connected.';
+        // The host turned the page away (the game is full): back to the join form.
+        this.leaving = false;
+        if (!this.model.closedReason) $('connection').textContent = 'Not connected.';
+        $('table').hidden = true;
+        $('join').hidden = false;
         return;
       }
       // The host keeps a dropped player's seat for the name: join again under it.
