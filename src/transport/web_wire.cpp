@@ -23,7 +23,7 @@ WebWire::WebWire(QWebSocket* socket, TextOf textOf, QObject* parent)
     connect(socket_, &QWebSocket::disconnected, this, [this] {
         if (socket_ && socket_->closeCode() == QWebSocketProtocol::CloseCodeTooMuchData)
             qWarning("WebSocket from %s sent a message over %zu bytes: closed",
-                     qPrintable(socket_->peerAddress().toString()),
+                     qPrintable(socket_->peerAddress().toString().remove("::ffff:")),
                      protocol::Framer::kMaxRemainder);
         emit disconnected();
     });

@@ -5,7 +5,6 @@
 #include <QHttpServerResponder>
 #include <QSslCertificate>
 #include <QSslKey>
-#include <QTimer>
 #include <QWebSocket>
 
 #include "text/text_codec.h"
@@ -21,8 +20,6 @@ namespace {
 
 // The path of the game socket.
 constexpr char kPlayPath[] = "/play";
-// How long a refused socket may take to close.
-constexpr int kRefusedLingerMs = 5000;
 
 using Status = QHttpServerResponder::StatusCode;
 
@@ -36,8 +33,8 @@ void answer(QHttpServerResponder& responder, const QHttpServerRequest& request, 
     responder.writeHeader("X-Content-Type-Options", "nosniff");
     responder.writeHeader("Referrer-Policy", "no-referrer");
     responder.writeHeader("Cache-Control", "no-cache");
-    if (!head && !body.isEmpty())
-        responder.writeBody(body);
+    // The body write also ends the headers: it is made even when nothing follows them.
+    responder.writeBody(head ? QByteArray() : body);
 }
 
 }  // namespace
@@ -89,6 +86,10 @@ bool WebServer::listen(std::uint16_t port) {
 }
 
 bool WebServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+    // A WebSocket's opening request: answered by the server, which then hands the socket
+    // over, when it is taken here; refused (the connection closed) otherwise.
+    if (request.value("Upgrade").compare("websocket", Qt::CaseInsensitive) == 0)
+        return takesWebSocket(request);
     QHttpServerResponder responder = makeResponder(request, socket);
     const auto method = request.method();
     if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
@@ -113,37 +114,34 @@ void WebServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* so
            secure_);
 }
 
+// A page of another site may not play here in its visitor's name. A client that is no
+// browser sends no Origin; it could connect over TCP all the same.
+bool WebServer::takesWebSocket(const QHttpServerRequest& request) {
+    const QByteArray origin = request.value("Origin");
+    const bool atPlay = request.url().path() == QLatin1String(kPlayPath);
+    if (atPlay && (origin.isEmpty() || sameOrigin(origin, request.value("Host"), secure_)))
+        return true;
+    bool isIPv4 = false;
+    const quint32 ipv4 = request.remoteAddress().toIPv4Address(&isIPv4);
+    const QString address =
+        isIPv4 ? QHostAddress(ipv4).toString() : request.remoteAddress().toString();
+    log(QStringLiteral("refused a browser connection from %1 (%2)")
+            .arg(address, atPlay ? QStringLiteral("origin ") + QString::fromLatin1(origin)
+                                 : QStringLiteral("path ") + request.url().path()));
+    return false;
+}
+
 void WebServer::takeWebSockets() {
     while (hasPendingWebSocketConnections()) {
         std::unique_ptr<QWebSocket> socket = nextPendingWebSocketConnection();
         if (!socket)
             continue;
-        const QString address = socket->peerAddress().toString();
-        const QByteArray origin = socket->origin().toLatin1();
-        const QByteArray host = socket->request().rawHeader("Host");
-        const bool atPlay = socket->requestUrl().path() == QLatin1String(kPlayPath);
-        // A page of another site may not play here in its visitor's name. A client that is
-        // no browser sends no Origin; it could connect over TCP all the same.
-        const bool fromOwnPage = origin.isEmpty() || sameOrigin(origin, host, secure_);
-        if (!atPlay || !fromOwnPage) {
-            log(QStringLiteral("refused a browser connection from %1 (%2)")
-                    .arg(address, atPlay ? QStringLiteral("origin ") + QString::fromLatin1(origin)
-                                         : QStringLiteral("path ") + socket->requestUrl().path()));
-            QWebSocket* refused = socket.release();
-            refused->setParent(this);
-            connect(refused, &QWebSocket::disconnected, refused, &QObject::deleteLater);
-            QTimer::singleShot(kRefusedLingerMs, refused, [refused] {
-                refused->abort();
-                refused->deleteLater();
-            });
-            refused->close(QWebSocketProtocol::CloseCodePolicyViolated,
-                           QStringLiteral("Not this page's game"));
-            continue;
-        }
         auto* wire = new transport::WebWire(
             socket.release(), [](QByteArrayView bytes) { return text::decodeText(bytes); });
         auto* connection = new transport::Connection(wire);
-        log(QStringLiteral("browser connection %1 from %2").arg(connection->id()).arg(address));
+        log(QStringLiteral("browser connection %1 from %2")
+                .arg(connection->id())
+                .arg(connection->peerAddress()));
         link_.adopt(connection);
     }
 }

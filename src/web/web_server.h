@@ -1,7 +1,7 @@
 #pragma once
 // The host's web server: the browser client's page and files at "/", and the game socket at
 // "/play", on one port. Each game socket becomes a connection of the host like any TCP one.
-// A socket from a page of another origin, or at another path, is closed at once.
+// A socket from a page of another origin, or at another path, is refused.
 
 #include <QAbstractHttpServer>
 #include <QString>
@@ -39,6 +39,7 @@ class WebServer : public QAbstractHttpServer {
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
   private:
+    bool takesWebSocket(const QHttpServerRequest& request);
     void takeWebSockets();
     void log(const QString& line);
 

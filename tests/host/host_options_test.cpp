@@ -25,5 +25,22 @@ TEST(HostOptions, BotLevelNamesTheComputersLevel) {
     }
 }
 
+TEST(HostOptions, WebServesOnlyWhenAskedAndTlsNeedsBothFiles) {
+    EXPECT_EQ(parse({}).webPort, -1);
+    EXPECT_EQ(parse({"--web", "7773"}).webPort, 7773);
+    EXPECT_EQ(parse({"--web", "0", "--port", "0"}).webPort, 0);
+    const HostOptions tls = parse({"--web", "8443", "--web-cert", "c.pem", "--web-key", "k.pem"});
+    EXPECT_TRUE(tls.error.isEmpty()) << tls.error.toStdString();
+    EXPECT_EQ(tls.webCert, "c.pem");
+    EXPECT_EQ(tls.webKey, "k.pem");
+    for (const QStringList& bad :
+         {QStringList{"--web"}, QStringList{"--web", "65536"}, QStringList{"--web", "-1"},
+          QStringList{"--web", "80", "--web-cert", "c.pem"},
+          QStringList{"--web-cert", "c.pem", "--web-key", "k.pem"},
+          QStringList{"--web", "80", "--web-key"}}) {
+        EXPECT_FALSE(parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace hexaline::tools
