@@ -2,7 +2,7 @@
 """The browser client end to end: headless Chromium, driven through chromedriver, at a table of
 hexaline-host --web.
 
-    e2e_browser.py HOST-BINARY CASE      CASE: round, hostile, reload, mixed, phone
+    e2e_browser.py HOST-BINARY CASE      CASE: round, hostile, reload, mixed, phone, keys
 
 Exits 77 (skipped) when the host serves no browser client. HEXALINE_E2E_STUB=1 serves the page
 with tests/web/stub_bridge.mjs instead, for working on the page alone."""
@@ -201,6 +201,10 @@ def case_round(table):
         assert played > 0, "the browser player laid no tile"
         assert int(model(d, "m.seats[1].score")) > 0
         assert "Won the Game!" in by_id(d, "chatlog").text
+        # The game sounds came from the host, fetched when first played.
+        fetched = d.execute_script("return performance.getEntriesByType('resource')"
+                                   ".filter((r) => r.name.includes('/sounds/')).map((r) => r.name)")
+        assert any(name.endswith("/sounds/place.wav") for name in fetched), fetched
         print("browser player laid tiles in %d turns; %s" % (played, winner.text))
     finally:
         d.quit()
@@ -295,6 +299,53 @@ def case_mixed(table):
         d.quit()
 
 
+def case_keys(table):
+    """The desktop game's keys: 1-6, the arrows, Enter, F, C, P, Esc and Tab."""
+    from selenium.webdriver.common.action_chains import ActionChains
+    from selenium.webdriver.common.keys import Keys
+    d = browser()
+    try:
+        join(d, table.url, "Ann")
+        # Sounds off: the switch is kept in the browser, and nothing is fetched.
+        by_id(d, "soundswitch").click()
+        sounds = "return performance.getEntriesByType('resource')" \
+                 ".filter((r) => r.name.includes('/sounds/')).length"
+        fetched_before = d.execute_script(sounds)
+        start_game(d, 0, 60)
+        wait_until(lambda: model(d, "m.myTurn && m.buttons.pass"), 30, "the own turn")
+        keys = ActionChains(d)
+        by_id(d, "chatinput").click()
+        keys.send_keys("12").perform()  # typing in the chat input plays nothing
+        assert by_id(d, "chatinput").get_attribute("value") == "12"
+        assert model(d, "m.selected") == 0
+        keys.send_keys(Keys.ESCAPE).perform()
+        assert d.switch_to.active_element == by_id(d, "board")
+        plays = d.execute_script(PLAYS_JS)
+        slot, row, column = plays[0]
+        # The cursor starts at row 6, column 6.
+        steps = [Keys.DOWN] * (row - 6) + [Keys.UP] * (6 - row) + \
+            [Keys.RIGHT] * (column - 6) + [Keys.LEFT] * (6 - column)
+        ActionChains(d).send_keys(str(slot), *steps, Keys.ENTER).perform()
+        assert model(d, "m.laidThisTurn(%d, %d)" % (row, column))
+        ActionChains(d).send_keys("c").perform()  # Clear takes it back
+        assert not model(d, "m.laidThisTurn(%d, %d)" % (row, column))
+        ActionChains(d).send_keys(str(slot), Keys.SPACE).perform()
+        assert model(d, "m.laidThisTurn(%d, %d)" % (row, column))
+        ActionChains(d).send_keys("f").perform()
+        wait_until(lambda: model(d, "m.board[%d][%d].state === 1000" % (row - 1, column - 1)),
+                   10, "the play to be taken")
+        wait_until(lambda: model(d, "m.myTurn && m.buttons.pass"), 30, "the next own turn")
+        ActionChains(d).send_keys("p").perform()
+        wait_until(lambda: by_id(d, "status").text == "You passed. Turn Over!", 10, "the pass")
+        ActionChains(d).send_keys(Keys.TAB).perform()
+        assert d.switch_to.active_element == by_id(d, "chatinput")
+        assert d.execute_script(sounds) == fetched_before
+        assert d.execute_script("return localStorage.getItem('hexaline.sounds')") == "off"
+        print("a play laid, cleared, laid again and finished, and a pass, by keys alone")
+    finally:
+        d.quit()
+
+
 def case_phone(table):
     """The table fits phone screens upright and sideways, with no sideways scrolling."""
     d = browser()
@@ -318,7 +369,8 @@ def case_phone(table):
 
 
 CASES = {"round": (case_round, 100, 1), "hostile": (case_hostile, 1000, 1000),
-         "reload": (case_reload, 1000, 3000), "mixed": (case_mixed, 100, 1), "phone": (case_phone, 1000, 1000)}
+         "reload": (case_reload, 1000, 3000), "mixed": (case_mixed, 100, 1), "phone": (case_phone, 1000, 1000),
+         "keys": (case_keys, 1000, 300)}
 
 
 def main():
