@@ -2,7 +2,9 @@
 """The browser client end to end: headless Chromium, driven through chromedriver, at a table of
 hexaline-host --web.
 
-    e2e_browser.py HOST-BINARY CASE      CASE: round, hostile, reload, mixed, phone, keys
+    e2e_browser.py HOST-BINARY CASE [DESKTOP-BINARY]
+
+CASE: round, hostile, reload, mixed, phone, keys
 
 Exits 77 (skipped) when the host serves no browser client. HEXALINE_E2E_STUB=1 serves the page
 with tests/web/stub_bridge.mjs instead, for working on the page alone."""
@@ -269,12 +271,21 @@ def raw_client(table, name, *extra):
                        + list(extra), stdout=subprocess.PIPE, text=True)
 
 
-def case_mixed(table):
+def case_mixed(table, desktop=None):
     """A browser, a raw protocol client and (when built) the desktop window at one table."""
     from selenium.webdriver.common.by import By
+    import tempfile
     d = browser()
     try:
         join(d, table.url, "Ann")
+        window = None
+        if desktop and os.path.exists(desktop):
+            home = tempfile.mkdtemp(prefix="hexaline-e2e-")
+            env = dict(os.environ, QT_QPA_PLATFORM="offscreen", HOME=home,
+                       XDG_CONFIG_HOME=home, XDG_DATA_HOME=home, XDG_RUNTIME_DIR=home)
+            window = table.start([desktop, "--instance-dir", home, "--port", str(table.game_port),
+                                  "Dee", "127.0.0.1", "false"], env=env)
+            wait_until(lambda: "Dee is Connected." in chat_text(d), 20, "the desktop window")
         raw = raw_client(table, "Rex", "--say", "hello from Rex")
         wait_until(lambda: "Rex is Connected." in chat_text(d), 10, "Rex")
         wait_until(lambda: "Rex chats: hello from Rex" in " ".join(chat_text(d).split()), 10, "Rex's chat")
@@ -289,12 +300,18 @@ def case_mixed(table):
             time.sleep(0.02)
         names = [e.get_attribute("textContent") for e in d.find_elements(By.CSS_SELECTOR, "#seats .name")]
         assert "Rex" in names, names
+        if window:
+            assert "Dee" in names, names
+            assert window.poll() is None, "the desktop window closed during the game"
         raw.terminate()
         out = raw.communicate(timeout=10)[0]
         assert "CMD_chat+1+Ann chats: hello from Ann" in out, out[-2000:]
         assert "CMD_hisplay+1+" in out, "Rex saw no play of Ann's"
         assert "CMD_winner+" in out
-        print("browser and raw client saw each other's plays and chat")
+        if window:
+            assert "+Dee+" in out, "Rex did not see the desktop player"
+        print("browser and raw client%s saw each other's plays and chat"
+              % (" (with the desktop window at the table)" if window else ""))
     finally:
         d.quit()
 
@@ -369,7 +386,7 @@ def case_phone(table):
 
 
 CASES = {"round": (case_round, 100, 1), "hostile": (case_hostile, 1000, 1000),
-         "reload": (case_reload, 1000, 3000), "mixed": (case_mixed, 100, 1), "phone": (case_phone, 1000, 1000),
+         "reload": (case_reload, 1000, 3000), "mixed": (case_mixed, 50, 1), "phone": (case_phone, 1000, 1000),
          "keys": (case_keys, 1000, 300)}
 
 
@@ -388,7 +405,10 @@ def main():
     run, second_ms, bot_speed = CASES[case]
     table = Table(host_bin, second_ms, bot_speed)
     try:
-        run(table)
+        if case == "mixed":
+            run(table, sys.argv[3] if len(sys.argv) > 3 else None)
+        else:
+            run(table)
     finally:
         table.close()
     return 0
