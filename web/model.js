@@ -227,8 +227,9 @@ export class GameModel {
 
   onSoundRelay(head, groups, args) {
     const fields = args.split('+');
-    if (fields.length < 2) return;
-    this.sound(fields[1]);
+    // Only the chatter sounds are played for another player.
+    if (fields.length < 2 || chatterNumber(fields[1]) === 0) return;
+    this.sound(fields[1].toLowerCase());
   }
 
   // ---- the game ----
@@ -601,4 +602,3 @@ export class GameModel {
   }
 }
 
-export { chatterNumber };

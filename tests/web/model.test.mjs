@@ -256,6 +256,8 @@ test('chat, actions, phrases and chatter sounds', () => {
   assert.deepEqual(out.lines.at(-2), ['2+Bob chats: hi', 0x008000]);
   assert.deepEqual(out.lines.at(-1), ['3+Cid waves', 0x0000ff]);
   assert.equal(out.sounds.at(-1), 'wave7');
+  feed(m, ['CMD_playasound+2+gameover+', 'CMD_playasound+2+../../x+', 'CMD_playasound+2']);
+  assert.equal(out.sounds.at(-1), 'wave7');
 });
 
 test('a host that sends nonsense is not believed', () => {
