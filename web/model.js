@@ -88,11 +88,11 @@ export class GameModel {
     this.turnlength = 0;
     this.timeleft = 0;
     this.clockRunning = false;
-    this.status = '';
-    this.playto = '';
-    this.round = '';
-    this.tilesLeft = '';
-    this.timePerTurn = '';
+    this.status = 'Welcome to Hexaline';
+    this.playto = 'Play to Score: 0';
+    this.round = 'Round: 0 of 0';
+    this.tilesLeft = 'Tiles Left: 0';
+    this.timePerTurn = 'Time Per Turn: 0 secs';
     this.winner = null;
     this.buttons = { finish: false, clear: false, pass: false };
     this.gameOn = false;
@@ -461,6 +461,11 @@ export class GameModel {
     if (this.hand[slot] === 0 || this.placed[slot] !== null) return;
     this.selected = slot;
     this.sound('pickup');
+  }
+
+  // A right click on a hand tile puts the raised tile down.
+  putDown() {
+    if (this.myTurn) this.selected = 0;
   }
 
   // Lays the raised tile on a free square.

@@ -111,6 +111,11 @@ export class TableView {
         this.model().pickTile(slot);
         this.changed();
       });
+      button.addEventListener('contextmenu', (event) => {
+        event.preventDefault();
+        this.model().putDown();
+        this.changed();
+      });
       // Tiles are dragged where the device has a mouse; a touch lays them by two taps.
       button.addEventListener('dragstart', (event) => {
         if (!this.model().handShown(slot) || !this.model().myTurn) {

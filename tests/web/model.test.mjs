@@ -105,6 +105,9 @@ test('laying, taking back, clearing and finishing a play', () => {
   m.pickTile(3);
   m.pickTile(3);
   assert.equal(m.selected, 0);
+  m.pickTile(4);
+  m.putDown();  // a right click on the hand
+  assert.equal(m.selected, 0);
   m.pickTile(3);
   m.layAt(6, 6);
   assert.deepEqual(m.board[5][5], { tile: 9, state: 3 });
