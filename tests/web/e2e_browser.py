@@ -309,7 +309,18 @@ def case_mixed(table, desktop=None):
         chat = by_id(d, "chatinput")
         chat.send_keys("hello from Ann\n")
         start_game(d, 0, 30)
+        if window:
+            # Nobody plays in the desktop window: the hosting user lets the computer play its
+            # seat, as the desktop host's Set to Just Watch does.
+            d.execute_script("const m = window.hexaline.model;"
+                             "const seat = [1, 2, 3, 4].find((s) => m.seats[s].caption === 'Dee');"
+                             "m.send('JustWatch', [seat, '1']);")
+            wait_until(lambda: "Dee is just watching" in chat_text(d), 10, "Dee to watch")
+        deadline = time.monotonic() + 180
         while not model(d, "m.winner"):
+            if time.monotonic() > deadline:
+                raise AssertionError("no winner in time; last status: " + by_id(d, "status").text
+                                     + "; " + model(d, "m.round + ' ' + m.tilesLeft"))
             if model(d, "m.myTurn && m.buttons.pass"):
                 play_turn(d)
                 wait_until(lambda: not model(d, "m.myTurn && m.buttons.pass") or model(d, "m.winner"),
