@@ -18,6 +18,7 @@
 #include "text/settings/load_ini.h"
 #include "text/settings/save_ini.h"
 #include "text/settings/settings_location.h"
+#include "transport/status.h"
 #include "windows/gamestart_form.h"
 #include "windows/quick_instructions.h"
 
@@ -41,8 +42,12 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     });
     window_.setSaveinifile([this] { saveinifile(); });
 
-    // The connection's end closes the window, which ends the program.
+    // The connection's end is told once every message it brought is handled.
     connect(&window_.sock(), &transport::ClientLink::closed, this, &GameClient::closeWhenDrained);
+    connect(&window_.sock(), &transport::ClientLink::info, this, [this](int kind, const QString&) {
+        if (kind == static_cast<int>(transport::InfoKind::Error) && session_->isconnected())
+            linkLost_ = true;
+    });
     connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });
     connect(&window_, &MainWindow::startGameRequested, this,
             [this] { table_->button_startClick(); });
@@ -95,15 +100,26 @@ session::ClientHooks GameClient::clientHooks() {
         if (!waitingBox_)
             window_.close();
     };
+    h.connectionEnded = [this](bool seated) {
+        if (waitingBox_ || !seated)
+            return;  // a refused join says so itself
+        emit connectionEnded(QString::fromLatin1(linkLost_ ? kHostLost : kHostEnded));
+    };
     h.seatAssigned = [this](int seat) {
         // The window's login name ends in the terminator; the login message adds it itself.
         std::string name = window_.loginname();
         if (!name.empty() && name.back() == protocol::kTerminator)
             name.pop_back();
         session_->setLoginName(name);
-        session_->setHost(window_.ishost());
-        table_->model().setHost(window_.ishost());
+        // The host takes its orders to start and to remove players from seat 1 alone.
+        const bool hosting = window_.ishost() || seat == 1;
+        session_->setHost(hosting);
+        table_->model().setHost(hosting);
         table_->model().setMyseat(seat);
+        if (hosting && !window_.ishost()) {
+            window_.setStartAvailable(true);
+            emit window_.hostModeStarted();
+        }
         gamestart_.setPlayerName(table::toWire(window_.playername()));
     };
     h.justWatchChecked = [this] { return window_.justWatchChecked(); };

@@ -23,6 +23,10 @@ namespace hexaline::app {
 
 class MainWindow;
 
+// What the window says when its connection to the host ends after a seat was given.
+inline constexpr char kHostEnded[] = "The host has ended the game.";
+inline constexpr char kHostLost[] = "The connection to the host was lost.";
+
 class GameClient : public QObject {
     Q_OBJECT
   public:
@@ -39,6 +43,11 @@ class GameClient : public QObject {
     // preference changes, a game starts, or the window closes moved or resized.
     void loadinifile();
     void saveinifile();
+
+  signals:
+    // The host closed the seated connection, or it was lost: the sentence to show. The window
+    // stays; what follows is up to the sessions.
+    void connectionEnded(const QString& sentence);
 
   private:
     session::ClientHooks clientHooks();
@@ -58,7 +67,9 @@ class GameClient : public QObject {
     std::unique_ptr<chat::Chat> chat_;
     protocol::Dispatcher dispatcher_{protocol::Direction::ToClient};
 
-    bool waitingBox_ = false;  // a box the user must answer before the window may close
+    bool waitingBox_ = false;
+    bool linkLost_ = false;  // the connection ended in an error, not in the host's close  // a box
+                             // the user must answer before the window may close
 
     // Stored preferences that no control holds yet.
     int textSize_ = 10;

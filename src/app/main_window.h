@@ -72,6 +72,11 @@ class MainWindow : public QMainWindow {
     const std::string& loginname() const { return loginname_; }
     bool ishost() const { return ishost_; }
     bool startButtonVisible() const { return startVisible_; }
+    // Start Game, the start dialog and the removal of players: the hosting user's means, which
+    // seat 1 holds whether this window hosts the game or joined a host elsewhere.
+    void setStartAvailable(bool available);
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
     bool lobbyLinkOpened() const { return Sock11 != nullptr; }
 
     // The chat log. Until the chat window exists the lines are kept in a list.
@@ -175,7 +180,6 @@ class MainWindow : public QMainWindow {
   private:
     void createMenus();
     QAction* addEntry(QMenu* menu, const char* name, const QString& text);
-    void setStartAvailable(bool available);
     void showError(const QString& text);
     void openLobbyLink();
     void joinFailed(const QString& reason);
@@ -201,6 +205,8 @@ class MainWindow : public QMainWindow {
     std::vector<std::string> chatLines_;
     std::function<void()> saveinifile_;
     std::function<QString(const QString&)> errorWording_;
+    std::function<bool()> closeGuard_;
+    bool linkConnected_ = false;  // the join's connection was made at least once
     settings::WindowBounds savedBounds_{0, 0, 0, 0};
 
     int turnSound_ = settings::kTurnSoundClassic;

@@ -62,6 +62,8 @@ bool MainWindow::hostpress() {
 // Join mode starts once per connection, so its handlers are installed on it here.
 void MainWindow::joinpress() {
     loginname_ = playername_.toStdString() + protocol::kTerminator;
+    linkConnected_ = false;
+    connect(sock_, &transport::ClientLink::connected, this, [this] { linkConnected_ = true; });
     connect(sock_, &transport::ClientLink::hostFound, this, [this] {
         if (!lobbyLinkPending_)
             return;
@@ -73,9 +75,10 @@ void MainWindow::joinpress() {
         joinFailed(QStringLiteral("the address cannot be found"));
         showError(text);
     });
-    // A join that never connects ends in a line that says so, not in waiting for ever.
+    // A join that never connects ends in a line that says so, not in waiting for ever. A
+    // connection that is lost later is the client's to report.
     connect(sock_, &transport::ClientLink::info, this, [this](int kind, const QString& text) {
-        if (kind == static_cast<int>(transport::InfoKind::Error) && !sock_->isConnected())
+        if (kind == static_cast<int>(transport::InfoKind::Error) && !linkConnected_)
             joinFailed(text);
     });
     sock_->open(hostaddress_, options_.port);

@@ -1,5 +1,6 @@
 #include "app/table_sessions.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -11,6 +12,8 @@
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "host/announce.h"
+#include "table/message_fields.h"
+#include "table/table_panel.h"
 #include "text/settings/settings_location.h"
 #include "transport/discovery_listener.h"
 #include "transport/status.h"
@@ -76,9 +79,11 @@ TableSessions::TableSessions(MainWindow& window, windows::GameStartForm& gamesta
     makeSides();
     connect(&window_, &MainWindow::hostGameRequested, this, &TableSessions::HostaGame1Click);
     connect(&window_, &MainWindow::joinGameRequested, this, &TableSessions::JoinaGame1Click);
+    window_.setCloseGuard([this] { return mayLeaveTable(); });
 }
 
 TableSessions::~TableSessions() {
+    window_.setCloseGuard({});
     announcer_.reset();
     client_.reset();
     window_.setHostSide(nullptr);
@@ -107,6 +112,9 @@ void TableSessions::makeSides() {
     host_->service().session().setbotlevel(static_cast<engine::BotLevel>(window_.botLevel()));
     window_.setHostSide(host_.get());
     client_ = std::make_unique<GameClient>(window_, gamestart_);
+    // The client is still inside its own report: the table is made anew once it has returned.
+    connect(client_.get(), &GameClient::connectionEnded, this, &TableSessions::hostGone,
+            Qt::QueuedConnection);
     if (clientMade_)
         clientMade_(*client_);
 }
@@ -217,6 +225,15 @@ void TableSessions::failJoin(const QString& sentence) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     emit sessionFailed(sentence);
+}
+
+void TableSessions::hostGone(const QString& sentence) {
+    leaveTable();
+    window_.addlinetochat(
+        table::toWire(
+            QStringLiteral("0+%1 Choose File > Join a Game… to join again.").arg(sentence)),
+        kSystemColour);
+    client_->panel().label_status->setText(sentence);
 }
 
 void TableSessions::ComputerStrengthClick(int level) {

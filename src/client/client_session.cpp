@@ -173,6 +173,12 @@ void ClientSession::kicking(int seat) {
 }
 
 void ClientSession::sockClosed() {
+    const bool seated = isconnected_;
+    isconnected_ = false;
+    if (hooks_.connectionEnded) {
+        hooks_.connectionEnded(seated);
+        return;
+    }
     if (hooks_.closeWindow)
         hooks_.closeWindow();
 }

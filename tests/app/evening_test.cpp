@@ -1,0 +1,208 @@
+// An evening with friends on one machine: a window on seat 1 of a headless host starts the
+// game; a host that leaves (File > Exit, a switch of game, a dropped connection) leaves every
+// joining window open, told so and able to join again.
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <QAction>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/game_client.h"
+#include "app/host_side.h"
+#include "app/main_window.h"
+#include "app/table_sessions.h"
+#include "chat/chat.h"
+#include "chat/chat_area.h"
+#include "chat/chat_log.h"
+#include "host/host_service.h"
+#include "protocol/builder.h"
+#include "table/table_panel.h"
+#include "text/settings/settings_location.h"
+#include "windows/gamestart_form.h"
+
+using namespace hexaline;
+
+namespace {
+
+constexpr int kTimeoutMs = 10000;
+
+// One player's copy of the program: its window, the game start dialog and the sessions.
+struct Player {
+    Player(QStringList arguments, const QString& ini)
+        : window({.arguments = std::move(arguments), .port = 0, .lobbyPort = 0}),
+          gamestart(&window),
+          sessions(window, gamestart) {
+        sessions.setSettingsPath(ini);
+        window.show();
+    }
+    table::TablePanel& panel() { return sessions.client().panel(); }
+    QString seatName(int seat) { return panel().playername(seat)->text(); }
+    QString status() { return panel().label_status->text(); }
+    QString chat() { return sessions.client().chat().area().mainchat->toPlainText(); }
+    bool seated() { return sessions.client().session().isconnected(); }
+
+    app::MainWindow window;
+    windows::GameStartForm gamestart;
+    app::TableSessions sessions;
+};
+
+class EveningTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ini = dir.filePath("orviklobby.ini");
+        settings::setSettingsFilePath(ini);
+    }
+    void TearDown() override { settings::setSettingsFilePath(QString()); }
+
+    // Bob's window stays, unconnected, and says what happened in the chat and the status line.
+    static void expectToldAndOpen(Player& bob, const char* sentence) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return bob.status() == sentence; }, kTimeoutMs))
+            << bob.status().toStdString();
+        EXPECT_TRUE(bob.window.isVisible());
+        EXPECT_FALSE(bob.seated());
+        EXPECT_FALSE(bob.window.startButtonVisible());
+        EXPECT_TRUE(bob.chat().contains(QString::fromLatin1(sentence) +
+                                        " Choose File > Join a Game… to join again."))
+            << bob.chat().toStdString();
+        EXPECT_EQ(bob.seatName(1), "<Waiting>");
+    }
+
+    QTemporaryDir dir;
+    QString ini;
+};
+
+TEST_F(EveningTest, AWindowOnSeatOneOfTheHeadlessHostStartsTheGameAndTheComputerAnswers) {
+    engine::Random random(11);
+    session::HostService host(random, {});
+    host.options().secondMs = 20;
+    host.options().botSpeed = [] { return 1; };
+    ASSERT_TRUE(host.listen(0));
+
+    Player ann({"Ann"}, ini);
+    EXPECT_FALSE(ann.window.startButtonVisible());
+    ASSERT_TRUE(ann.sessions.joinGame("Ann", "127.0.0.1", host.port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(1) == "Ann"; }, kTimeoutMs));
+    EXPECT_FALSE(ann.window.ishost());  // the game is hosted elsewhere ...
+    // ... but seat 1 is the hosting user's: start and removal are offered.
+    EXPECT_TRUE(ann.window.startButtonVisible());
+    EXPECT_TRUE(ann.window.findChild<QAction*>("StartGame1")->isEnabled());
+    EXPECT_TRUE(ann.panel().button_start->isVisible());
+    EXPECT_TRUE(ann.sessions.client().session().label_playername1ContextPopup(2).setToJustWatch);
+
+    // Start Game opens the start dialog; its START sends the game's start to the host.
+    ann.window.findChild<QAction*>("StartGame1")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.gamestart.isVisible(); }, kTimeoutMs));
+    ann.gamestart.setPlayToScore(0);
+    QTest::mouseClick(ann.gamestart.button_start, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(2) == "Klot"; }, kTimeoutMs));
+    EXPECT_TRUE(ann.sessions.client().session().label_playername1ContextPopup(2).removeFromGame);
+
+    // The computer answers: once Ann has given up her turn (or it began on seat 2), her turn
+    // comes round again only after the computer's move.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.status() == "Your Turn."; }, kTimeoutMs))
+        << ann.status().toStdString();
+    ann.sessions.client().table().button_passClick();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.status() != "Your Turn."; }, kTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return ann.status() == "Your Turn." || ann.panel().panel_winner->isVisible(); },
+        kTimeoutMs))
+        << ann.status().toStdString();
+    // The first play of the game was the computer's: Ann only passed.
+    int laid = 0;
+    const auto& board = ann.sessions.client().model().board();
+    for (int row = 1; row <= client::kBoardLines; ++row) {
+        for (int column = 1; column <= client::kBoardLines; ++column)
+            laid += board.at(row, column).squarestate == client::kFixed ? 1 : 0;
+    }
+    EXPECT_GT(laid, 0);
+}
+
+TEST_F(EveningTest, TheHostExitsAndTheJoiningWindowStaysAndJoinsAgain) {
+    auto ann = std::make_unique<Player>(QStringList{"Ann"}, ini);
+    ASSERT_TRUE(ann->sessions.hostGame("Ann", 0, false));
+    const std::uint16_t port = ann->sessions.host().link().port();
+    Player bob({"Bob"}, ini);
+    ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", port));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bob.seatName(2) == "Bob"; }, kTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann->seatName(2) == "Bob"; }, kTimeoutMs));
+    EXPECT_FALSE(bob.window.startButtonVisible());  // seat 2 does not start games
+
+    // File > Exit asks first while Bob is seated; "stay" keeps the window and the game.
+    int asked = 0;
+    ann->sessions.confirmLeave = [&](int others) {
+        ++asked;
+        EXPECT_EQ(others, 1);
+        return false;
+    };
+    ann->window.findChild<QAction*>("Exit1")->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(ann->window.isVisible());
+    EXPECT_TRUE(bob.seated());
+
+    // Leaving closes the window; the program ends and its host with it.
+    ann->sessions.confirmLeave = [&](int) { return true; };
+    QSignalSpy annClosed(&ann->window, &app::MainWindow::closed);
+    ann->window.findChild<QAction*>("Exit1")->trigger();
+    EXPECT_EQ(annClosed.size(), 1);
+    ann.reset();
+    expectToldAndOpen(bob, app::kHostEnded);
+
+    // Bob hosts nothing and joins again, by the same name, when a game is hosted there.
+    Player carol({"Carol"}, ini);
+    ASSERT_TRUE(carol.sessions.hostGame("Carol", 0, false));
+    ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", carol.sessions.host().link().port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bob.seatName(1) == "Carol"; }, kTimeoutMs));
+    EXPECT_TRUE(bob.seated());
+}
+
+TEST_F(EveningTest, TheHostSwitchesGamesAndTheJoiningWindowStays) {
+    Player ann({"Ann"}, ini);
+    ASSERT_TRUE(ann.sessions.hostGame("Ann", 0, false));
+    Player bob({"Bob"}, ini);
+    ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", ann.sessions.host().link().port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(2) == "Bob"; }, kTimeoutMs));
+
+    ann.sessions.confirmLeave = [&](int) { return true; };
+    ASSERT_TRUE(ann.sessions.hostGame("Ann", 0, false));
+    expectToldAndOpen(bob, app::kHostEnded);
+
+    // The new game takes Bob back.
+    ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", ann.sessions.host().link().port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(2) == "Bob"; }, kTimeoutMs));
+    EXPECT_EQ(bob.seatName(1), "Ann");
+}
+
+TEST_F(EveningTest, ADroppedHostConnectionLeavesTheWindowOpenToJoinAgain) {
+    // A host that seats Bob, then drops the connection with a reset.
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    QTcpSocket* seen = nullptr;
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        seen = server.nextPendingConnection();
+        seen->write(QByteArray::fromStdString(protocol::build(protocol::Msg::SendLoginInfo, {2})));
+    });
+    Player bob({"Bob"}, ini);
+    ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", server.serverPort()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen && seen->bytesAvailable() > 0; }, kTimeoutMs));
+    ASSERT_TRUE(bob.seated());
+    const linger reset{1, 0};
+    ASSERT_EQ(::setsockopt(static_cast<int>(seen->socketDescriptor()), SOL_SOCKET, SO_LINGER,
+                           &reset, sizeof reset),
+              0);
+    seen->abort();
+    // A reset reads as the host's close on this system; a network error reads as lost. Either
+    // way the window stays, says so and joins again.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !bob.seated(); }, kTimeoutMs));
+    expectToldAndOpen(bob, bob.status() == app::kHostLost ? app::kHostLost : app::kHostEnded);
+    app::HostSide host;
+    ASSERT_TRUE(host.startListening(0));
+    ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", host.link().port()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bob.seatName(1) == "Bob"; }, kTimeoutMs));
+}
+
+}  // namespace
