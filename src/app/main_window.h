@@ -118,7 +118,9 @@ class MainWindow : public QMainWindow {
 
     // Launch modes (run by the first show).
     void processparams();
-    bool hostpress();
+    // Listens and connects this window's own client. A solo game listens on the loopback
+    // address only, and on any free port when its own is taken.
+    bool hostpress(bool solo = false);
     void joinpress();
 
     // Another copy was started: restore the window when minimised, else bring it to the front.

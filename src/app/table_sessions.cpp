@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/game_client.h"
 #include "app/host_side.h"
+#include "app/listen_failure.h"
 #include "app/main_window.h"
 #include "host/announce.h"
 #include "table/message_fields.h"
@@ -26,15 +27,7 @@ namespace hexaline::app {
 namespace {
 
 QString hostWording(const QString& reported, std::uint16_t port) {
-    if (reported == QLatin1String(transport::kErrorBinding)) {
-        return QStringLiteral(
-                   "Port %1 is already in use on this computer, perhaps by another game. "
-                   "Choose another port and host again.")
-            .arg(port);
-    }
-    if (reported == QLatin1String(transport::kErrorStartingListen))
-        return QStringLiteral("Hexaline could not start hosting on port %1.").arg(port);
-    return reported;
+    return listenFailure(reported, port);
 }
 
 QString joinWording(const QString& reported, const QString& address) {

@@ -22,8 +22,8 @@ HostService::~HostService() {
     closeAll();
 }
 
-bool HostService::listen(std::uint16_t port) {
-    const bool ok = link_.listen(port);
+bool HostService::listen(std::uint16_t port, const QHostAddress& address) {
+    const bool ok = link_.listen(port, address);
     if (ok)
         log("listening on port " + std::to_string(link_.port()));
     return ok;

@@ -30,8 +30,9 @@ class HostLink : public QObject {
     // Not owned. Queued messages reach it with the id of their connection as origin.
     void setDispatcher(const protocol::Dispatcher* dispatcher);
 
-    // Listens on all local addresses. False when it cannot: errorText() says why.
-    bool listen(std::uint16_t port);
+    // Listens on all local addresses unless given one. False when it cannot: errorText() says
+    // why.
+    bool listen(std::uint16_t port, const QHostAddress& address = QHostAddress(QHostAddress::Any));
     bool isListening() const { return listener_.isListening(); }
     std::uint16_t port() const { return listener_.port(); }
     QString errorText() const { return listener_.errorText(); }

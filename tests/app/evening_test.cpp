@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/game_client.h"
+#include "app/game_marker.h"
 #include "app/host_side.h"
 #include "app/main_window.h"
 #include "app/table_sessions.h"
@@ -33,8 +34,8 @@ constexpr int kTimeoutMs = 10000;
 
 // One player's copy of the program: its window, the game start dialog and the sessions.
 struct Player {
-    Player(QStringList arguments, const QString& ini)
-        : window({.arguments = std::move(arguments), .port = 0, .lobbyPort = 0}),
+    Player(QStringList arguments, const QString& ini, std::uint16_t port = 0)
+        : window({.arguments = std::move(arguments), .port = port, .lobbyPort = 0}),
           gamestart(&window),
           sessions(window, gamestart) {
         sessions.setSettingsPath(ini);
@@ -203,6 +204,48 @@ TEST_F(EveningTest, ADroppedHostConnectionLeavesTheWindowOpenToJoinAgain) {
     ASSERT_TRUE(host.startListening(0));
     ASSERT_TRUE(bob.sessions.joinGame("Bob", "127.0.0.1", host.link().port()));
     ASSERT_TRUE(QTest::qWaitFor([&] { return bob.seatName(1) == "Bob"; }, kTimeoutMs));
+}
+
+// Solo games never wait for a port: each listens on loopback only, on 7772 when it is free and
+// on another port when it is not (here another program holds it, or the first solo game does).
+TEST_F(EveningTest, TwoSoloGamesBesideAProgramOnTheGamePortEachReachTheirTurn) {
+    QTcpServer other;
+    other.listen(QHostAddress::Any, 7772);  // when it fails, someone else holds it already
+    // Both at once, as two users of one machine would have them.
+    Player first({}, ini, 7772);
+    Player second({}, ini, 7772);
+    for (Player* you : {&first, &second}) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return you->seatName(1) == "You"; }, kTimeoutMs));
+        const std::uint16_t port = you->sessions.host().link().port();
+        if (other.isListening()) {
+            EXPECT_NE(port, 7772);
+        }
+        // Not on every interface: the other loopback family finds nobody.
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHostIPv6, port);
+        EXPECT_FALSE(probe.waitForConnected(kTimeoutMs));
+    }
+    EXPECT_NE(first.sessions.host().link().port(), second.sessions.host().link().port());
+    for (Player* you : {&first, &second}) {
+        you->sessions.host().service().options().botSpeed = [] { return 1; };
+        you->window.findChild<QAction*>("StartGame1")->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return you->gamestart.isVisible(); }, kTimeoutMs));
+        QTest::mouseClick(you->gamestart.button_start, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return you->status() == "Your Turn."; }, kTimeoutMs))
+            << you->status().toStdString();
+    }
+}
+
+// The game marker is each user's, in the runtime folder: one per folder.
+TEST(GameMarker, EachRuntimeFolderHoldsItsOwn) {
+    QTemporaryDir annRuntime;
+    QTemporaryDir bobRuntime;
+    const app::GameMarker ann(annRuntime.path());
+    const app::GameMarker bob(bobRuntime.path());
+    EXPECT_TRUE(ann.isHeld());
+    EXPECT_TRUE(bob.isHeld());
+    const app::GameMarker second(annRuntime.path());
+    EXPECT_FALSE(second.isHeld());
 }
 
 }  // namespace

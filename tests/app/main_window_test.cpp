@@ -168,7 +168,12 @@ TEST(MainWindowLaunch, BusyPortStopsHostModeWithAMessage) {
     QSignalSpy errors(&w, &MainWindow::errorShown);
     w.processparams();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors.at(0).at(0).toString(), "Listen - Error Binding Socket");
+    const QString sentence = QStringLiteral(
+                                 "Port %1 is already in use on this computer, perhaps by another "
+                                 "game. Choose another port and host again.")
+                                 .arg(busy.serverPort());
+    EXPECT_EQ(errors.at(0).at(0).toString(), sentence);
+    EXPECT_EQ(w.chatLines().back(), "0+" + sentence.toStdString());
     EXPECT_FALSE(w.ishost());
     EXPECT_FALSE(w.startButtonVisible());
     EXPECT_FALSE(w.lobbyLinkOpened());
