@@ -7,6 +7,7 @@
 
 #include "app/game_client.h"
 #include "app/main_window.h"
+#include "app/play_with_others.h"
 #include "table/message_fields.h"
 #include "table/picture_widget.h"
 #include "table/table_panel.h"
@@ -69,6 +70,8 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
                      [&download] { download.showOnTop(); });
     QObject::connect(&download, &lobby::DownloadForm::exitRequested, &window,
                      &MainWindow::Exit1Click);
+    QObject::connect(&download, &lobby::DownloadForm::playWithOthersRequested, &window,
+                     [&window] { offerPlayWithOthers(window); });
 }
 
 void attachSideWindows(GameClient& client, const SideWindows& side) {

@@ -5,6 +5,8 @@
 
 #include <sys/socket.h>
 #include <QAction>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -16,6 +18,7 @@
 #include "app/game_marker.h"
 #include "app/host_side.h"
 #include "app/main_window.h"
+#include "app/play_with_others.h"
 #include "app/table_sessions.h"
 #include "chat/chat.h"
 #include "chat/chat_area.h"
@@ -246,6 +249,22 @@ TEST(GameMarker, EachRuntimeFolderHoldsItsOwn) {
     EXPECT_TRUE(bob.isHeld());
     const app::GameMarker second(annRuntime.path());
     EXPECT_FALSE(second.isHeld());
+}
+
+// "Play with Others" without a lobby program leads to the game's own hosting and joining.
+TEST_F(EveningTest, PlayWithOthersOffersHostingAndJoining) {
+    Player ann({"Ann"}, ini);
+    QMessageBox* box = app::offerPlayWithOthers(ann.window);
+    QTest::mouseClick(box->findChild<QPushButton*>("button_join_game"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.sessions.openDialog() != nullptr; }, kTimeoutMs));
+    EXPECT_EQ(ann.sessions.openDialog()->objectName(), "joinform");
+    qobject_cast<QDialog*>(ann.sessions.openDialog())->reject();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.sessions.openDialog() == nullptr; }, kTimeoutMs));
+
+    box = app::offerPlayWithOthers(ann.window);
+    QTest::mouseClick(box->findChild<QPushButton*>("button_host_game"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ann.sessions.openDialog() != nullptr; }, kTimeoutMs));
+    EXPECT_EQ(ann.sessions.openDialog()->objectName(), "hostform");
 }
 
 }  // namespace
