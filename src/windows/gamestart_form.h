@@ -61,6 +61,9 @@ class GameStartForm : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Ctrl+S start the game wherever the focus is in the dialog; Esc closes it.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::string playername_;

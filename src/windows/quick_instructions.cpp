@@ -1,6 +1,7 @@
 #include "windows/quick_instructions.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -122,6 +123,18 @@ void QuickInstructions::showOverTable() {
     move(kShown);
     show();
     raise();
+    // Enter, Space or Esc closes it from the keyboard.
+    button_done->setDefault(true);
+    button_done->setFocus();
+}
+
+void QuickInstructions::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void QuickInstructions::paintEvent(QPaintEvent*) {

@@ -163,3 +163,42 @@ TEST_F(GameStartFormTest, ShowsCentredOnTheMainWindowWithoutBlockingIt) {
     const QPoint mainCentre = mainWindow.frameGeometry().center();
     EXPECT_LE((formCentre - mainCentre).manhattanLength(), 4);
 }
+
+// A keyboard player reaches both numbers and START with Tab, starts with Enter, Space on START
+// or Ctrl+S, and closes the dialog with Esc.
+TEST_F(GameStartFormTest, TheKeyboardAloneStartsAndCloses) {
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_TRUE(form.button_start->hasFocus());
+    QTest::keyClick(form.button_start, Qt::Key_Tab);
+    EXPECT_TRUE(form.UpDown1->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(form.playToScore(), 400);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.UpDown2->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(form.timePerTurn(), 65);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter from a number
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], std::string("CMD_startgame+Ann+400+65+") + '\xFF');
+    EXPECT_FALSE(form.isVisible());
+
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.button_start, Qt::Key_Space);
+    EXPECT_EQ(sent.size(), 2u);
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(sent.size(), 3u);
+
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(sent.size(), 3u);
+}
