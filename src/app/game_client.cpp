@@ -65,6 +65,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
 
     gamestart_.setSendHandler([this](const std::string& message) { window_.sock().send(message); });
     gamestart_.setSaveHandler([this] { saveinifile(); });
+    atStart_ = shownPreferences();
 }
 
 void GameClient::closeWhenDrained() {
@@ -205,6 +206,7 @@ void GameClient::openKickMenu(int seat, const QPoint& where) {
 
 void GameClient::loadinifile() {
     const settings::LoadResult loaded = settings::loadinifile();
+    loaded_ = true;
     textSize_ = loaded.textSize;
     window_.setSavedBounds(loaded.bounds);
     window_.applyBounds(loaded.bounds);
@@ -230,7 +232,7 @@ void GameClient::loadinifile() {
         showMessage(loaded.helpWrite.message());
 }
 
-void GameClient::saveinifile() {
+settings::Preferences GameClient::shownPreferences() const {
     settings::Preferences prefs;
     prefs.textSize = textSize_;
     prefs.window = window_.bounds();
@@ -241,6 +243,31 @@ void GameClient::saveinifile() {
     prefs.turnSound = window_.turnSound();
     prefs.playSounds = window_.playSounds();
     prefs.playerPhraseSounds = window_.playerPhraseSounds();
+    return prefs;
+}
+
+void GameClient::saveinifile() {
+    settings::Preferences prefs = shownPreferences();
+    if (!loaded_) {
+        // Never the defaults of values this window did not load: what the file holds, and
+        // over it what the user changed here.
+        settings::Preferences stored;
+        settings::applyLoadResult(settings::readinifile(settings::settingsFilePath()), stored);
+        const auto keep = [](auto& value, const auto& start, const auto& kept) {
+            if (value == start)
+                value = kept;
+        };
+        keep(prefs.textSize, atStart_.textSize, stored.textSize);
+        if (!window_.placedFromFile())
+            prefs.window = stored.window;  // the window was never placed from the file
+        keep(prefs.textColor, atStart_.textColor, stored.textColor);
+        keep(prefs.playToScore, atStart_.playToScore, stored.playToScore);
+        keep(prefs.timePerTurn, atStart_.timePerTurn, stored.timePerTurn);
+        keep(prefs.botSpeedMs, atStart_.botSpeedMs, stored.botSpeedMs);
+        keep(prefs.turnSound, atStart_.turnSound, stored.turnSound);
+        keep(prefs.playSounds, atStart_.playSounds, stored.playSounds);
+        keep(prefs.playerPhraseSounds, atStart_.playerPhraseSounds, stored.playerPhraseSounds);
+    }
     const settings::WriteResult written = settings::saveinifile(prefs);
     if (!written.ok)
         showMessage(written.message());

@@ -40,7 +40,8 @@ class GameClient : public QObject {
     const client::GameModel& model() const { return table_->model(); }
 
     // The settings file: read when this client sees itself announced, written when a
-    // preference changes, a game starts, or the window closes moved or resized.
+    // preference changes, a game starts, or the window closes moved or resized. Until it has
+    // been read, a save keeps what the file holds and writes only what the user changed here.
     void loadinifile();
     void saveinifile();
 
@@ -57,6 +58,8 @@ class GameClient : public QObject {
     void closeWhenDrained();
     void openKickMenu(int seat, const QPoint& where);
     void attachChat();
+    // The preferences as this window shows them now.
+    settings::Preferences shownPreferences() const;
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;
@@ -73,6 +76,10 @@ class GameClient : public QObject {
 
     // Stored preferences that no control holds yet.
     int textSize_ = 10;
+    bool loaded_ = false;  // the settings file was read into this window
+    // What the window showed when this client was made: a value that differs from it at a save
+    // was changed by the user.
+    settings::Preferences atStart_;
 };
 
 }  // namespace hexaline::app

@@ -89,7 +89,12 @@ class MainWindow : public QMainWindow {
     // preference changes and at close when the window moved or changed size.
     void setSaveinifile(std::function<void()> save) { saveinifile_ = std::move(save); }
     settings::WindowBounds savedBounds() const { return savedBounds_; }
-    void setSavedBounds(settings::WindowBounds bounds) { savedBounds_ = bounds; }
+    void setSavedBounds(settings::WindowBounds bounds) {
+        savedBounds_ = bounds;
+        placedFromFile_ = true;
+    }
+    // The window was placed from the settings file once: its bounds are the user's to save.
+    bool placedFromFile() const { return placedFromFile_; }
     // The window's outer bounds; applying them moves and resizes the window.
     settings::WindowBounds bounds() const;
     void applyBounds(settings::WindowBounds bounds);
@@ -210,6 +215,7 @@ class MainWindow : public QMainWindow {
     std::function<bool()> closeGuard_;
     bool linkConnected_ = false;  // the join's connection was made at least once
     settings::WindowBounds savedBounds_{0, 0, 0, 0};
+    bool placedFromFile_ = false;
 
     int turnSound_ = settings::kTurnSoundClassic;
     int botSpeed_ = settings::kBotSpeedNormal;

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QtDebug>
+#include <algorithm>
 
 #include "art/artwork.h"
 #include "protocol/builder.h"
@@ -99,6 +100,11 @@ bool GameStartForm::eventFilter(QObject* watched, QEvent* event) {
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         update();
     return QDialog::eventFilter(watched, event);
+}
+
+void GameStartForm::setPlayToScore(int points) {
+    points = std::clamp(points, kPlayToMin, kPlayToMax);
+    UpDown1->setValue((points + kPlayToStep / 2) / kPlayToStep * kPlayToStep);
 }
 
 void GameStartForm::showOver(const QWidget* mainWindow) {

@@ -5,6 +5,7 @@
 
 #include <sys/socket.h>
 #include <QAction>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,6 +27,7 @@
 #include "host/host_service.h"
 #include "protocol/builder.h"
 #include "table/table_panel.h"
+#include "text/settings/load_ini.h"
 #include "text/settings/settings_location.h"
 #include "windows/gamestart_form.h"
 
@@ -265,6 +267,52 @@ TEST_F(EveningTest, PlayWithOthersOffersHostingAndJoining) {
     QTest::mouseClick(box->findChild<QPushButton*>("button_host_game"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.sessions.openDialog() != nullptr; }, kTimeoutMs));
     EXPECT_EQ(ann.sessions.openDialog()->objectName(), "hostform");
+}
+
+// A window that never loaded the settings (its join failed) and is closed with File > Exit keeps
+// every stored preference; only what its user changed is written.
+TEST_F(EveningTest, SettingsAreKeptThroughAFailedJoinAndExit) {
+    const QByteArray stored =
+        "[other]\r\nkey = kept as it is\r\n"
+        "[agame]\r\nTextsize=14\r\nTop=40\r\nLeft=50\r\nWidth=800\r\nHeight=560\r\n"
+        "Textcolor=clRed\r\nPlaytoscore=300\r\nTimeperturn=90\r\nBotspeed=2000\r\n"
+        "Turnsound=1\r\nPlayerphrasesounds=false\r\nPlaysounds=false\r\nHelp=2\r\n";
+    {
+        QFile file(ini);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(stored);
+    }
+    Player bob({"Bob"}, ini);
+    QSignalSpy failed(&bob.sessions, &app::TableSessions::sessionFailed);
+    QTcpServer gone;
+    ASSERT_TRUE(gone.listen(QHostAddress::LocalHost, 0));
+    const quint16 nobody = gone.serverPort();
+    gone.close();
+    bob.sessions.joinGame("Bob", "127.0.0.1", nobody);
+    ASSERT_TRUE(failed.size() == 1 || failed.wait(kTimeoutMs));
+    bob.window.findChild<QAction*>("Exit1")->trigger();
+    EXPECT_FALSE(bob.window.isVisible());
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const settings::LoadResult kept = settings::readinifile(ini);
+    EXPECT_EQ(kept.textSize, 14);
+    EXPECT_EQ(kept.textColor, "clRed");
+    EXPECT_EQ(kept.playToScore, 300);
+    EXPECT_EQ(kept.timePerTurn, 90);
+    EXPECT_EQ(kept.botSpeedMs, 2000);
+    EXPECT_EQ(kept.turnSound, 1);
+    EXPECT_FALSE(kept.playSounds);
+    EXPECT_FALSE(kept.playerPhraseSounds);
+    EXPECT_EQ(kept.bounds, (settings::WindowBounds{50, 40, 800, 560}));
+    EXPECT_TRUE(file.readAll().startsWith("[other]\r\nkey = kept as it is\r\n"));
+
+    // What the user does change in such a window is written, over what was kept.
+    Player again({"Bob"}, ini);
+    again.window.findChild<QAction*>("Fast1")->trigger();
+    const settings::LoadResult changed = settings::readinifile(ini);
+    EXPECT_EQ(changed.botSpeedMs, settings::kBotSpeedFast);
+    EXPECT_EQ(changed.textSize, 14);
+    EXPECT_FALSE(changed.playSounds);
 }
 
 }  // namespace

@@ -114,6 +114,14 @@ TEST_F(GameStartFormTest, RestoredPositionsOutsideTheRangeClampToTheNearerEnd) {
     EXPECT_EQ(form.timePerTurn(), 30);
     form.setTimePerTurn(999);
     EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("120"));
+    // A play-to score between two steps (a fresh profile stores 30) goes to the nearer step,
+    // so the arrows step through their own values from it.
+    form.setPlayToScore(30);
+    EXPECT_EQ(form.playToScore(), 0);
+    form.setPlayToScore(250);
+    EXPECT_EQ(form.playToScore(), 300);
+    form.setPlayToScore(949);
+    EXPECT_EQ(form.playToScore(), 900);
 }
 
 TEST_F(GameStartFormTest, StartSendsTheExactMessageThenHidesThenSaves) {
