@@ -243,11 +243,11 @@ QString TableSessions::settingsPath() const {
     return settingsPath_.isEmpty() ? settings::settingsFilePath() : settingsPath_;
 }
 
-void TableSessions::rememberFields(const QString& name, std::uint16_t port,
-                                   const QString& address) {
+void TableSessions::rememberFields(const QString& name, std::uint16_t port, const QString& address,
+                                   bool hosting) {
     windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());
     s.name = name;
-    s.port = port;
+    (hosting ? s.port : s.joinPort) = port;
     s.remember(address);
     windows::saveConnectSettings(settingsPath(), s);
 }
@@ -261,7 +261,7 @@ void TableSessions::HostaGame1Click() {
     dialog->setPlayerName(s.name);
     dialog->setPort(s.port);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        rememberFields(dialog->playerName(), dialog->port(), QString());
+        rememberFields(dialog->playerName(), dialog->port(), QString(), true);
         hostGame(dialog->playerName(), dialog->port(), dialog->announce());
     });
     dialog_ = dialog;
@@ -279,10 +279,10 @@ void TableSessions::JoinaGame1Click() {
     games->setParent(dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setPlayerName(s.name);
-    dialog->setPort(s.port);
+    dialog->setPort(s.joinPort);
     dialog->setRecentAddresses(s.recent);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        rememberFields(dialog->playerName(), dialog->port(), dialog->address());
+        rememberFields(dialog->playerName(), dialog->port(), dialog->address(), false);
         joinGame(dialog->playerName(), dialog->address(), dialog->port());
     });
     dialog_ = dialog;

@@ -82,7 +82,9 @@ class TableSessions : public QObject {
     // The host went away from a seated client: an unconnected table that says so.
     void hostGone(const QString& sentence);
     QString settingsPath() const;
-    void rememberFields(const QString& name, std::uint16_t port, const QString& address);
+    // The dialogs' fields: a host's port and a joined port are kept apart.
+    void rememberFields(const QString& name, std::uint16_t port, const QString& address,
+                        bool hosting);
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;

@@ -5,10 +5,13 @@
 
 #include <sys/socket.h>
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -313,6 +316,38 @@ TEST_F(EveningTest, SettingsAreKeptThroughAFailedJoinAndExit) {
     EXPECT_EQ(changed.botSpeedMs, settings::kBotSpeedFast);
     EXPECT_EQ(changed.textSize, 14);
     EXPECT_FALSE(changed.playSounds);
+}
+
+// A failed join to one port never becomes the next host's port, and the join dialog offers the
+// port last joined.
+TEST_F(EveningTest, HostAndJoinDialogsRememberTheirPortsApart) {
+    Player bob({"Bob"}, ini);
+    QSignalSpy failed(&bob.sessions, &app::TableSessions::sessionFailed);
+    QTcpServer gone;
+    ASSERT_TRUE(gone.listen(QHostAddress::LocalHost, 0));
+    const quint16 nobody = gone.serverPort();
+    gone.close();
+    bob.window.findChild<QAction*>("JoinaGame1")->trigger();
+    auto* join = qobject_cast<QDialog*>(bob.sessions.openDialog());
+    ASSERT_NE(join, nullptr);
+    join->findChild<QLineEdit*>("edit_name")->setText("Bob");
+    join->findChild<QComboBox*>("combo_address")->setEditText("127.0.0.1");
+    join->findChild<QSpinBox*>("spin_port")->setValue(nobody);
+    QTest::keyClick(join->findChild<QLineEdit*>("edit_name"), Qt::Key_Return);  // Enter joins
+    ASSERT_TRUE(failed.size() == 1 || failed.wait(kTimeoutMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bob.sessions.openDialog() == nullptr; }, kTimeoutMs));
+
+    bob.window.findChild<QAction*>("HostaGame1")->trigger();
+    auto* host = qobject_cast<QDialog*>(bob.sessions.openDialog());
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(host->findChild<QSpinBox*>("spin_port")->value(), 7772);
+    QTest::keyClick(host->findChild<QLineEdit*>("edit_name"), Qt::Key_Escape);  // Esc closes
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bob.sessions.openDialog() == nullptr; }, kTimeoutMs));
+
+    bob.window.findChild<QAction*>("JoinaGame1")->trigger();
+    join = qobject_cast<QDialog*>(bob.sessions.openDialog());
+    ASSERT_NE(join, nullptr);
+    EXPECT_EQ(join->findChild<QSpinBox*>("spin_port")->value(), nobody);
 }
 
 }  // namespace
