@@ -89,8 +89,16 @@ void ClientSession::playerdisconnected(Reader& fields) {
     const std::string name = protocol::boundName(fields.rest());
     if (isPlayerSeat(seat)) {
         const std::string caption = view_.playerName(seat);
-        if (caption != kWaiting && caption != view_.computerName(seat)) {
+        const bool person =
+            caption != kWaiting && caption != view_.computerName(seat) && !caption.ends_with(kAway);
+        if (person)
             systemLine(caption + " disconnected.");
+        // During a game the seat is kept for its player, and the computer plays it meanwhile:
+        // the name and score stay, marked as away.
+        const bool gameOn = hooks_.turnseat && hooks_.turnseat() != 0;
+        if (person && gameOn) {
+            view_.setPlayerName(seat, caption + kAway);
+            return;
         }
         view_.setPlayerName(seat, kWaiting);
         view_.setWatching(seat, false);

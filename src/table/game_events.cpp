@@ -244,6 +244,12 @@ void GameTable::gamestats(protocol::Reader& fields) {
         if (fields.text() == "f")
             model_.setSitsOut(seat, true);
     }
+    // Back in a running game: whose turn it is. The own turn has said so already.
+    const int turn = model_.turnseat();
+    if (protocol::isPlayerSeat(turn) && turn != model_.myseat()) {
+        panel_.image_Turn->move(panel_.image_Turn->x(), panel_.playername(turn)->y() + 2);
+        panel_.label_status->setText(nameOf(turn) + QStringLiteral("'s turn."));
+    }
 }
 
 void GameTable::loadboard(protocol::Reader& fields) {

@@ -263,6 +263,10 @@ TEST_F(EventsTest, LatecomerSeesTheRunningGame) {
     EXPECT_EQ(label("label_roundnum")->text(), "Round: 2");
     EXPECT_EQ(label("label_tilesleft")->text(), "Tiles Left: 40");
     EXPECT_EQ(table.model().turnseat(), 2);
+    // The status line says whose turn it is, and the turn marker stands by that name.
+    EXPECT_EQ(label("label_status")->text(),
+              QString::fromStdString(table.model().playerName(2)) + "'s turn.");
+    EXPECT_EQ(panel.image_Turn->y(), panel.playername(2)->y() + 2);
     EXPECT_EQ(table.model().timeleft(), 25);
     EXPECT_EQ(table.barunit, 4);
     EXPECT_TRUE(table.turntime.isActive());
