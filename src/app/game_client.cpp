@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/open_link.h"
 #include "chat/chat.h"
 #include "chat/chat_area.h"
 #include "chat/phrase_buttons.h"
@@ -165,6 +166,11 @@ void GameClient::attachChat() {
     h.playerPhraseSoundsChecked = [this] { return window_.playerPhraseSounds(); };
     h.showMessage = [this](const QString& text) { showMessage(text); };
     h.saveinifile = [this] { saveinifile(); };
+    // A launcher that fails says so as well as one that cannot start.
+    h.openUrl = [this](const QUrl& url) {
+        openLink(url, this, [this](const QString& sentence) { showMessage(sentence); });
+        return true;
+    };
     chat_->install(dispatcher_);
 
     chat::ChatArea& area = chat_->area();

@@ -7,6 +7,7 @@
 
 #include "app/game_client.h"
 #include "app/main_window.h"
+#include "app/open_link.h"
 #include "app/play_with_others.h"
 #include "table/message_fields.h"
 #include "table/picture_widget.h"
@@ -56,7 +57,16 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
     QObject::connect(&window, &MainWindow::spyListRequested, &spylist,
                      [&window, &spylist] { spylist.showOver(&window); });
 
-    // Help and about.
+    // Help and about. A link the desktop cannot open is told.
+    helpForm.setLinkOpener([&helpForm](const QUrl& url) {
+        openLink(url, &helpForm, [&helpForm](const QString& sentence) {
+            auto* box = new QMessageBox(QMessageBox::Information, helpForm.windowTitle(), sentence,
+                                        QMessageBox::Ok, &helpForm);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        });
+        return true;
+    });
     QObject::connect(&window, &MainWindow::helpRequested, &helpForm,
                      [&window, &helpForm] { helpForm.showOver(&window); });
     QObject::connect(&helpForm, &help::HelpForm::quickInstructionsRequested, &window,

@@ -22,6 +22,7 @@
 #include "app/game_marker.h"
 #include "app/host_side.h"
 #include "app/main_window.h"
+#include "app/open_link.h"
 #include "app/play_with_others.h"
 #include "app/table_sessions.h"
 #include "chat/chat.h"
@@ -348,6 +349,35 @@ TEST_F(EveningTest, HostAndJoinDialogsRememberTheirPortsApart) {
     join = qobject_cast<QDialog*>(bob.sessions.openDialog());
     ASSERT_NE(join, nullptr);
     EXPECT_EQ(join->findChild<QSpinBox*>("spin_port")->value(), nobody);
+}
+
+// A link the desktop cannot open is told, whether no launcher starts or the launcher fails.
+TEST_F(EveningTest, ALinkTheDesktopCannotOpenIsTold) {
+    const QUrl url(QStringLiteral("https://hexaline.example.org/"));
+    QObject context;
+    QStringList told;
+    for (const char* launcher : {"false", "/nonexistent/launcher"}) {
+        app::setLinkLauncher(QString::fromLatin1(launcher));
+        app::openLink(url, &context, [&](const QString& sentence) { told << sentence; });
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return told.size() == 2; }, kTimeoutMs));
+    EXPECT_EQ(told.at(0), app::linkFailure(url));
+    EXPECT_TRUE(told.at(0).contains("https://hexaline.example.org/"));
+
+    // A link in the chat: the window shows the sentence.
+    app::setLinkLauncher(QStringLiteral("false"));
+    Player ann({"Ann"}, ini);
+    EXPECT_TRUE(ann.sessions.client().chat().hooks.openUrl(url));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (auto* box : ann.window.findChildren<QMessageBox*>()) {
+                if (box->text() == app::linkFailure(url))
+                    return true;
+            }
+            return false;
+        },
+        kTimeoutMs));
+    app::setLinkLauncher(QStringLiteral("xdg-open"));
 }
 
 }  // namespace
