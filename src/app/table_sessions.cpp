@@ -153,6 +153,7 @@ void TableSessions::leaveTable() {
         host_.reset();
     }
     makeSides();
+    window_.setStartAvailable(false);  // an unconnected table starts nothing
 }
 
 bool TableSessions::hostGame(const QString& name, std::uint16_t port, bool announce) {

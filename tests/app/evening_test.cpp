@@ -76,6 +76,7 @@ class EveningTest : public ::testing::Test {
         EXPECT_TRUE(bob.window.isVisible());
         EXPECT_FALSE(bob.seated());
         EXPECT_FALSE(bob.window.startButtonVisible());
+        EXPECT_FALSE(bob.panel().button_start->isVisible());
         EXPECT_TRUE(bob.chat().contains(QString::fromLatin1(sentence) +
                                         " Choose File > Join a Game… to join again."))
             << bob.chat().toStdString();
