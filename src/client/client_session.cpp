@@ -126,11 +126,11 @@ void ClientSession::justwatching(Reader& fields) {
 
 void ClientSession::havewrongversion(Reader& fields) {
     systemLine(protocol::boundName(fields.rest()) +
-               " has a different version of the game then you.");
+               " has a different version of the game than you.");
 }
 
 void ClientSession::wrongversion() {
-    systemLine("You have a differnt version of the game then the host.");
+    systemLine("You have a different version of the game than the host.");
 }
 
 void ClientSession::full() {

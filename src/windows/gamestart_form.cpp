@@ -63,7 +63,7 @@ GameStartForm::GameStartForm(QWidget* parent) : QDialog(parent) {
                        QRect(0, 6, kClientWidth, 30), 24, true);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Play to Score:"),
                        QRect(30, 46, 110, 24), 13, false);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Creation Time:"),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Time Per Turn:"),
                        QRect(30, 77, 110, 24), 13, false);
     UpDown1 = makeSpin(this, QStringLiteral("UpDown1"), QStringLiteral("edit_playtoscore"),
                        kPlayToMin, kPlayToMax, kPlayToStep, kPlayToInitial, QRect(146, 46, 80, 24));

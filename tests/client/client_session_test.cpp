@@ -203,8 +203,8 @@ TEST_F(ClientSessionTest, VersionNoticesFullTableAndClosedConnection) {
     receive(protocol::build(Msg::HaveWrongVersion, {"Bob"}));
     receive(protocol::build(Msg::WrongVersion));
     EXPECT_EQ(lines, (std::vector<std::string>{
-                         "0+Bob has a different version of the game then you.",
-                         "0+You have a differnt version of the game then the host."}));
+                         "0+Bob has a different version of the game than you.",
+                         "0+You have a different version of the game than the host."}));
     receive(protocol::build(Msg::Full));
     EXPECT_EQ(boxes, (std::vector<std::string>{"Game is full"}));
     EXPECT_EQ(closes, 1);

@@ -114,7 +114,7 @@ TEST_F(EventsTest, NextPlayerForAnotherSeat) {
     EXPECT_TRUE(sounds.isEmpty());
 
     feed(Msg::NextPlayer, {2, "f", 70});
-    EXPECT_EQ(status(), "Klot's turn. but has no valid plays.");
+    EXPECT_EQ(status(), "Klot's turn, with no valid plays.");
 }
 
 TEST_F(EventsTest, NextPlayerForMySeat) {
@@ -216,7 +216,7 @@ TEST_F(EventsTest, PassRanOutAndTimeUpEndTheTurn) {
     feed(Msg::HePassed, {2});
     EXPECT_EQ(status(), "Klot passed!");
     feed(Msg::RanOut, {2, 44, 16});
-    EXPECT_EQ(status(), "Klot ran out of tiles..Round Over!");
+    EXPECT_EQ(status(), "Klot ran out of tiles. Round Over!");
     EXPECT_EQ(panel.score(2)->text(), "44");
     EXPECT_EQ(panel.bonus(2)->text(), "+16");
     feed(Msg::NextPlayer, {3, "t", 90});

@@ -65,7 +65,7 @@ TEST_F(GameStartFormTest, OpensWithItsCaptionSizeTextsAndInitialValues) {
     EXPECT_EQ(form.size(), QSize(257, 152));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_EQ(form.Label2->text(), QStringLiteral("Play to Score:"));
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("Creation Time:"));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Time Per Turn:"));
     EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("500"));
     EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("60"));
     EXPECT_FALSE(form.isModal());

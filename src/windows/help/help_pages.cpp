@@ -164,7 +164,7 @@ together and who won them, this session and in total. Tick a player under &ldquo
 Game&rdquo; to follow them.</li>
 <li><b>Spy List</b>: the players watching from seats 5 to 9. The host can remove one with a
 right-click.</li>
-<li><b>Phrase List</b>: edit the phrases of the ten phrase buttons below the clock.</li>
+<li><b>Phrase List</b>: edit the phrases of the nine phrase buttons below the clock (the tenth button plays a sound).</li>
 </ul>
 <h3>Help</h3>
 <p><b>Content</b> (F1) opens this help, <b>About</b> the version, and <b>Quick Instructions</b>

@@ -128,7 +128,7 @@ void DownloadForm::buildPanels() {
     QWidget* left = whitePanel(this, {6, 6, 450, 487});
     advert(left, {10, 10, 430, 200});
     textLabel(left, "label_advert",
-              QStringLiteral("Download The Orvik7 Lobby Now to play this  and other exciting games "
+              QStringLiteral("Download The Orvik7 Lobby Now to play this and other exciting games "
                              "online with other players! "),
               {20, 220, 410, 60}, true);
     getbutton =
