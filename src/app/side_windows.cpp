@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 
 #include "app/game_client.h"
@@ -34,6 +35,13 @@ void reportDamagedTally(MainWindow& window, const tally::TallyListForm& tallylis
     box->open();
 }
 
+// Esc closes a side window, as it closes a dialog.
+void closeOnEscape(QWidget& sideWindow) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &sideWindow);
+    escape->setObjectName(QStringLiteral("escape_closes"));
+    QObject::connect(escape, &QShortcut::activated, &sideWindow, &QWidget::close);
+}
+
 }  // namespace
 
 void connectSideWindows(MainWindow& window, const SideWindows& side) {
@@ -43,6 +51,9 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
     help::HelpForm& helpForm = side.help;
     about::AboutForm& aboutForm = side.about;
     lobby::DownloadForm& download = side.download;
+    for (QWidget* sideWindow :
+         std::initializer_list<QWidget*>{&tallylist, &spylist, &aboutForm, &download})
+        closeOnEscape(*sideWindow);
 
     // Tally list.
     QObject::connect(&window, &MainWindow::viewTallyRequested, &tallylist,

@@ -5,6 +5,7 @@
 
 #include <sys/socket.h>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include "app/main_window.h"
 #include "app/open_link.h"
 #include "app/play_with_others.h"
+#include "app/side_windows.h"
 #include "app/table_sessions.h"
 #include "chat/chat.h"
 #include "chat/chat_area.h"
@@ -33,7 +35,12 @@
 #include "table/table_panel.h"
 #include "text/settings/load_ini.h"
 #include "text/settings/settings_location.h"
+#include "windows/about/about_form.h"
 #include "windows/gamestart_form.h"
+#include "windows/help/help_form.h"
+#include "windows/lobby/download_form.h"
+#include "windows/spy/spy_list_form.h"
+#include "windows/tally/tally_list_form.h"
 
 using namespace hexaline;
 
@@ -379,6 +386,26 @@ TEST_F(EveningTest, ALinkTheDesktopCannotOpenIsTold) {
         },
         kTimeoutMs));
     app::setLinkLauncher(QStringLiteral("xdg-open"));
+}
+
+// Every side window closes with Esc, from the keyboard alone.
+TEST_F(EveningTest, EscClosesEverySideWindow) {
+    app::MainWindow window({.arguments = {"Ann"}, .port = 0, .lobbyPort = 0});
+    about::AboutForm about(&window);
+    lobby::DownloadForm download(&window);
+    help::HelpForm help(&window);
+    spy::SpyListForm spylist(&window);
+    tally::TallyListForm tallylist(dir.filePath("tally.dat"), &window);
+    app::connectSideWindows(window, {about, download, help, spylist, tallylist});
+    for (QWidget* side :
+         std::initializer_list<QWidget*>{&about, &download, &help, &spylist, &tallylist}) {
+        SCOPED_TRACE(side->objectName().toStdString());
+        side->show();
+        QApplication::setActiveWindow(side);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(side));
+        QTest::keyClick(side, Qt::Key_Escape);
+        EXPECT_FALSE(side->isVisible());
+    }
 }
 
 }  // namespace
