@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/open_link.h"
 #include "chat/chat.h"
 #include "chat/chat_area.h"
 #include "chat/phrase_buttons.h"
@@ -18,6 +19,7 @@
 #include "text/settings/load_ini.h"
 #include "text/settings/save_ini.h"
 #include "text/settings/settings_location.h"
+#include "transport/status.h"
 #include "windows/gamestart_form.h"
 #include "windows/quick_instructions.h"
 
@@ -41,8 +43,12 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
     });
     window_.setSaveinifile([this] { saveinifile(); });
 
-    // The connection's end closes the window, which ends the program.
+    // The connection's end is told once every message it brought is handled.
     connect(&window_.sock(), &transport::ClientLink::closed, this, &GameClient::closeWhenDrained);
+    connect(&window_.sock(), &transport::ClientLink::info, this, [this](int kind, const QString&) {
+        if (kind == static_cast<int>(transport::InfoKind::Error) && session_->isconnected())
+            linkLost_ = true;
+    });
     connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });
     connect(&window_, &MainWindow::startGameRequested, this,
             [this] { table_->button_startClick(); });
@@ -60,6 +66,7 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
 
     gamestart_.setSendHandler([this](const std::string& message) { window_.sock().send(message); });
     gamestart_.setSaveHandler([this] { saveinifile(); });
+    atStart_ = shownPreferences();
 }
 
 void GameClient::closeWhenDrained() {
@@ -95,15 +102,26 @@ session::ClientHooks GameClient::clientHooks() {
         if (!waitingBox_)
             window_.close();
     };
+    h.connectionEnded = [this](bool seated) {
+        if (waitingBox_ || !seated)
+            return;  // a refused join says so itself
+        emit connectionEnded(QString::fromLatin1(linkLost_ ? kHostLost : kHostEnded));
+    };
     h.seatAssigned = [this](int seat) {
         // The window's login name ends in the terminator; the login message adds it itself.
         std::string name = window_.loginname();
         if (!name.empty() && name.back() == protocol::kTerminator)
             name.pop_back();
         session_->setLoginName(name);
-        session_->setHost(window_.ishost());
-        table_->model().setHost(window_.ishost());
+        // The host takes its orders to start and to remove players from seat 1 alone.
+        const bool hosting = window_.ishost() || seat == 1;
+        session_->setHost(hosting);
+        table_->model().setHost(hosting);
         table_->model().setMyseat(seat);
+        if (hosting && !window_.ishost()) {
+            window_.setStartAvailable(true);
+            emit window_.hostModeStarted();
+        }
         gamestart_.setPlayerName(table::toWire(window_.playername()));
     };
     h.justWatchChecked = [this] { return window_.justWatchChecked(); };
@@ -148,6 +166,11 @@ void GameClient::attachChat() {
     h.playerPhraseSoundsChecked = [this] { return window_.playerPhraseSounds(); };
     h.showMessage = [this](const QString& text) { showMessage(text); };
     h.saveinifile = [this] { saveinifile(); };
+    // A launcher that fails says so as well as one that cannot start.
+    h.openUrl = [this](const QUrl& url) {
+        openLink(url, this, [this](const QString& sentence) { showMessage(sentence); });
+        return true;
+    };
     chat_->install(dispatcher_);
 
     chat::ChatArea& area = chat_->area();
@@ -186,6 +209,7 @@ void GameClient::openKickMenu(int seat, const QPoint& where) {
 
 void GameClient::loadinifile() {
     const settings::LoadResult loaded = settings::loadinifile();
+    loaded_ = true;
     textSize_ = loaded.textSize;
     window_.setSavedBounds(loaded.bounds);
     window_.applyBounds(loaded.bounds);
@@ -211,7 +235,7 @@ void GameClient::loadinifile() {
         showMessage(loaded.helpWrite.message());
 }
 
-void GameClient::saveinifile() {
+settings::Preferences GameClient::shownPreferences() const {
     settings::Preferences prefs;
     prefs.textSize = textSize_;
     prefs.window = window_.bounds();
@@ -222,6 +246,31 @@ void GameClient::saveinifile() {
     prefs.turnSound = window_.turnSound();
     prefs.playSounds = window_.playSounds();
     prefs.playerPhraseSounds = window_.playerPhraseSounds();
+    return prefs;
+}
+
+void GameClient::saveinifile() {
+    settings::Preferences prefs = shownPreferences();
+    if (!loaded_) {
+        // Never the defaults of values this window did not load: what the file holds, and
+        // over it what the user changed here.
+        settings::Preferences stored;
+        settings::applyLoadResult(settings::readinifile(settings::settingsFilePath()), stored);
+        const auto keep = [](auto& value, const auto& start, const auto& kept) {
+            if (value == start)
+                value = kept;
+        };
+        keep(prefs.textSize, atStart_.textSize, stored.textSize);
+        if (!window_.placedFromFile())
+            prefs.window = stored.window;  // the window was never placed from the file
+        keep(prefs.textColor, atStart_.textColor, stored.textColor);
+        keep(prefs.playToScore, atStart_.playToScore, stored.playToScore);
+        keep(prefs.timePerTurn, atStart_.timePerTurn, stored.timePerTurn);
+        keep(prefs.botSpeedMs, atStart_.botSpeedMs, stored.botSpeedMs);
+        keep(prefs.turnSound, atStart_.turnSound, stored.turnSound);
+        keep(prefs.playSounds, atStart_.playSounds, stored.playSounds);
+        keep(prefs.playerPhraseSounds, atStart_.playerPhraseSounds, stored.playerPhraseSounds);
+    }
     const settings::WriteResult written = settings::saveinifile(prefs);
     if (!written.ok)
         showMessage(written.message());

@@ -23,6 +23,10 @@ namespace hexaline::app {
 
 class MainWindow;
 
+// What the window says when its connection to the host ends after a seat was given.
+inline constexpr char kHostEnded[] = "The host has ended the game.";
+inline constexpr char kHostLost[] = "The connection to the host was lost.";
+
 class GameClient : public QObject {
     Q_OBJECT
   public:
@@ -36,9 +40,15 @@ class GameClient : public QObject {
     const client::GameModel& model() const { return table_->model(); }
 
     // The settings file: read when this client sees itself announced, written when a
-    // preference changes, a game starts, or the window closes moved or resized.
+    // preference changes, a game starts, or the window closes moved or resized. Until it has
+    // been read, a save keeps what the file holds and writes only what the user changed here.
     void loadinifile();
     void saveinifile();
+
+  signals:
+    // The host closed the seated connection, or it was lost: the sentence to show. The window
+    // stays; what follows is up to the sessions.
+    void connectionEnded(const QString& sentence);
 
   private:
     session::ClientHooks clientHooks();
@@ -48,6 +58,8 @@ class GameClient : public QObject {
     void closeWhenDrained();
     void openKickMenu(int seat, const QPoint& where);
     void attachChat();
+    // The preferences as this window shows them now.
+    settings::Preferences shownPreferences() const;
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;
@@ -58,10 +70,16 @@ class GameClient : public QObject {
     std::unique_ptr<chat::Chat> chat_;
     protocol::Dispatcher dispatcher_{protocol::Direction::ToClient};
 
-    bool waitingBox_ = false;  // a box the user must answer before the window may close
+    bool waitingBox_ = false;
+    bool linkLost_ = false;  // the connection ended in an error, not in the host's close  // a box
+                             // the user must answer before the window may close
 
     // Stored preferences that no control holds yet.
     int textSize_ = 10;
+    bool loaded_ = false;  // the settings file was read into this window
+    // What the window showed when this client was made: a value that differs from it at a save
+    // was changed by the user.
+    settings::Preferences atStart_;
 };
 
 }  // namespace hexaline::app

@@ -19,8 +19,12 @@ class HostSide : public QObject {
     transport::HostLink& link() { return service_.link(); }
     session::HostService& service() { return service_; }
 
-    // Opens the listening socket. False when it cannot: link().errorText() says why.
-    bool startListening(std::uint16_t port) { return service_.listen(port); }
+    // Opens the listening socket, on every local address unless given one. False when it
+    // cannot: link().errorText() says why.
+    bool startListening(std::uint16_t port,
+                        const QHostAddress& address = QHostAddress(QHostAddress::Any)) {
+        return service_.listen(port, address);
+    }
 
   private:
     engine::Random random_;

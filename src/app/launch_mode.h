@@ -21,8 +21,8 @@ struct LaunchPlan {
     bool lobbyLink = false;  // open the link to the lobby program once the mode has started
 };
 
-inline constexpr char kSoloLine[] = "0+Loading Solo Game..Please wait.";
-inline constexpr char kMultiLine[] = "0+Loading Multi-player Game.. Please Wait.";
+inline constexpr char kSoloLine[] = "0+Loading Solo Game. Please wait.";
+inline constexpr char kMultiLine[] = "0+Loading Multi-player Game. Please wait.";
 
 LaunchPlan decideLaunch(const QStringList& positional);
 

@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
     SingleInstance guard(instanceDir);
     if (guard.claim() == SingleInstance::Claim::Other)
         return 0;
-    const GameMarker marker(line.instanceDir.isEmpty() ? QDir::tempPath() : line.instanceDir);
+    // The marker is the user's, as the key is: another user's game never holds it.
+    const GameMarker marker(instanceDir);
 
     MainWindow chatform({.arguments = line.positional, .port = line.port});
     hexaline::about::AboutForm about(&chatform);

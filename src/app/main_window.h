@@ -72,6 +72,11 @@ class MainWindow : public QMainWindow {
     const std::string& loginname() const { return loginname_; }
     bool ishost() const { return ishost_; }
     bool startButtonVisible() const { return startVisible_; }
+    // Start Game, the start dialog and the removal of players: the hosting user's means, which
+    // seat 1 holds whether this window hosts the game or joined a host elsewhere.
+    void setStartAvailable(bool available);
+    // Asked before the window closes; false keeps it open.
+    void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
     bool lobbyLinkOpened() const { return Sock11 != nullptr; }
 
     // The chat log. Until the chat window exists the lines are kept in a list.
@@ -84,7 +89,12 @@ class MainWindow : public QMainWindow {
     // preference changes and at close when the window moved or changed size.
     void setSaveinifile(std::function<void()> save) { saveinifile_ = std::move(save); }
     settings::WindowBounds savedBounds() const { return savedBounds_; }
-    void setSavedBounds(settings::WindowBounds bounds) { savedBounds_ = bounds; }
+    void setSavedBounds(settings::WindowBounds bounds) {
+        savedBounds_ = bounds;
+        placedFromFile_ = true;
+    }
+    // The window was placed from the settings file once: its bounds are the user's to save.
+    bool placedFromFile() const { return placedFromFile_; }
     // The window's outer bounds; applying them moves and resizes the window.
     settings::WindowBounds bounds() const;
     void applyBounds(settings::WindowBounds bounds);
@@ -113,7 +123,9 @@ class MainWindow : public QMainWindow {
 
     // Launch modes (run by the first show).
     void processparams();
-    bool hostpress();
+    // Listens and connects this window's own client. A solo game listens on the loopback
+    // address only, and on any free port when its own is taken.
+    bool hostpress(bool solo = false);
     void joinpress();
 
     // Another copy was started: restore the window when minimised, else bring it to the front.
@@ -175,7 +187,6 @@ class MainWindow : public QMainWindow {
   private:
     void createMenus();
     QAction* addEntry(QMenu* menu, const char* name, const QString& text);
-    void setStartAvailable(bool available);
     void showError(const QString& text);
     void openLobbyLink();
     void joinFailed(const QString& reason);
@@ -201,7 +212,10 @@ class MainWindow : public QMainWindow {
     std::vector<std::string> chatLines_;
     std::function<void()> saveinifile_;
     std::function<QString(const QString&)> errorWording_;
+    std::function<bool()> closeGuard_;
+    bool linkConnected_ = false;  // the join's connection was made at least once
     settings::WindowBounds savedBounds_{0, 0, 0, 0};
+    bool placedFromFile_ = false;
 
     int turnSound_ = settings::kTurnSoundClassic;
     int botSpeed_ = settings::kBotSpeedNormal;

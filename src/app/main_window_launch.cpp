@@ -4,6 +4,7 @@
 
 #include "app/host_side.h"
 #include "app/launch_mode.h"
+#include "app/listen_failure.h"
 #include "app/main_window.h"
 #include "protocol/message_table.h"
 
@@ -25,7 +26,7 @@ void MainWindow::processparams() {
             emit lobbyDownloadRequested();
             hostaddress_ = plan.hostaddress;
             playername_ = plan.playername;
-            hostpress();
+            hostpress(true);
             return;
         case LaunchMode::Waiting:
             return;
@@ -45,9 +46,19 @@ void MainWindow::processparams() {
     }
 }
 
-bool MainWindow::hostpress() {
-    if (!host_ || !host_->startListening(options_.port)) {
-        showError(host_ ? host_->link().errorText() : QStringLiteral("No host side"));
+bool MainWindow::hostpress(bool solo) {
+    const QHostAddress address(solo ? QHostAddress::LocalHost : QHostAddress::Any);
+    bool listening = host_ && host_->startListening(options_.port, address);
+    if (!listening && host_ && solo)
+        listening = host_->startListening(0, address);  // nobody needs to find a solo game
+    if (!listening) {
+        const QString reported = host_ ? host_->link().errorText() : QStringLiteral("No host side");
+        const QString sentence = listenFailure(reported, options_.port);
+        addlinetochat("0+" + sentence.toStdString(), kSystemColour);
+        if (errorWording_)
+            showError(reported);
+        else
+            showError(sentence);
         return false;
     }
     loginname_ = playername_.toStdString() + protocol::kTerminator;
@@ -62,6 +73,8 @@ bool MainWindow::hostpress() {
 // Join mode starts once per connection, so its handlers are installed on it here.
 void MainWindow::joinpress() {
     loginname_ = playername_.toStdString() + protocol::kTerminator;
+    linkConnected_ = false;
+    connect(sock_, &transport::ClientLink::connected, this, [this] { linkConnected_ = true; });
     connect(sock_, &transport::ClientLink::hostFound, this, [this] {
         if (!lobbyLinkPending_)
             return;
@@ -73,9 +86,10 @@ void MainWindow::joinpress() {
         joinFailed(QStringLiteral("the address cannot be found"));
         showError(text);
     });
-    // A join that never connects ends in a line that says so, not in waiting for ever.
+    // A join that never connects ends in a line that says so, not in waiting for ever. A
+    // connection that is lost later is the client's to report.
     connect(sock_, &transport::ClientLink::info, this, [this](int kind, const QString& text) {
-        if (kind == static_cast<int>(transport::InfoKind::Error) && !sock_->isConnected())
+        if (kind == static_cast<int>(transport::InfoKind::Error) && !linkConnected_)
             joinFailed(text);
     });
     sock_->open(hostaddress_, options_.port);

@@ -3,10 +3,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 
 #include "app/game_client.h"
 #include "app/main_window.h"
+#include "app/open_link.h"
+#include "app/play_with_others.h"
 #include "table/message_fields.h"
 #include "table/notice_box.h"
 #include "table/picture_widget.h"
@@ -31,6 +34,13 @@ void reportDamagedTally(MainWindow& window, const tally::TallyListForm& tallylis
     table::showNotice(&window, tallylist.loadError(), QMessageBox::Warning, details);
 }
 
+// Esc closes a side window, as it closes a dialog.
+void closeOnEscape(QWidget& sideWindow) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &sideWindow);
+    escape->setObjectName(QStringLiteral("escape_closes"));
+    QObject::connect(escape, &QShortcut::activated, &sideWindow, &QWidget::close);
+}
+
 }  // namespace
 
 void connectSideWindows(MainWindow& window, const SideWindows& side) {
@@ -40,6 +50,9 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
     help::HelpForm& helpForm = side.help;
     about::AboutForm& aboutForm = side.about;
     lobby::DownloadForm& download = side.download;
+    for (QWidget* sideWindow :
+         std::initializer_list<QWidget*>{&tallylist, &spylist, &aboutForm, &download})
+        closeOnEscape(*sideWindow);
 
     // Tally list.
     QObject::connect(&window, &MainWindow::viewTallyRequested, &tallylist,
@@ -54,7 +67,16 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
     QObject::connect(&window, &MainWindow::spyListRequested, &spylist,
                      [&window, &spylist] { spylist.showOver(&window); });
 
-    // Help and about.
+    // Help and about. A link the desktop cannot open is told.
+    helpForm.setLinkOpener([&helpForm](const QUrl& url) {
+        openLink(url, &helpForm, [&helpForm](const QString& sentence) {
+            auto* box = new QMessageBox(QMessageBox::Information, helpForm.windowTitle(), sentence,
+                                        QMessageBox::Ok, &helpForm);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        });
+        return true;
+    });
     QObject::connect(&window, &MainWindow::helpRequested, &helpForm,
                      [&window, &helpForm] { helpForm.showOver(&window); });
     QObject::connect(&helpForm, &help::HelpForm::quickInstructionsRequested, &window,
@@ -68,6 +90,8 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
                      [&download] { download.showOnTop(); });
     QObject::connect(&download, &lobby::DownloadForm::exitRequested, &window,
                      &MainWindow::Exit1Click);
+    QObject::connect(&download, &lobby::DownloadForm::playWithOthersRequested, &window,
+                     [&window] { offerPlayWithOthers(window); });
 }
 
 void attachSideWindows(GameClient& client, const SideWindows& side) {

@@ -11,9 +11,12 @@
 #include "app/command_line.h"
 #include "app/game_client.h"
 #include "app/host_side.h"
+#include "app/listen_failure.h"
 #include "app/main_window.h"
 #include "host/announce.h"
 #include "table/notice_box.h"
+#include "table/message_fields.h"
+#include "table/table_panel.h"
 #include "text/settings/settings_location.h"
 #include "transport/discovery_listener.h"
 #include "transport/status.h"
@@ -28,15 +31,7 @@ namespace hexaline::app {
 namespace {
 
 QString hostWording(const QString& reported, std::uint16_t port) {
-    if (reported == QLatin1String(transport::kErrorBinding)) {
-        return QStringLiteral(
-                   "Port %1 is already in use on this computer, perhaps by another game. "
-                   "Choose another port and host again.")
-            .arg(port);
-    }
-    if (reported == QLatin1String(transport::kErrorStartingListen))
-        return QStringLiteral("Hexaline could not start hosting on port %1.").arg(port);
-    return reported;
+    return listenFailure(reported, port);
 }
 
 QString joinWording(const QString& reported, const QString& address) {
@@ -81,10 +76,12 @@ TableSessions::TableSessions(MainWindow& window, windows::GameStartForm& gamesta
     makeSides();
     connect(&window_, &MainWindow::hostGameRequested, this, &TableSessions::HostaGame1Click);
     connect(&window_, &MainWindow::joinGameRequested, this, &TableSessions::JoinaGame1Click);
+    window_.setCloseGuard([this] { return mayLeaveTable(); });
 }
 
 TableSessions::~TableSessions() {
     web_.reset();
+    window_.setCloseGuard({});
     announcer_.reset();
     client_.reset();
     window_.setHostSide(nullptr);
@@ -110,6 +107,9 @@ void TableSessions::makeSides() {
     host_->service().session().setbotlevel(static_cast<engine::BotLevel>(window_.botLevel()));
     window_.setHostSide(host_.get());
     client_ = std::make_unique<GameClient>(window_, gamestart_);
+    // The client is still inside its own report: the table is made anew once it has returned.
+    connect(client_.get(), &GameClient::connectionEnded, this, &TableSessions::hostGone,
+            Qt::QueuedConnection);
     if (clientMade_)
         clientMade_(*client_);
 }
@@ -156,6 +156,7 @@ void TableSessions::leaveTable() {
         host_.reset();
     }
     makeSides();
+    window_.setStartAvailable(false);  // an unconnected table starts nothing
 }
 
 bool TableSessions::hostGame(const QString& name, std::uint16_t port, bool announce, int webPort) {
@@ -247,6 +248,15 @@ void TableSessions::failJoin(const QString& sentence) {
     emit sessionFailed(sentence);
 }
 
+void TableSessions::hostGone(const QString& sentence) {
+    leaveTable();
+    window_.addlinetochat(
+        table::toWire(
+            QStringLiteral("0+%1 Choose File > Join a Game… to join again.").arg(sentence)),
+        kSystemColour);
+    client_->panel().label_status->setText(sentence);
+}
+
 void TableSessions::ComputerStrengthClick(int level) {
     const auto chosen = static_cast<engine::BotLevel>(level);
     // From the computer's next move on, on every seat it plays.
@@ -261,11 +271,11 @@ QString TableSessions::settingsPath() const {
     return settingsPath_.isEmpty() ? settings::settingsFilePath() : settingsPath_;
 }
 
-void TableSessions::rememberFields(const QString& name, std::uint16_t port,
-                                   const QString& address) {
+void TableSessions::rememberFields(const QString& name, std::uint16_t port, const QString& address,
+                                   bool hosting) {
     windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());
     s.name = name;
-    s.port = port;
+    (hosting ? s.port : s.joinPort) = port;
     s.remember(address);
     windows::saveConnectSettings(settingsPath(), s);
 }
@@ -279,7 +289,7 @@ void TableSessions::HostaGame1Click() {
     dialog->setPlayerName(s.name);
     dialog->setPort(s.port);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        rememberFields(dialog->playerName(), dialog->port(), QString());
+        rememberFields(dialog->playerName(), dialog->port(), QString(), true);
         hostGame(dialog->playerName(), dialog->port(), dialog->announce(), dialog->webPort());
     });
     dialog_ = dialog;
@@ -297,10 +307,10 @@ void TableSessions::JoinaGame1Click() {
     games->setParent(dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setPlayerName(s.name);
-    dialog->setPort(s.port);
+    dialog->setPort(s.joinPort);
     dialog->setRecentAddresses(s.recent);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        rememberFields(dialog->playerName(), dialog->port(), dialog->address());
+        rememberFields(dialog->playerName(), dialog->port(), dialog->address(), false);
         joinGame(dialog->playerName(), dialog->address(), dialog->port());
     });
     dialog_ = dialog;

@@ -4,9 +4,10 @@
 // is the one the command line asks for.
 //
 // Leaving a table works as a lost connection always does: the window's connection closes and,
-// when this window hosted, the host side closes every other player's connection (their windows
-// close, as the game does when a host goes away). A host whose table has other people seated is
-// asked first. The new session then starts in the same window.
+// when this window hosted, the host side closes every other player's connection. A host whose
+// table has other people seated is asked first, on leaving as on closing the window. The new
+// session then starts in the same window. A window whose host goes away stays open, unconnected,
+// says so and may join again.
 
 #include <QObject>
 #include <QPointer>
@@ -84,8 +85,12 @@ class TableSessions : public QObject {
     void makeSides();
     void leaveTable();
     void failJoin(const QString& sentence);
+    // The host went away from a seated client: an unconnected table that says so.
+    void hostGone(const QString& sentence);
     QString settingsPath() const;
-    void rememberFields(const QString& name, std::uint16_t port, const QString& address);
+    // The dialogs' fields: a host's port and a joined port are kept apart.
+    void rememberFields(const QString& name, std::uint16_t port, const QString& address,
+                        bool hosting);
     void serveWebPage(int port);
 
     MainWindow& window_;

@@ -89,8 +89,16 @@ void ClientSession::playerdisconnected(Reader& fields) {
     const std::string name = protocol::boundName(fields.rest());
     if (isPlayerSeat(seat)) {
         const std::string caption = view_.playerName(seat);
-        if (caption != kWaiting && caption != view_.computerName(seat)) {
+        const bool person =
+            caption != kWaiting && caption != view_.computerName(seat) && !caption.ends_with(kAway);
+        if (person)
             systemLine(caption + " disconnected.");
+        // During a game the seat is kept for its player, and the computer plays it meanwhile:
+        // the name and score stay, marked as away.
+        const bool gameOn = hooks_.turnseat && hooks_.turnseat() != 0;
+        if (person && gameOn) {
+            view_.setPlayerName(seat, caption + kAway);
+            return;
         }
         view_.setPlayerName(seat, kWaiting);
         view_.setWatching(seat, false);
@@ -118,11 +126,11 @@ void ClientSession::justwatching(Reader& fields) {
 
 void ClientSession::havewrongversion(Reader& fields) {
     systemLine(protocol::boundName(fields.rest()) +
-               " has a different version of the game then you.");
+               " has a different version of the game than you.");
 }
 
 void ClientSession::wrongversion() {
-    systemLine("You have a differnt version of the game then the host.");
+    systemLine("You have a different version of the game than the host.");
 }
 
 void ClientSession::full() {
@@ -173,6 +181,12 @@ void ClientSession::kicking(int seat) {
 }
 
 void ClientSession::sockClosed() {
+    const bool seated = isconnected_;
+    isconnected_ = false;
+    if (hooks_.connectionEnded) {
+        hooks_.connectionEnded(seated);
+        return;
+    }
     if (hooks_.closeWindow)
         hooks_.closeWindow();
 }

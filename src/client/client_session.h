@@ -27,6 +27,9 @@ struct ClientHooks {
     std::function<void(const std::string& name)> playsounds;
     std::function<void(const std::string& text)> showMessage;  // a message box
     std::function<void()> closeWindow;
+    // The connection to the host ended; `seated` when the host had given this client a seat.
+    // Without it the window closes.
+    std::function<void(bool seated)> connectionEnded;
     std::function<void(int seat)> seatAssigned;
     std::function<bool()> justWatchChecked;
     std::function<void(bool)> setJustWatchChecked;
@@ -75,7 +78,8 @@ class ClientSession {
     void UnsetJustWatch1Click(int target);
     void kicking(int seat);
 
-    // The connection ended ("Socket Closed"): the window closes.
+    // The connection ended ("Socket Closed"): the window is told, or closes when nothing
+    // else is to happen.
     void sockClosed();
 
   private:

@@ -8,6 +8,9 @@
 namespace hexaline::session {
 
 inline constexpr char kWaiting[] = "<Waiting>";
+// Follows the name of a player who dropped out of a running game; the computer plays the seat
+// until the player comes back.
+inline constexpr char kAway[] = " (away)";
 
 class SeatView {
   public:

@@ -27,9 +27,9 @@ HostService::~HostService() {
     closeAll();
 }
 
-bool HostService::listen(std::uint16_t port) {
+bool HostService::listen(std::uint16_t port, const QHostAddress& address) {
     link_.setPerAddressLimit(options_.perAddress, options_.exemptAddresses);
-    const bool ok = link_.listen(port);
+    const bool ok = link_.listen(port, address);
     if (ok)
         log("listening on port " + std::to_string(link_.port()));
     return ok;

@@ -40,8 +40,8 @@ class HostService : public QObject, private HostPort {
     HostService(engine::Random& random, Options options, QObject* parent = nullptr);
     ~HostService() override;
 
-    // Listens on all local addresses; false with errorText() when it cannot.
-    bool listen(std::uint16_t port);
+    // Listens on all local addresses unless given one; false with errorText() when it cannot.
+    bool listen(std::uint16_t port, const QHostAddress& address = QHostAddress(QHostAddress::Any));
     std::uint16_t port() const { return link_.port(); }
     QString errorText() const { return link_.errorText(); }
 

@@ -105,7 +105,7 @@ void GameTable::getnextplayer(protocol::Reader& fields) {
     } else {
         panel_.label_status->setText(
             nameOf(seat) + (flag != "f" ? QStringLiteral("'s turn.")
-                                        : QStringLiteral("'s turn. but has no valid plays.")));
+                                        : QStringLiteral("'s turn, with no valid plays.")));
     }
     // The clock shows the new turn's whole time at once.
     model_.startTurnClock(model_.turnlength());
@@ -186,8 +186,8 @@ void GameTable::ranout(protocol::Reader& fields) {
     model_.setScore(seat, toWire(total));
     model_.setPoints(seat, toWire(points));
     panel_.label_status->setText(seat == model_.myseat()
-                                     ? QStringLiteral("You ran out of a tiles..Round Over!")
-                                     : nameOf(seat) + " ran out of tiles..Round Over!");
+                                     ? QStringLiteral("You ran out of tiles. Round Over!")
+                                     : nameOf(seat) + " ran out of tiles. Round Over!");
     playsounds(QStringLiteral("roundover"));
 }
 
@@ -201,7 +201,7 @@ void GameTable::timesup(protocol::Reader&) {
 
 void GameTable::endround(protocol::Reader&) {
     stopClock();
-    panel_.label_status->setText(QStringLiteral("The Round is Over..Please Wait."));
+    panel_.label_status->setText(QStringLiteral("The Round is Over. Please Wait."));
 }
 
 void GameTable::winner(protocol::Reader& fields) {
@@ -243,6 +243,12 @@ void GameTable::gamestats(protocol::Reader& fields) {
         model_.setScore(seat, toWire(numberText(fields)));
         if (fields.text() == "f")
             model_.setSitsOut(seat, true);
+    }
+    // Back in a running game: whose turn it is. The own turn has said so already.
+    const int turn = model_.turnseat();
+    if (protocol::isPlayerSeat(turn) && turn != model_.myseat()) {
+        panel_.image_Turn->move(panel_.image_Turn->x(), panel_.playername(turn)->y() + 2);
+        panel_.label_status->setText(nameOf(turn) + QStringLiteral("'s turn."));
     }
 }
 

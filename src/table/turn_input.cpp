@@ -156,7 +156,7 @@ void GameTable::button_startClick() {
     if (hooks.isconnected()) {
         hooks.showGameStart();
     } else {
-        hooks.showMessage(QStringLiteral("You are not connected"));
+        hooks.showMessage(QStringLiteral("You are not connected."));
     }
 }
 

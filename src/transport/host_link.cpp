@@ -15,8 +15,8 @@ void HostLink::setDispatcher(const protocol::Dispatcher* dispatcher) {
     pump_.setDispatcher(dispatcher);
 }
 
-bool HostLink::listen(std::uint16_t port) {
-    return listener_.listen(port);
+bool HostLink::listen(std::uint16_t port, const QHostAddress& address) {
+    return listener_.listen(port, address);
 }
 
 void HostLink::setPerAddressLimit(int perAddress, QStringList exempt) {

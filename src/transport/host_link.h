@@ -57,8 +57,9 @@ class HostLink : public QObject {
     // id, 0 when refused; `accepted` is emitted for an adopted one.
     int adopt(Connection* connection);
 
-    // Listens on all local addresses. False when it cannot: errorText() says why.
-    bool listen(std::uint16_t port);
+    // Listens on all local addresses unless given one. False when it cannot: errorText() says
+    // why.
+    bool listen(std::uint16_t port, const QHostAddress& address = QHostAddress(QHostAddress::Any));
     bool isListening() const { return listener_.isListening(); }
     std::uint16_t port() const { return listener_.port(); }
     QString errorText() const { return listener_.errorText(); }

@@ -9,11 +9,11 @@ Listener::Listener(QObject* parent) : QObject(parent) {
     connect(&server_, &QTcpServer::newConnection, this, &Listener::pending);
 }
 
-bool Listener::listen(std::uint16_t port) {
+bool Listener::listen(std::uint16_t port, const QHostAddress& address) {
     errorText_.clear();
     if (server_.isListening())
         return true;
-    if (server_.listen(QHostAddress::Any, port))
+    if (server_.listen(address, port))
         return true;
     switch (server_.serverError()) {
         case QAbstractSocket::AddressInUseError:

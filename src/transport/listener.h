@@ -1,6 +1,7 @@
 #pragma once
 // The host's listening socket: all local addresses, backlog 5.
 
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 #include <QTcpServer>
@@ -15,9 +16,9 @@ class Listener : public QObject {
 
     explicit Listener(QObject* parent = nullptr);
 
-    // Starts listening on `port` (0: any free port). False when it cannot; errorText() then
-    // holds "Listen - Error Binding Socket" or "Listen - Error Starting Listen".
-    bool listen(std::uint16_t port);
+    // Starts listening on `port` (0: any free port) of `address`. False when it cannot;
+    // errorText() then holds "Listen - Error Binding Socket" or "Listen - Error Starting Listen".
+    bool listen(std::uint16_t port, const QHostAddress& address = QHostAddress(QHostAddress::Any));
     bool isListening() const { return server_.isListening(); }
     // The port actually listened on.
     std::uint16_t port() const { return server_.serverPort(); }

@@ -1,6 +1,9 @@
 #include "windows/gamestart_form.h"
 
+#include <QKeyEvent>
+#include <QPainter>
 #include <QtDebug>
+#include <algorithm>
 
 #include "art/artwork.h"
 #include "protocol/builder.h"
@@ -60,7 +63,7 @@ GameStartForm::GameStartForm(QWidget* parent) : QDialog(parent) {
                        QRect(0, 6, kClientWidth, 30), 24, true);
     Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Play to Score:"),
                        QRect(30, 46, 110, 24), 13, false);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Creation Time:"),
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Time Per Turn:"),
                        QRect(30, 77, 110, 24), 13, false);
     UpDown1 = makeSpin(this, QStringLiteral("UpDown1"), QStringLiteral("edit_playtoscore"),
                        kPlayToMin, kPlayToMax, kPlayToStep, kPlayToInitial, QRect(146, 46, 80, 24));
@@ -75,6 +78,33 @@ GameStartForm::GameStartForm(QWidget* parent) : QDialog(parent) {
     const QSize buttonSize = art::buttonSize(art::Button::DialogStart);
     button_start->move((kClientWidth - buttonSize.width()) / 2, 112);
     connect(button_start, &QAbstractButton::clicked, this, [this] { button_startClick(); });
+    // From the keyboard: Tab reaches both numbers and START; Space presses START.
+    button_start->setFocusPolicy(Qt::StrongFocus);
+    button_start->installEventFilter(this);
+    setTabOrder(UpDown1, UpDown2);
+    setTabOrder(UpDown2, button_start);
+}
+
+void GameStartForm::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter || event->matches(QKeySequence::Save)) {
+        button_startClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);  // Esc closes the dialog
+}
+
+bool GameStartForm::eventFilter(QObject* watched, QEvent* event) {
+    // The focus on START shows as a frame around it.
+    if (watched == button_start &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QDialog::eventFilter(watched, event);
+}
+
+void GameStartForm::setPlayToScore(int points) {
+    points = std::clamp(points, kPlayToMin, kPlayToMax);
+    UpDown1->setValue((points + kPlayToStep / 2) / kPlayToStep * kPlayToStep);
 }
 
 void GameStartForm::showOver(const QWidget* mainWindow) {
@@ -85,6 +115,7 @@ void GameStartForm::showOver(const QWidget* mainWindow) {
     show();
     raise();
     activateWindow();
+    button_start->setFocus();  // Enter or Space starts the game at once
 }
 
 void GameStartForm::button_startClick() {
@@ -109,6 +140,11 @@ void GameStartForm::button_startClick() {
 
 void GameStartForm::paintEvent(QPaintEvent*) {
     art::paintBackground(*this);
+    if (button_start->hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(art::kLabelText, 2, Qt::DotLine));
+        painter.drawRect(button_start->geometry().adjusted(-3, -3, 2, 2));
+    }
 }
 
 }  // namespace hexaline::windows

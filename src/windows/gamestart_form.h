@@ -38,9 +38,10 @@ class GameStartForm : public QDialog {
     void setSendHandler(SendHandler handler) { send_ = std::move(handler); }
     void setSaveHandler(SaveHandler handler) { save_ = std::move(handler); }
 
-    // Spin positions; a value outside the range is moved to the nearer end.
+    // Spin positions; a value outside the range is moved to the nearer end, and a play-to
+    // score between two steps to the nearer step (a fresh profile stores 30).
     int playToScore() const { return UpDown1->value(); }
-    void setPlayToScore(int points) { UpDown1->setValue(points); }
+    void setPlayToScore(int points);
     int timePerTurn() const { return UpDown2->value(); }
     void setTimePerTurn(int seconds) { UpDown2->setValue(seconds); }
 
@@ -61,6 +62,9 @@ class GameStartForm : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Ctrl+S start the game wherever the focus is in the dialog; Esc closes it.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::string playername_;

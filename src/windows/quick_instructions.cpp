@@ -1,6 +1,7 @@
 #include "windows/quick_instructions.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -34,7 +35,7 @@ struct Example {
 const std::vector<Example>& examples() {
     static const std::vector<Example> all = {
         {"You CAN play both of these red tiles this turn since they are both in the same row and "
-         "form a valid set horizonally, and also form valid sets in their respective columns.",
+         "form a valid set horizontally, and also form valid sets in their respective columns.",
          true,
          {{2, 1, tile(Red, Car), false},
           {1, 2, tile(Blue, Heart), false},
@@ -49,20 +50,20 @@ const std::vector<Example>& examples() {
           {2, 3, tile(Orange, Heart), true},
           {2, 5, tile(Orange, Peace), true}}},
         {"You CANNOT play that yellow tile there since the set in the column already contains a "
-         "yellow peace sign..",
+         "yellow peace sign.",
          false,
          {{1, 3, tile(Yellow, Peace), false},
           {2, 3, tile(Yellow, Car), false},
           {3, 3, tile(Yellow, Peace), true}}},
-        {"You CAN play this orange smilie tile here because it matches the color but none of the "
-         "images in the column..the same cannot be said for the orange heart next to it. ",
+        {"You CAN play this orange smiley tile here because it matches the color but none of the "
+         "images in the column. The same cannot be said for the orange heart next to it.",
          true,
          {{1, 2, tile(Orange, Car), false},
           {2, 2, tile(Orange, Flower), false},
           {3, 2, tile(Orange, Smiley), true},
           {1, 3, tile(Orange, Heart), false},
           {2, 3, tile(Orange, Bubbles), false}}},
-        {"You CANNOT places these three tiles this turn because they do not all share either the "
+        {"You CANNOT place these three tiles this turn because they do not all share either the "
          "horizontal or vertical lines.",
          false,
          {{1, 2, tile(Blue, Car), true},
@@ -122,6 +123,18 @@ void QuickInstructions::showOverTable() {
     move(kShown);
     show();
     raise();
+    // Enter, Space or Esc closes it from the keyboard.
+    button_done->setDefault(true);
+    button_done->setFocus();
+}
+
+void QuickInstructions::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void QuickInstructions::paintEvent(QPaintEvent*) {

@@ -23,6 +23,8 @@ class QuickInstructions : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Esc hides the panel, as Done does.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace hexaline::windows

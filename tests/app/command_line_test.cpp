@@ -11,7 +11,7 @@ TEST(LaunchMode, NoArgumentsIsSoloAsYouAtTheLocalMachine) {
     EXPECT_EQ(plan.mode, LaunchMode::Solo);
     EXPECT_EQ(plan.playername, "You");
     EXPECT_EQ(plan.hostaddress, "127.0.0.1");
-    EXPECT_EQ(plan.chatLine, "0+Loading Solo Game..Please wait.");
+    EXPECT_EQ(plan.chatLine, "0+Loading Solo Game. Please wait.");
     EXPECT_FALSE(plan.lobbyLink);
 }
 
@@ -19,7 +19,7 @@ TEST(LaunchMode, OneOrTwoArgumentsOnlyWait) {
     for (const QStringList& args : {QStringList{"Ann"}, QStringList{"Ann", "10.0.0.5"}}) {
         const LaunchPlan plan = decideLaunch(args);
         EXPECT_EQ(plan.mode, LaunchMode::Waiting);
-        EXPECT_EQ(plan.chatLine, "0+Loading Multi-player Game.. Please Wait.");
+        EXPECT_EQ(plan.chatLine, "0+Loading Multi-player Game. Please wait.");
         EXPECT_TRUE(plan.playername.isEmpty());
         EXPECT_FALSE(plan.lobbyLink);
     }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,8 +56,19 @@ TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel.playername(1)->text() == "You"; }, 10000));
-    if (auto* help = panel.findChild<windows::QuickInstructions*>("panel_help"))
-        help->hide();
+    // A fresh profile opens the quick instructions over the table, Done in focus: Esc closes
+    // them.
+    auto* help = panel.findChild<windows::QuickInstructions*>("panel_help");
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }, 5000));
+    EXPECT_TRUE(help->button_done->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    // Ctrl+I brings them back; Enter closes them too.
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    ASSERT_TRUE(help->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(help->isVisible());
 
     // In the chat input the keys type; Esc leaves it for the board, Tab goes back and forth.
     panel.mychat->setFocus();
@@ -75,12 +87,27 @@ TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
     EXPECT_TRUE(board->hasFocus());
     panel.mychat->clear();
 
-    // Ctrl+S opens the game start dialog; Space on its start button starts the game.
+    // Ctrl+S opens the game start dialog with START in focus. Tab reaches the two numbers,
+    // whose arrow keys choose a one-round game with 30 seconds a turn; Tab back to START and
+    // Space starts the game.
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return gamestart.isVisible(); }, 5000));
-    gamestart.setPlayToScore(0);
-    gamestart.setTimePerTurn(30);
-    QTest::keyClick(gamestart.button_start, Qt::Key_Space);
+    QApplication::setActiveWindow(&gamestart);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&gamestart));
+    EXPECT_TRUE(gamestart.button_start->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(gamestart.UpDown1->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(gamestart.playToScore(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(gamestart.UpDown2->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_EQ(gamestart.timePerTurn(), 30);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(gamestart.button_start->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_FALSE(gamestart.isVisible());
+    QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitFor([&] { return panel.playername(2)->text() == "Klot"; }, 5000));
     board->setFocus();
 

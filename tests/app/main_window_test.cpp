@@ -127,7 +127,7 @@ TEST(MainWindowLaunch, SoloHostsAndConnectsItsOwnClient) {
     QSignalSpy download(&w, &MainWindow::lobbyDownloadRequested);
     QSignalSpy accepted(&host.link(), &hexaline::transport::HostLink::accepted);
     w.processparams();
-    EXPECT_EQ(w.chatLines(), (std::vector<std::string>{"0+Loading Solo Game..Please wait."}));
+    EXPECT_EQ(w.chatLines(), (std::vector<std::string>{"0+Loading Solo Game. Please wait."}));
     EXPECT_EQ(download.size(), 1);
     EXPECT_TRUE(host.link().isListening());
     EXPECT_TRUE(w.ishost());
@@ -151,7 +151,7 @@ TEST(MainWindowLaunch, HostingWithThreeArgumentsConnectsLocallyAndOpensTheLobbyL
     QSignalSpy lobbyLinked(&lobby, &QTcpServer::newConnection);
     w.processparams();
     EXPECT_EQ(w.chatLines(),
-              (std::vector<std::string>{"0+Loading Multi-player Game.. Please Wait."}));
+              (std::vector<std::string>{"0+Loading Multi-player Game. Please wait."}));
     EXPECT_TRUE(w.ishost());
     EXPECT_EQ(w.loginname(), std::string("Ann\xFF"));
     ASSERT_TRUE(accepted.wait(kTimeoutMs));  // the own client, at 127.0.0.1
@@ -168,7 +168,12 @@ TEST(MainWindowLaunch, BusyPortStopsHostModeWithAMessage) {
     QSignalSpy errors(&w, &MainWindow::errorShown);
     w.processparams();
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors.at(0).at(0).toString(), "Listen - Error Binding Socket");
+    const QString sentence = QStringLiteral(
+                                 "Port %1 is already in use on this computer, perhaps by another "
+                                 "game. Choose another port and host again.")
+                                 .arg(busy.serverPort());
+    EXPECT_EQ(errors.at(0).at(0).toString(), sentence);
+    EXPECT_EQ(w.chatLines().back(), "0+" + sentence.toStdString());
     EXPECT_FALSE(w.ishost());
     EXPECT_FALSE(w.startButtonVisible());
     EXPECT_FALSE(w.lobbyLinkOpened());
@@ -226,7 +231,7 @@ TEST(MainWindowLaunch, OneArgumentOnlyShowsTheLoadingLine) {
     w.setHostSide(&host);
     w.processparams();
     EXPECT_EQ(w.chatLines(),
-              (std::vector<std::string>{"0+Loading Multi-player Game.. Please Wait."}));
+              (std::vector<std::string>{"0+Loading Multi-player Game. Please wait."}));
     EXPECT_FALSE(host.link().isListening());
     EXPECT_FALSE(w.startButtonVisible());
     EXPECT_TRUE(w.loginname().empty());

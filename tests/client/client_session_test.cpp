@@ -113,6 +113,31 @@ TEST_F(ClientSessionTest, DeparturesOfPlayersComputersAndSpectators) {
     EXPECT_TRUE(view.spectators.empty());
 }
 
+// A player who drops out of a running game keeps the seat, name and score, marked as away,
+// while the computer plays it; back under the same name, the mark goes.
+TEST_F(ClientSessionTest, APlayerWhoDropsOutOfARunningGameIsAway) {
+    seatAs(1);
+    receive(protocol::build(Msg::NewPlayerInfo, {}, {{2, "Bob", "0"}}));
+    turnseat = 1;  // a game is on
+    lines.clear();
+    receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"0+Bob disconnected."}));
+    EXPECT_EQ(view.names[2], std::string("Bob") + kAway);
+    EXPECT_TRUE(view.scoreShown[2]);
+    session.setHost(true);
+    EXPECT_TRUE(session.label_playername1ContextPopup(2).removeFromGame);
+    receive(protocol::build(Msg::NewPlayerInfo, {}, {{2, "Bob", "0"}}));
+    EXPECT_EQ(view.names[2], "Bob");
+
+    // Between games a departure frees the seat, away or not.
+    receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
+    turnseat = 0;
+    receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
+    EXPECT_EQ(view.names[2], kWaiting);
+    // One line each time Bob left, none for an away seat that is freed.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "0+Bob disconnected."), 2);
+}
+
 TEST_F(ClientSessionTest, JustWatchFollowsTheHostsWordOnly) {
     seatAs(2);
     session.JustWatch1Click();  // no check mark yet: ask to watch
@@ -178,8 +203,8 @@ TEST_F(ClientSessionTest, VersionNoticesFullTableAndClosedConnection) {
     receive(protocol::build(Msg::HaveWrongVersion, {"Bob"}));
     receive(protocol::build(Msg::WrongVersion));
     EXPECT_EQ(lines, (std::vector<std::string>{
-                         "0+Bob has a different version of the game then you.",
-                         "0+You have a differnt version of the game then the host."}));
+                         "0+Bob has a different version of the game than you.",
+                         "0+You have a different version of the game than the host."}));
     receive(protocol::build(Msg::Full));
     EXPECT_EQ(boxes, (std::vector<std::string>{"Game is full"}));
     EXPECT_EQ(closes, 1);

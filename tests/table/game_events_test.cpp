@@ -114,7 +114,7 @@ TEST_F(EventsTest, NextPlayerForAnotherSeat) {
     EXPECT_TRUE(sounds.isEmpty());
 
     feed(Msg::NextPlayer, {2, "f", 70});
-    EXPECT_EQ(status(), "Klot's turn. but has no valid plays.");
+    EXPECT_EQ(status(), "Klot's turn, with no valid plays.");
 }
 
 TEST_F(EventsTest, NextPlayerForMySeat) {
@@ -216,7 +216,7 @@ TEST_F(EventsTest, PassRanOutAndTimeUpEndTheTurn) {
     feed(Msg::HePassed, {2});
     EXPECT_EQ(status(), "Klot passed!");
     feed(Msg::RanOut, {2, 44, 16});
-    EXPECT_EQ(status(), "Klot ran out of tiles..Round Over!");
+    EXPECT_EQ(status(), "Klot ran out of tiles. Round Over!");
     EXPECT_EQ(panel.score(2)->text(), "44");
     EXPECT_EQ(panel.bonus(2)->text(), "+16");
     feed(Msg::NextPlayer, {3, "t", 90});
@@ -263,6 +263,10 @@ TEST_F(EventsTest, LatecomerSeesTheRunningGame) {
     EXPECT_EQ(label("label_roundnum")->text(), "Round: 2");
     EXPECT_EQ(label("label_tilesleft")->text(), "Tiles Left: 40");
     EXPECT_EQ(table.model().turnseat(), 2);
+    // The status line says whose turn it is, and the turn marker stands by that name.
+    EXPECT_EQ(label("label_status")->text(),
+              QString::fromStdString(table.model().playerName(2)) + "'s turn.");
+    EXPECT_EQ(panel.image_Turn->y(), panel.playername(2)->y() + 2);
     EXPECT_EQ(table.model().timeleft(), 25);
     EXPECT_EQ(table.barunit, 4);
     EXPECT_TRUE(table.turntime.isActive());

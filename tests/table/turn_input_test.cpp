@@ -184,7 +184,7 @@ TEST_F(TurnTest, TimeUpOnMyTurnTakesTheTilesBack) {
 TEST_F(InputTest, StartOpensTheDialogOnlyWhenConnected) {
     connected = false;
     QTest::mouseClick(panel.button_start, Qt::LeftButton);
-    EXPECT_EQ(messages, QStringList({"You are not connected"}));
+    EXPECT_EQ(messages, QStringList({"You are not connected."}));
     EXPECT_EQ(dialogs, 0);
     connected = true;
     table.button_startClick();

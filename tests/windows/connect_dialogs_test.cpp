@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QFile>
-#include <QListWidget>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUdpSocket>
 
 #include "transport/discovery_listener.h"
@@ -34,10 +35,12 @@ TEST(ConnectSettings, RecentAddressesStayFewAndUniqueAndBadValuesFallBack) {
     EXPECT_EQ(s.recent, (QStringList{"c", "f", "e", "d", "a"}));
     s.name = "Zoë";
     s.port = 7000;
+    s.joinPort = 22999;
     ASSERT_TRUE(saveConnectSettings(ini, s));
     const ConnectSettings again = loadConnectSettings(ini);
     EXPECT_EQ(again.name, "Zoë");
     EXPECT_EQ(again.port, 7000);
+    EXPECT_EQ(again.joinPort, 22999);  // kept apart from the host's port
     EXPECT_EQ(again.recent, s.recent);
     QFile file(ini);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -64,16 +67,29 @@ TEST(ConnectDialogs, NamesAndAddressesAreCleanedAndFoundGamesListedLive) {
     a.version = "1.0.1";
     QUdpSocket sender;
     sender.writeDatagram(transport::writeAnnouncement(a), QHostAddress::LocalHost, games.port());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return join.foundGames()->count() == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return join.foundGames()->topLevelItemCount() == 1; }, 5000));
+    // One column each for the host, the seats taken, the state, the address and port; they fit
+    // the dialog without a sideways scroll.
+    QTreeWidgetItem* item = join.foundGames()->topLevelItem(0);
+    EXPECT_EQ(item->text(0), "Ann");
+    EXPECT_EQ(item->text(1), "0 of 4");
+    EXPECT_EQ(item->text(2), "Waiting to start");
+    EXPECT_EQ(item->text(3), "127.0.0.1:7001");
+    join.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&join));
+    EXPECT_FALSE(join.foundGames()->horizontalScrollBar()->isVisible());
+    int widths = 0;
+    for (int column = 0; column < 4; ++column)
+        widths += join.foundGames()->columnWidth(column);
+    EXPECT_LE(widths, join.foundGames()->viewport()->width());
     // A click fills the address and port in.
-    QListWidgetItem* item = join.foundGames()->item(0);
     QTest::mouseClick(join.foundGames()->viewport(), Qt::LeftButton, {},
                       join.foundGames()->visualItemRect(item).center());
     EXPECT_EQ(join.address(), "127.0.0.1");
     EXPECT_EQ(join.port(), 7001);
     a.gone = true;
     sender.writeDatagram(transport::writeAnnouncement(a), QHostAddress::LocalHost, games.port());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return join.foundGames()->count() == 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return join.foundGames()->topLevelItemCount() == 0; }, 5000));
 }
 
 }  // namespace

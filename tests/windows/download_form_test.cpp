@@ -161,12 +161,14 @@ TEST_F(DownloadTest, ClosingTheWindowStopsTheTransfer) {
     EXPECT_TRUE(started.isEmpty());
 }
 
-TEST_F(DownloadTest, PlayWithOthersStartsAnInstalledLobbyOnly) {
+TEST_F(DownloadTest, PlayWithOthersStartsAnInstalledLobbyOrTheGamesOwnWay) {
     QSignalSpy exit(&form, &DownloadForm::exitRequested);
+    QSignalSpy own(&form, &DownloadForm::playWithOthersRequested);
+    form.show();
     QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_EQ(messages, QStringList{"Please close the game and open the Orvik7 Lobby using the "
-                                    "icon on your desktop or using the your Window's start-up "
-                                    "menu."});
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(own.count(), 1);  // no lobby: hosting and joining are offered instead
+    EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(exit.count(), 0);
 
     QDir(dir.path()).mkpath("lobby");
@@ -175,7 +177,7 @@ TEST_F(DownloadTest, PlayWithOthersStartsAnInstalledLobbyOnly) {
     lobby.write("#!/bin/sh\n");
     lobby.close();
     QTest::mouseClick(form.Button2, Qt::LeftButton);  // not executable: not a program
-    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(own.count(), 2);
     lobby.setPermissions(lobby.permissions() | QFileDevice::ExeOwner);
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     EXPECT_EQ(started, QStringList{dir.filePath("lobby/Orvik7Lobby") + " "});

@@ -65,7 +65,7 @@ TEST_F(GameStartFormTest, OpensWithItsCaptionSizeTextsAndInitialValues) {
     EXPECT_EQ(form.size(), QSize(257, 152));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_EQ(form.Label2->text(), QStringLiteral("Play to Score:"));
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("Creation Time:"));
+    EXPECT_EQ(form.Label1->text(), QStringLiteral("Time Per Turn:"));
     EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("500"));
     EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("60"));
     EXPECT_FALSE(form.isModal());
@@ -114,6 +114,14 @@ TEST_F(GameStartFormTest, RestoredPositionsOutsideTheRangeClampToTheNearerEnd) {
     EXPECT_EQ(form.timePerTurn(), 30);
     form.setTimePerTurn(999);
     EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("120"));
+    // A play-to score between two steps (a fresh profile stores 30) goes to the nearer step,
+    // so the arrows step through their own values from it.
+    form.setPlayToScore(30);
+    EXPECT_EQ(form.playToScore(), 0);
+    form.setPlayToScore(250);
+    EXPECT_EQ(form.playToScore(), 300);
+    form.setPlayToScore(949);
+    EXPECT_EQ(form.playToScore(), 900);
 }
 
 TEST_F(GameStartFormTest, StartSendsTheExactMessageThenHidesThenSaves) {
@@ -162,4 +170,43 @@ TEST_F(GameStartFormTest, ShowsCentredOnTheMainWindowWithoutBlockingIt) {
     const QPoint formCentre = form.geometry().center();
     const QPoint mainCentre = mainWindow.frameGeometry().center();
     EXPECT_LE((formCentre - mainCentre).manhattanLength(), 4);
+}
+
+// A keyboard player reaches both numbers and START with Tab, starts with Enter, Space on START
+// or Ctrl+S, and closes the dialog with Esc.
+TEST_F(GameStartFormTest, TheKeyboardAloneStartsAndCloses) {
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_TRUE(form.button_start->hasFocus());
+    QTest::keyClick(form.button_start, Qt::Key_Tab);
+    EXPECT_TRUE(form.UpDown1->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(form.playToScore(), 400);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.UpDown2->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(form.timePerTurn(), 65);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter from a number
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], std::string("CMD_startgame+Ann+400+65+") + '\xFF');
+    EXPECT_FALSE(form.isVisible());
+
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.button_start, Qt::Key_Space);
+    EXPECT_EQ(sent.size(), 2u);
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(sent.size(), 3u);
+
+    form.showOver(nullptr);
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(sent.size(), 3u);
 }

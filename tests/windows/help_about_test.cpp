@@ -47,6 +47,10 @@ TEST(HelpForm, EveryTopicShowsItsOwnPage) {
     EXPECT_TRUE(form.memo(2)->toPlainText().contains("hexaline NAME ADDRESS true"));
     EXPECT_TRUE(form.memo(2)->toPlainText().contains("7772"));
     EXPECT_TRUE(form.memo(2)->toPlainText().contains("hexaline-host"));
+    // Playing with others is done from the game's own menu, the local list or a browser.
+    for (const char* words : {"File > Host a Game…", "File > Join a Game…", "local network",
+                              "web browser", "The host has ended the game."})
+        EXPECT_TRUE(form.memo(2)->toPlainText().contains(QString::fromUtf8(words))) << words;
     EXPECT_TRUE(form.memo(5)->toPlainText().contains("1.0.1.0"));
     for (const char* entry : {"Just Watch", "Bot Speed", "Reset Screen Location", "Spy List",
                               "Phrase List", "View Tally", "Text Size", "Clear Main Chat"})

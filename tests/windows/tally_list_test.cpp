@@ -139,7 +139,7 @@ TEST_F(TallyFormTest, RemovingAskedAndAnsweredNoKeepsThePlayer) {
     form->addgame(QStringLiteral("Klot"));
     answer = false;
     check(form->listbox_tally, 0, false);
-    EXPECT_EQ(questions, QStringList{"This will delete Klot's Tally, Are you want to delete it?"});
+    EXPECT_EQ(questions, QStringList{"This will delete Klot's Tally. Do you want to delete it?"});
     EXPECT_EQ(form->listbox_tally->item(0)->checkState(), Qt::Checked);
     EXPECT_EQ(form->table().count(1, 2), 1);
 

@@ -30,6 +30,18 @@ int botSpeedFrom(const QString& text) {
 
 LoadResult loadinifile(const QString& path) {
     ProfileFile file = ProfileFile::load(path);
+    LoadResult r = readinifile(file);
+    file.writeString(kSection, u"Help", u"2");
+    r.helpWrite.fileName = file.path();
+    r.helpWrite.ok = file.save();
+    return r;
+}
+
+LoadResult readinifile(const QString& path) {
+    return readinifile(ProfileFile::load(path));
+}
+
+LoadResult readinifile(const ProfileFile& file) {
     LoadResult r;
 
     r.textSize = file.readInteger(kSection, u"Textsize", 8);
@@ -67,9 +79,6 @@ LoadResult loadinifile(const QString& path) {
 
     // The quick instructions open by themselves only the first time.
     r.showHelp = file.readString(kSection, u"Help", QStringLiteral("1")) == u"1";
-    file.writeString(kSection, u"Help", u"2");
-    r.helpWrite.fileName = file.path();
-    r.helpWrite.ok = file.save();
     return r;
 }
 

@@ -10,6 +10,8 @@
 
 namespace hexaline::settings {
 
+class ProfileFile;
+
 // What the load found, for the window to apply.
 struct LoadResult {
     int textSize = 8;
@@ -33,6 +35,9 @@ struct LoadResult {
 // or section gives every default.
 LoadResult loadinifile(const QString& path);
 LoadResult loadinifile();  // the file of settingsFilePath()
+// The same reading, without writing anything.
+LoadResult readinifile(const QString& path);
+LoadResult readinifile(const ProfileFile& file);
 
 // Puts what a load found into the preferences (spin positions and phrases only where set).
 void applyLoadResult(const LoadResult& loaded, Preferences& prefs);

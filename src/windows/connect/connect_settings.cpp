@@ -31,6 +31,9 @@ ConnectSettings loadConnectSettings(const QString& path) {
     const int port = file.readInteger(kSection, u"port", 7772);
     if (port >= 1 && port <= 65535)
         s.port = static_cast<std::uint16_t>(port);
+    const int joinPort = file.readInteger(kSection, u"joinport", 7772);
+    if (joinPort >= 1 && joinPort <= 65535)
+        s.joinPort = static_cast<std::uint16_t>(joinPort);
     for (int k = 1; k <= kRecentAddresses; ++k) {
         const QString address = file.readString(kSection, recentKey(k), QString()).trimmed();
         if (!address.isEmpty() && !s.recent.contains(address))
@@ -44,6 +47,7 @@ bool saveConnectSettings(const QString& path, const ConnectSettings& s) {
     settings::ProfileFile file = settings::ProfileFile::load(path);
     file.writeString(kSection, u"name", s.name);
     file.writeString(kSection, u"port", QString::number(s.port));
+    file.writeString(kSection, u"joinport", QString::number(s.joinPort));
     for (int k = 1; k <= kRecentAddresses; ++k)
         file.writeString(kSection, recentKey(k), s.recent.value(k - 1));
     file.writeString(kSection, u"computerstrength", s.strength);

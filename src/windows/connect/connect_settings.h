@@ -1,5 +1,5 @@
 #pragma once
-// What the host and join dialogs remember: the player's name, the port and the last
+// What the host and join dialogs remember: the player's name, the ports and the last
 // addresses joined. They live in the settings file's section "hexaline"; every other section
 // stays as it is.
 
@@ -14,7 +14,8 @@ inline constexpr int kRecentAddresses = 5;
 
 struct ConnectSettings {
     QString name;
-    std::uint16_t port = 7772;
+    std::uint16_t port = 7772;      // the port this window hosts on
+    std::uint16_t joinPort = 7772;  // the port last joined: a failed join never becomes the host's
     QStringList recent;                           // newest first, at most kRecentAddresses
     QString strength = QStringLiteral("normal");  // the computer's level when this window hosts
 

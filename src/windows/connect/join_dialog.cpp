@@ -3,12 +3,13 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 #include "transport/discovery_listener.h"
 #include "windows/connect/host_dialog.h"
@@ -20,16 +21,13 @@ namespace {
 constexpr int kAddressRole = Qt::UserRole;
 constexpr int kPortRole = Qt::UserRole + 1;
 
-QString describe(const transport::FoundGame& g) {
+// The columns of a found game: host, seats taken, state, address and port.
+QStringList describe(const transport::FoundGame& g) {
     const transport::Announcement& a = g.announcement;
-    return QStringLiteral("%1 — %2 of %3 seats taken, %4 — %5 port %6 (version %7)")
-        .arg(a.name)
-        .arg(a.seatsTaken)
-        .arg(a.seats)
-        .arg(a.gameOn ? QStringLiteral("game on") : QStringLiteral("waiting to start"))
-        .arg(g.address)
-        .arg(a.port)
-        .arg(a.version);
+    const QString address = g.address.contains(u':') ? u'[' + g.address + u']' : g.address;
+    return {a.name, QStringLiteral("%1 of %2").arg(a.seatsTaken).arg(a.seats),
+            a.gameOn ? QStringLiteral("Game on") : QStringLiteral("Waiting to start"),
+            QStringLiteral("%1:%2").arg(address).arg(a.port)};
 }
 
 }  // namespace
@@ -63,9 +61,19 @@ JoinDialog::JoinDialog(transport::DiscoveryListener* games, QWidget* parent)
     form->addRow(QStringLiteral("Port:"), spin_port);
     label_found = new QLabel(QStringLiteral("Games on the local network:"), this);
     form->addRow(label_found);
-    list_games = new QListWidget(this);
+    list_games = new QTreeWidget(this);
     list_games->setObjectName(QStringLiteral("list_games"));
     list_games->setMinimumHeight(120);
+    list_games->setRootIsDecorated(false);
+    list_games->setUniformRowHeights(true);
+    list_games->setHeaderLabels({QStringLiteral("Host"), QStringLiteral("Seats taken"),
+                                 QStringLiteral("State"), QStringLiteral("Address and port")});
+    // Every column fits: the host's name takes what is left, nothing scrolls sideways.
+    list_games->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_games->header()->setStretchLastSection(false);
+    list_games->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list_games->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_games->setMinimumWidth(480);
     form->addRow(list_games);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Join"));
@@ -73,8 +81,9 @@ JoinDialog::JoinDialog(transport::DiscoveryListener* games, QWidget* parent)
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::button_joinClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_games, &QListWidget::itemDoubleClicked, this, &JoinDialog::list_gamesDblClick);
-    connect(list_games, &QListWidget::itemClicked, this, &JoinDialog::list_gamesClick);
+    connect(list_games, &QTreeWidget::itemClicked, this, &JoinDialog::list_gamesClick);
+    // A double-click, or Enter on a game, joins it.
+    connect(list_games, &QTreeWidget::itemActivated, this, &JoinDialog::list_gamesDblClick);
     if (games_)
         connect(games_, &transport::DiscoveryListener::changed, this, &JoinDialog::refreshGames);
     refreshGames();
@@ -109,27 +118,28 @@ std::uint16_t JoinDialog::port() const {
 void JoinDialog::refreshGames() {
     const QString chosen =
         list_games->currentItem()
-            ? list_games->currentItem()->data(kAddressRole).toString() +
-                  QString::number(list_games->currentItem()->data(kPortRole).toInt())
+            ? list_games->currentItem()->data(0, kAddressRole).toString() +
+                  QString::number(list_games->currentItem()->data(0, kPortRole).toInt())
             : QString();
     list_games->clear();
     if (!games_)
         return;
     for (const transport::FoundGame& g : games_->games()) {
-        auto* item = new QListWidgetItem(describe(g), list_games);
-        item->setData(kAddressRole, g.address);
-        item->setData(kPortRole, g.announcement.port);
+        auto* item = new QTreeWidgetItem(list_games, describe(g));
+        item->setData(0, kAddressRole, g.address);
+        item->setData(0, kPortRole, g.announcement.port);
+        item->setToolTip(0, QStringLiteral("Version %1").arg(g.announcement.version));
         if (g.address + QString::number(g.announcement.port) == chosen)
             list_games->setCurrentItem(item);
     }
 }
 
-void JoinDialog::list_gamesClick(QListWidgetItem* item) {
-    combo_address->setEditText(item->data(kAddressRole).toString());
-    spin_port->setValue(item->data(kPortRole).toInt());
+void JoinDialog::list_gamesClick(QTreeWidgetItem* item) {
+    combo_address->setEditText(item->data(0, kAddressRole).toString());
+    spin_port->setValue(item->data(0, kPortRole).toInt());
 }
 
-void JoinDialog::list_gamesDblClick(QListWidgetItem* item) {
+void JoinDialog::list_gamesDblClick(QTreeWidgetItem* item) {
     list_gamesClick(item);
     button_joinClick();
 }
@@ -150,6 +160,10 @@ void JoinDialog::button_joinClick() {
         combo_address->setFocus();
         return;
     }
+    // Enter on a game reaches both the list and the Join button: one join.
+    if (joined_)
+        return;
+    joined_ = true;
     accept();
 }
 

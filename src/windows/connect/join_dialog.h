@@ -10,8 +10,8 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
+class QTreeWidget;
+class QTreeWidgetItem;
 class QSpinBox;
 
 namespace hexaline::transport {
@@ -34,20 +34,22 @@ class JoinDialog : public QDialog {
     QString address() const;
     std::uint16_t port() const;
 
-    QListWidget* foundGames() const { return list_games; }
+    // One row a game, in columns: host, seats taken, state, address and port.
+    QTreeWidget* foundGames() const { return list_games; }
     // Fills the list again from what the listener holds.
     void refreshGames();
 
   private:
     void button_joinClick();
-    void list_gamesDblClick(QListWidgetItem* item);
-    void list_gamesClick(QListWidgetItem* item);
+    void list_gamesDblClick(QTreeWidgetItem* item);
+    void list_gamesClick(QTreeWidgetItem* item);
 
     transport::DiscoveryListener* games_;
     QLineEdit* edit_name;
     QComboBox* combo_address;
     QSpinBox* spin_port;
-    QListWidget* list_games;
+    QTreeWidget* list_games;
+    bool joined_ = false;
     QLabel* label_found;
 };
 

@@ -2,7 +2,9 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -100,8 +102,12 @@ HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
         memo->setGeometry(kSideWidth, 30, kClientWidth - kSideWidth - 4, kClientHeight - 34);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         memo->setOpenLinks(false);
-        connect(memo, &QTextBrowser::anchorClicked, this,
-                [](const QUrl& url) { QDesktopServices::openUrl(url); });
+        connect(memo, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+            if (!(openLink_ ? openLink_(url) : QDesktopServices::openUrl(url)))
+                QMessageBox::information(
+                    this, windowTitle(),
+                    QStringLiteral("The desktop could not open %1.").arg(url.toDisplayString()));
+        });
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(11);
         memo->setFont(font);
@@ -139,6 +145,14 @@ void HelpForm::showOver(const QWidget* mainWindow) {
 
 void HelpForm::paintEvent(QPaintEvent*) {
     art::paintBackground(*this);
+}
+
+void HelpForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace hexaline::help

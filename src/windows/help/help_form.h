@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "windows/help/help_pages.h"
 
@@ -26,6 +27,8 @@ class HelpForm : public QWidget {
     int currentPage() const { return current_; }
     QTextBrowser* memo(int page) const { return memos_.at(static_cast<std::size_t>(page - 1)); }
     QPushButton* topicButton(const QString& caption) const;
+    // Opens a link of a page; false when it failed at once. The desktop's own by default.
+    void setLinkOpener(std::function<bool(const QUrl&)> open) { openLink_ = std::move(open); }
 
     QLabel* label_caption;
     QLabel* label_year;
@@ -37,12 +40,15 @@ class HelpForm : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Esc closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void topicClick(int tag, const QString& caption);
 
     std::array<QTextBrowser*, kPageCount> memos_{};
     int current_ = 1;
+    std::function<bool(const QUrl&)> openLink_;
 };
 
 }  // namespace hexaline::help

@@ -25,9 +25,27 @@ constexpr char kConnecting[] = R"(
 <p>Run <code>hexaline</code> without arguments. You play seat 1 as &ldquo;You&rdquo; against the
 computer on seat 2. The game is played on your own machine: the program hosts the game and joins
 it through the loopback address 127.0.0.1, so a firewall that blocks programs from the local
-network can stop even a solo game. Allow <code>hexaline</code> to use the network.</p>
-<h3>Games with others</h3>
-<p>Normally the separate Orvik7 Lobby starts the game for you. By hand, one player hosts:</p>
+network can stop even a solo game. Allow <code>hexaline</code> to use the network. A solo game
+is open to this machine only, and when port 7772 is taken it uses another free port.</p>
+<h3>Hosting a game</h3>
+<p>Choose <b>File &gt; Host a Game&hellip;</b> (or <b>Play with Others</b> on the first window),
+give your name and the port (7772 unless you change it), and press <b>Host</b>. Leave <b>Let
+players on the local network find this game</b> on, and your friends at home see it in their list
+at once. With <b>Let friends join from a web browser</b> on, a friend without the program can play
+from a web browser too. You sit on seat 1 and press <b>START GAME</b> when everybody is
+seated.</p>
+<h3>Joining a game</h3>
+<p>Choose <b>File &gt; Join a Game&hellip;</b>. Games hosted on your local network appear in the
+list within two seconds, with the host's name, the seats taken, whether a game is running, and the
+address and port; double-click one to join it. A game elsewhere is joined by typing the host's
+name or address (IPv4, or IPv6 such as <code>::1</code>) and the port. The dialog remembers your
+name and the last five addresses.</p>
+<p>If the host leaves, your window stays open and says so (&ldquo;The host has ended the
+game.&rdquo; or &ldquo;The connection to the host was lost.&rdquo;); choose <b>Join a
+Game&hellip;</b> again to join that host's next game. If only your own connection dropped, join
+the same game again under the same name: you get your own seat back.</p>
+<h3>From a terminal</h3>
+<p>One player hosts:</p>
 <pre>hexaline NAME ADDRESS true</pre>
 <p>and everyone else joins with their own name and the host's address:</p>
 <pre>hexaline THEIRNAME HOST-ADDRESS false</pre>
@@ -37,10 +55,12 @@ another; all players must use the same one). The host must accept incoming conne
 port: open it in the firewall and, behind a router, forward it to the hosting machine.</p>
 <p>Seats 1 to 4 play and seats 5 to 9 watch. The computer plays seat 2 while nobody sits there.
 If the host leaves, the game ends for everyone.</p>
+<p>Players outside your network need the host's port forwarded to the hosting machine.</p>
 <h3>A host without a window</h3>
 <p><code>hexaline-host</code> hosts a game with no window of its own (<code>--port N</code>,
 <code>--bot-speed MS</code>). The first player to connect takes seat 1 and may start games and
-remove players.</p>
+remove players: a window on seat 1 shows <b>START GAME</b> and <b>Start Game</b> in the File
+menu, as a window that hosts does.</p>
 <h3>Two copies on one machine</h3>
 <p>Only one copy runs per user. To host and join on one machine, give each copy its own folder:
 <code>hexaline --instance-dir /tmp/ann Ann 127.0.0.1 true</code> and
@@ -144,7 +164,7 @@ together and who won them, this session and in total. Tick a player under &ldquo
 Game&rdquo; to follow them.</li>
 <li><b>Spy List</b>: the players watching from seats 5 to 9. The host can remove one with a
 right-click.</li>
-<li><b>Phrase List</b>: edit the phrases of the ten phrase buttons below the clock.</li>
+<li><b>Phrase List</b>: edit the phrases of the nine phrase buttons below the clock (the tenth button plays a sound).</li>
 </ul>
 <h3>Help</h3>
 <p><b>Content</b> (F1) opens this help, <b>About</b> the version, and <b>Quick Instructions</b>
@@ -160,7 +180,8 @@ host's address and whether to host, so nobody has to type addresses.</p>
 <p>Started without arguments, Hexaline offers to download and install the lobby. The installer is
 fetched over a secure connection and started only when it arrived whole; a file that came
 without transport security is saved but never started. <b>Play with Others</b> closes the game
-and starts an installed lobby.</p>
+and starts an installed lobby; without one, it offers <b>Host a Game&hellip;</b> and <b>Join a
+Game&hellip;</b>, the game's own way to play with others.</p>
 <p>While a game started by the lobby runs, Hexaline keeps a connection open to the lobby on
 127.0.0.1 port 9001, so the lobby knows that the game is running.</p>
 )";

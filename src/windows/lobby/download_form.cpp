@@ -140,7 +140,7 @@ void DownloadForm::buildPanels() {
     QWidget* left = whitePanel(this, {6, 6, 450, 487});
     advert(left, {10, 10, 430, 200});
     textLabel(left, "label_advert",
-              QStringLiteral("Download The Orvik7 Lobby Now to play this  and other exciting games "
+              QStringLiteral("Download The Orvik7 Lobby Now to play this and other exciting games "
                              "online with other players! "),
               {20, 220, 410, 60}, true);
     getbutton =
@@ -166,9 +166,8 @@ void DownloadForm::buildPanels() {
 
     QWidget* lower = whitePanel(this, {462, 312, 256, 181});
     textLabel(lower, "label_others",
-              QStringLiteral("If you already have The Orvik7 Lobby and you wish to play with "
-                             "others then click the button below to close this game and open The "
-                             "Orvik7 Lobby."),
+              QStringLiteral("To play with others, click the button below: host a game or join "
+                             "one. If The Orvik7 Lobby is installed, it opens instead."),
               {10, 10, 236, 110});
     Button2 = button(lower, "Button2", QStringLiteral("Play with Others"), {58, 130, 140, 32});
 
@@ -298,9 +297,9 @@ void DownloadForm::Button2Click() {
             return;
         }
     }
-    message_(QStringLiteral(
-        "Please close the game and open the Orvik7 Lobby using the icon on your desktop or using "
-        "the your Window's start-up menu."));
+    // Without a lobby program the game itself hosts and joins.
+    close();
+    emit playWithOthersRequested();
 }
 
 void DownloadForm::showOnTop() {

@@ -78,6 +78,8 @@ class DownloadForm : public QWidget {
   signals:
     // The game should end (an installer or the lobby was started).
     void exitRequested();
+    // No lobby program is installed: the game's own hosting and joining are to be offered.
+    void playWithOthersRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

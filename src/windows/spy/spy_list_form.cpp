@@ -21,7 +21,7 @@ const QColor kListBackground{0xFB, 0xFD, 0xCE};  // 13565435 in blue-green-red o
 SpyListForm::SpyListForm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("spylist"));
-    setWindowTitle(QStringLiteral("Hexaline - Spys"));
+    setWindowTitle(QStringLiteral("Hexaline - Spies"));
     setFixedSize(kClientWidth, kClientHeight);
 
     label_title = new QLabel(QStringLiteral("Spy List"), this);

@@ -213,7 +213,7 @@ void TallyListForm::listbox_tallyClickCheck(QListWidgetItem* item) {
     const int index = listbox_tally->row(item);
     const QString name = item->text();
     if (!confirm_(QStringLiteral("This will delete ") + name +
-                  QStringLiteral("'s Tally, Are you want to delete it?"))) {
+                  QStringLiteral("'s Tally. Do you want to delete it?"))) {
         filling_ = true;
         item->setCheckState(Qt::Checked);
         filling_ = false;
