@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -181,6 +182,19 @@ TEST_F(DownloadTest, TheWindowAsItOpens) {
     DownloadForm fresh;
     EXPECT_EQ(fresh.installerUrl().scheme(), "https");
     EXPECT_EQ(fresh.infolabel2->text(), "Orvik7LobbySetup.run");
+}
+
+// The installer goes next to a program in a writable folder of its own, never among the
+// system's programs (an administrator runs the installed game from /usr/games, which is
+// writable then), and else to the user's data folder, made when missing.
+TEST(DownloadFolder, ProgramFolderOnlyWhenWritableAndNotASystemFolder) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath("data/Hexaline");
+    EXPECT_EQ(chooseDownloadFolder(dir.path(), data), dir.path());
+    EXPECT_EQ(chooseDownloadFolder("/usr/games", data), data);
+    EXPECT_EQ(chooseDownloadFolder("/usr/bin", data), data);
+    EXPECT_EQ(chooseDownloadFolder(dir.filePath("missing"), data), data);
+    EXPECT_TRUE(QFileInfo(data).isDir());
 }
 
 }  // namespace

@@ -21,9 +21,10 @@ class HttpGet;
 inline constexpr char kInstallerUrl[] =
     "https://hexaline.example.org/download/Orvik7LobbySetup.run";
 
-// The folder the installer is written to: the executable's folder when it is writable, else
-// the per-user data folder (created when missing).
+// The folder the installer is written to: the executable's folder when it is writable and not
+// a system folder (/usr/games, ...), else the per-user data folder (created when missing).
 QString downloadFolder();
+QString chooseDownloadFolder(const QString& exeDir, const QString& userDataDir);
 // Where an installed lobby is looked for, in order.
 QStringList lobbyLocations();
 
