@@ -43,6 +43,13 @@ for f in usr/games/hexaline usr/games/hexaline-host usr/games/hexaline-sim \
   [ -e "$root/$f" ] || fail "the package lacks /$f"
 done
 [ ! -e "$root/usr/bin" ] || fail "programs in /usr/bin: $(ls "$root/usr/bin")"
+# The menu entry starts a program of the package, and every program has its manual page.
+desktop="$root/usr/share/applications/org.hexaline.Hexaline.desktop"
+exec=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$root/usr/games/${exec#/usr/games/}" ] || fail "the desktop entry starts '$exec'"
+for program in "$root"/usr/games/*; do
+  [ -e "$root/usr/share/man/man6/${program##*/}.6.gz" ] || fail "no manual page for ${program##*/}"
+done
 
 # The changelog's entry is this version; the copyright file is machine-readable, one licence.
 version=$(dpkg-deb -f "$deb" Version)
