@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes as a web server's answer, fed in pieces whose sizes come from the
 // first byte. The body reported never exceeds a Content-Length, and counts add up.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes as a tally file. Decoding must never read or write out of bounds,
 // and whatever decodes must encode and decode to the same text.
 #include <cstddef>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack on the staged files, before the package is made: takes the compilers' ".comment"
 # notes out of the programs, as Debian's own packaging tools do. The debug symbols are split off
 # and the programs stripped after this.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Release builds that become the Debian package compile and link with the flags dpkg-buildflags
 # gives, all hardening on: -O2, -D_FORTIFY_SOURCE=2, -fstack-protector-strong,
 # -Werror=format-security, relro and now. Debug, sanitizer and fuzz builds keep their own flags.

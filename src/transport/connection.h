@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One TCP connection of the game: an accepted one on the host, or the client's own. It sends
 // whole messages, cuts what it receives into messages at the terminator byte and hands each

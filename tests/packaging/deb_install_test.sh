@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from an already built tree, unpacks it into a throwaway root and
 # starts the installed programs from there (/usr/games). Checks what the package declares and
 # carries; for a tree built with the packaging flags, also the hardening of the programs and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs lintian on a Debian package, every tag shown (pedantic and informational ones too), and
 # fails when any is an error (E:) or a warning (W:).
 # usage: lint_deb.sh FILE.deb

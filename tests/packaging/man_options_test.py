@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Keeps the manual pages and the programs in step.
 
 usage: man_options_test.py SOURCE_DIR PROGRAM=MANPAGE...

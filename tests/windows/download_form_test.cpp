@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lobby download window against a web server on 127.0.0.1: a download over https is
 // started, one over plain http is only saved, and stopped, cut short or closed transfers start
 // nothing; the other two ways on.

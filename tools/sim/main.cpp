@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hexaline-sim: plays whole games with the computer on every seat and checks every play.
 #include <cmath>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lobby download window, shown on top when the game starts without arguments: download and
 // install the lobby program, play the solo game already being set up, or close the game and
