@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the computer's move and of the can-move check on a crowded board.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the Strong and Best-score computer players' moves on crowded boards: the median and
 // the slowest of 10,000 moves, each on its own position.
 #include <benchmark/benchmark.h>

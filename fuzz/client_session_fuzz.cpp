@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client session's handlers fed what a hostile host might send. Whatever arrives, the
 // seat view holds at most one entry per spectator seat and names of bounded length.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the colour text reader: any bytes must read without a fault, and every
 // colour that reads must write back to text that reads as the same colour.
 #include <cstddef>

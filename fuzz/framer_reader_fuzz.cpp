@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bytes from the network, cut at arbitrary read boundaries, framed into messages and read
 // field by field by both sides' catalogues; a message that decodes is built again and read back.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host session fed message streams from several connections, with connections coming and
 // going and the game's timers firing in between. The tables must stay whole: every tile once,
 // lines valid, no trial placement left on the board, no seat told it cannot move while it holds

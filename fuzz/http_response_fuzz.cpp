@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes as a web server's answer, fed in pieces whose sizes come from the
 // first byte. The body reported never exceeds a Content-Length or the size bound, only a
 // success's body is passed on, and counts add up.

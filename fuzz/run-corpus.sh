@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target of a build for a few seconds on its committed corpus.
 #   fuzz/run-corpus.sh [BUILD_DIR] [SECONDS]
 # New inputs go to a scratch folder, never into fuzz/corpus. A crash fails the run and leaves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as anybody may have written it: loaded, applied, saved and loaded again.
 // The window bounds that come out are always sane, and a second round gives what the first
 // one saved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any bytes as a tally file. Decoding must never read or write out of bounds,
 // whatever decodes must encode and decode to the same text, and the table check of the text
 // must answer (it is bounded by the text's length, so a hang here is a fault).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the main window takes from nothing to shown: every object of the client side
 // created, the table drawn and the window exposed.
 #include <benchmark/benchmark.h>

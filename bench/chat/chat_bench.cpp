@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chat log under load: one line added to a log that already holds its 5,000 lines (the
 // oldest goes), a seat's new colour given to its earlier lines, and a new text size laid out.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What hostile peers cost the honest ones, over real loopback sockets against the headless host
 // in its own process:
 //  - an honest player's chat echo and play round trip, quiet and while a spectator floods in

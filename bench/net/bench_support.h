@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the host benchmarks: the headless host in its own process, an event loop that
 // runs until a condition holds, percentiles and the host's memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Host figures over real loopback sockets:
 //  - the round trip from a client's play to all four clients having the accepted play, with
 //    the headless host in its own process;

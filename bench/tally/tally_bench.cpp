@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the tally file's codec on 1 MiB of text shaped like a tally and on 1 MiB of random
 // bytes (all stored blocks). Report the median: --benchmark_repetitions=9
 // --benchmark_report_aggregates_only=true.

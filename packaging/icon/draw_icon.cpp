@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon: one list of shapes, written out as the scalable SVG and painted
 // with QPainter into the PNG sizes of the hicolor theme. Run by hand when the icon changes:
 //   hexaline-draw-icon OUTPUT_DIR

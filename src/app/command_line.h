@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line: options first taken out, the rest are the positional
 // arguments of a launch (player name, host address, "true" to host).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client side of the main window put together: the table panel with its game table, the
 // client session with its seat view, the game start dialog and the settings file, all fed by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "agame" marker: a lock file held for the life of the process, so that other programs
 // (the lobby) can tell that a game window is open.

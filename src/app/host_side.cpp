@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/host_side.h"
 
 #include "app/seed.h"

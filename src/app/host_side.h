@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden host side of every instance. It is never shown and listens only in host and
 // solo mode: the host session and the game engine behind a listening socket.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the single-instance guard, the windows in their fixed order, the event loop.
 #include <QApplication>
 #include <QDir>

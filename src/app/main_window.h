@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window ("chatform"): the menus, the place of the table panel, the client's
 // connection to the host, the launch modes and the window's own close, resize and reset.

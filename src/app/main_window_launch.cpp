@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launch modes: solo, host and join, and the link to the lobby program.
 #include <QAction>
 #include <QTcpSocket>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The side windows met by the main window's menus, logo and launch: the tally list, the spy
 // list, help, about and the lobby download.

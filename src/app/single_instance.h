@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Only one copy of the game runs per user: the first copy holds a local socket named
 // "kivro7"; a second copy asks it to bring its window to the front and ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sessions of one window: the hidden host side and the client side that the window plays
 // through, made anew whenever the player hosts or joins from the File menu. The first session

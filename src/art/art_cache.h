@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One cache for every drawn picture: a picture is drawn once per kind and device pixel ratio.
 

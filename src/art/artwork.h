@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every picture of the game table, drawn by the program at any device pixel ratio, so they stay
 // crisp on high-DPI screens. Sizes are logical pixels; each pixmap is made at size x dpr and

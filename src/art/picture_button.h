@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A button shown as one of the drawn button pictures: hand cursor, lit while the mouse is over
 // it, pressed down a pixel while held.

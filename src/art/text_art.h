@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lettering for the pictures: fonts and outlines of text fitted into a box.
 

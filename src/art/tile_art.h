@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing of the tile pictures and the empty board square in the 36 x 36 logical square.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The six tile symbols as outlines in the 36 x 36 square of a tile picture.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Chat, phrases and sounds put together on the table panel: the chat area, the phrase row with
 // the chatter-sound menu, the sound service, and the handlers of the relayed chat, action and

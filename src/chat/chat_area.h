@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chat log with its input: showing lines (`addlinetochat`, `chatrecieved`), sending the
 // input (`sendit`), the smiley button and menu, the input's Paste, the log's menu, the chosen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pictures of the chat area, drawn by the program at any device pixel ratio: the 18 smileys,
 // the phrase buttons' faces ("P1".."P9" and a musical note) and the smiley button's face.

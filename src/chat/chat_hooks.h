@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the chat needs from the rest of the client. Every hook has a harmless default, so the
 // chat works on its own (and in tests) before the rest is attached.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A chat line taken apart: "n+" and a body, where n is 0 for a system line or the speaker's
 // seat 1..9. The body's name part (up to and including its first ":") and one space start the

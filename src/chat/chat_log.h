@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chat log `mainchat`: a read-only log of coloured lines with inline smileys and links.
 // Every piece of text carries one of 15 numbered styles. A style's colour is shared: when a

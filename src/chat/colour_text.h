@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours as text, on the wire and in the settings file: a colour name such as "clBlack", or
 // "$" and eight upper-case hexadecimal digits. Colour values hold red in the lowest byte, green

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The row of phrase buttons: b_phrase1..b_phrase9 send their phrase as an action line (one per
 // two seconds), b_phrase10 opens the chatter-sound menu. View > "Phrase List" opens the editor.

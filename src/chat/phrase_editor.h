@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The phrase editor `phrases`: nine fields of at most 50 characters for the phrases of the
 // buttons P1..P9, and "Done".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing the program's named sounds. One service owns the output: starting a sound stops the
 // one playing, playing never blocks, and with no audio device (or the off switch) nothing is

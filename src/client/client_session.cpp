@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "client/client_session.h"
 
 #include "protocol/builder.h"

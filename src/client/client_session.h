@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client's side of the connection to the host: its seat, the login, the seat view, the
 // "Just Watch" requests and the host's means to remove a participant.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the client knows of the game: the seats with their names and scores, its own seat, whose
 // turn it is, the board, its hand and the turn clock. The host's messages change it; the table

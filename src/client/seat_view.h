@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the client shows of the seats: the four player slots (name labels, score labels,
 // watching markers) and the list of spectators. The main window implements it over its

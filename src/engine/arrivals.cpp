@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the host session asks of the game when seats come and go.
 #include <algorithm>
 #include <vector>

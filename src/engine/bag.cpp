@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bag, the hands and the board.
 #include <cstdint>
 #include <vector>

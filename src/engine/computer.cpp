@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer's pacing and moves: the chosen player picks the play, the host submits it.
 #include "engine/host.h"
 #include "engine/players/player.h"

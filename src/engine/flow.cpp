@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games, rounds and turns, driven by messages and the break timer.
 #include <vector>
 

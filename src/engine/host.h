@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's game: bag, board, plays, the flow of games, rounds and turns, the move search
 // and the computer player. Single-threaded; the outlet carries messages and timers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the engine asks of the world around it. The host session implements it with
 // sockets and window timers; tests and the simulator implement it with a virtual clock.

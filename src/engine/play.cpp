@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A play: reading it, the four tests in their order, scoring and applying it.
 #include <vector>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random generator of the process: a linear congruential generator whose draw takes
 // the high half of seed × n.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move search: line tests on tried squares and the extension counts along a tile.
 #include "engine/host.h"
 #include "engine/sets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rule every line of tiles obeys: it is a set, one colour with all shapes different or one
 // shape with all colours different.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's plain tables: seats, bag, board and game state. Copyable, so a position can be
 // saved and restored.

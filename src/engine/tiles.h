@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tile codes 1..108 (0 = no tile) and the properties the rules and the artwork look at. Host
 // and client use these definitions alike.

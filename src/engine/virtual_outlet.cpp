@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/virtual_outlet.h"
 
 #include "engine/host.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An outlet on a virtual clock for tests and the simulator: it keeps what was sent and shown,
 // and runs the two timers' ticks in time order without waiting.

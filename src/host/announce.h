@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A running host on the local network: its announcement, built from the seats and the game,
 // sent every two seconds while it runs. Only a game hosted from the window's "Host a Game…"

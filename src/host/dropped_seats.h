@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player seats of a game whose people dropped out, kept for them by name and address, and
 // the people the hosting user removed from the game, who get no seat back. Addresses compare

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the host session needs of the world around it: connections, the game's clock (its two
 // timers, the bot speed and the host's screen) and the host's log. The in-process host and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A running host: the listening socket and its connections, the host session with its game,
 // and the game's two timers. The hosting game and the headless host both run one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "host/host_session.h"
 
 #include "protocol/builder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's side of every connection: seats, logins, relays, watching, kicks and departures,
 // and the game engine behind them.

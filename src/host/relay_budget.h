@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one connection may have the host pass on to everybody (chat, actions, chatter sounds,
 // watch requests): a budget that no person ever meets, refilled with time. Beyond it messages

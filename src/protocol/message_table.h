@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one table of every protocol message, in both directions, with its layout.
 // Messages are built (`build`) and read (`Reader`, `decode`) only through this table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seats of a game: 1..4 play, 5..9 watch. Seat 1 is the hosting user's own client.
 

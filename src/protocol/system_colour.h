@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour of every line the program writes into the chat log itself: blue, in the
 // blue-green-red byte order that colours travel in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The board paint area: 12 x 12 squares of 36 pixels drawn from the client board. Changing one
 // square repaints only that square.

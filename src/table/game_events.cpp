@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's answers to the host's game messages.
 #include <QLabel>
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client's game table: its state, the handlers of the host's game messages and the user's
 // input on the board, the hand and the turn buttons, with the turn clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One hand slot: a 36 x 36 image holding the slot's tile code (0 = no tile). It rests at y 468
 // and is raised to y 452 while its tile is picked up. Before the first deal it may show a

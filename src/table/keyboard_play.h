@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Playing with the keyboard alone. While the chat input does not have the focus:
 //   1 to 6        pick up or put down that hand tile

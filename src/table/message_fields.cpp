@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table/message_fields.h"
 
 #include "text/text_codec.h"

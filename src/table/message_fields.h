@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the fields of a game message with the ranges the table can hold. A value outside its
 // range stops the message like a field that is not a number (FieldError), so nothing indexes

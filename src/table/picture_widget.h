@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An image control showing one of the table's pictures at the screen's pixel ratio. A widget
 // narrower than its picture shows the left part of it (the time bar).

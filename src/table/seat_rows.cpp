@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seat rows and the hand row follow the client's game model.
 #include <QFontMetrics>
 #include <QLabel>

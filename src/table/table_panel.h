@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table panel: every control of the game table at its place, in its starting state. It
 // draws no background of its own; the window's maroon table shows through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The turn clock: counts the seconds of every turn down on the label and the time bar. It only
 // shows the time; the host ends a turn that runs out.
 #include <QLabel>

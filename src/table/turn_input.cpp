@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's turn: picking up hand tiles, laying them on the board, taking them back, and the
 // Finish, Clear, Pass and Start buttons.
 #include <QLabel>

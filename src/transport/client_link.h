@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client's side of the transport: its one connection to the host, its queue and its
 // dispatch pump. The client session installs its dispatcher here. A client that falls behind

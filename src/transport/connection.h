@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One connection of the game: an accepted one on the host, or the client's own, over TCP; or a
 // browser's, over a WebSocket (a WebWire), which the host treats alike. It sends

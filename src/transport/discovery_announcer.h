@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sends a hosted game's announcement by UDP, at once and then every two seconds, until
 // stopped; stopping sends a last announcement that says the game is gone.

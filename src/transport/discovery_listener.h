@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hears the announcements of games on the local network and keeps the list of games found.
 // Announcements are untrusted. Every wake-up reads the socket empty, so no flood can leave it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The announcement a hosted game sends on the local network, and its reading. One UDP
 // datagram of at most 512 bytes, UTF-8 text, lines ending in "\n":

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hands a side's queued messages to its dispatcher as soon as they arrive: each pass of the
 // event loop takes a bounded number of them (the queue gives them out in turns across

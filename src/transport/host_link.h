@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's side of the transport: the listening socket, every accepted connection by id,
 // one queue for all of them (served in turns across connections) and its dispatch pump. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One side's queue of received messages. Each connection's messages keep their arrival order;
 // across connections they are taken in turns, one message each, so that no connection's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A few squares of a board with tiles on them: the pictures of the quick instructions. Tiles
 // laid this turn carry a ring; a play that is not allowed is marked with a cross.

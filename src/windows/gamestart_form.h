@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game start dialog: the hosting player picks the score to play to and the time per turn,
 // and starts the game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quick instructions: a panel over the table that shows the placing rules. It waits outside
 // the visible area until it is shown, and its Done button only hides it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A number shown in an edit the user cannot type into, changed only by its spin arrows (mouse,
 // wheel or the arrow keys).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a host sends, the client's table and session take it without harm: random fields
 // in every message of the client's catalogue, junk bytes, and the user's clicks in between.
 #include <gtest/gtest.h>

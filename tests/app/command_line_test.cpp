@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the command line to a launch mode: options out, positional arguments as they came.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing with friends from the window: one window hosts from "Host a Game…", another finds
 // it in "Join a Game…" on the local network (over loopback) and joins with a double-click;
 // the host then leaves for another game over IPv6; failures read as sentences.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window refused by a full table tells its user so, and closes only once the user has read it.
 #include <gtest/gtest.h>
 

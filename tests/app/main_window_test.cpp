@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its menus at start, its size rules, its close, and the launch modes
 // carried out against a real host side on a free port.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two real copies of the program: the second asks the first to show itself and ends.
 #include <gtest/gtest.h>
 #include <QFile>

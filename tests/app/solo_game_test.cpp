@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole solo game played through the real window's controls with the mouse, against the
 // computer player in the same process, to its winner.
 #include <gtest/gtest.h>

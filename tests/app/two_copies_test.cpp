@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies of the program on one machine, each with its own runtime folder: one hosts, the
 // other joins it over the network, as two players on two machines would; the joined copy
 // outlives its host.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every picture of the table at ratios 1 and 2 into a folder, with a contact sheet that
 // shows them laid out on the tiled table cloth, for looking at the artwork by eye.
 #include <QDir>

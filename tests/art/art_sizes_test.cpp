@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture comes at its logical size for any pixel ratio, carries that ratio, and is drawn
 // once per ratio.
 #include <gtest/gtest.h>

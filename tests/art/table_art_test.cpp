@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table cloth, the clock, the buttons and the markers.
 #include <gtest/gtest.h>
 

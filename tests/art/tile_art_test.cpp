@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tile pictures: what each shows, that all stay apart (also for colour-blind players), and the
 // empty square.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real table panel with the chat attached, every outward hook recorded and a clock the test
 // moves by hand.

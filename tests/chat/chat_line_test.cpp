@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Taking chat lines apart: name part, words, smiley codes and links.
 #include <gtest/gtest.h>
 

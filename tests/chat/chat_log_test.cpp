@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chat log: shared seat colours, text size, scrolling, the bound, copy and links.
 #include <QApplication>
 #include <QClipboard>

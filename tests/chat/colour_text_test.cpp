@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour text: the 42 names, the "$" form and numbers, and text that is no colour.
 #include <gtest/gtest.h>
 

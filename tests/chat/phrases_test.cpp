@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Phrase buttons: their faces and phrases, the flood guard and the editor.
 #include <QDir>
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The input: sending rules, the placeholder, smileys, Paste and the text colour.
 #include <QApplication>
 #include <QClipboard>

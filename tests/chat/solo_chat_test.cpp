@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chat in a real solo game: lines typed in the window go to the host and come back coloured,
 // with "/me" actions, smileys, links, a phrase button and a chatter sound.
 //   With HEXALINE_SCREENSHOT=<file.png> the table is saved as a picture at the end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game-event sounds, chatter sounds and their notice, and the sound service without a device.
 #include <QFile>
 #include <QMenu>

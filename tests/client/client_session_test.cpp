@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client session against host messages, without a window or a socket.
 #include <gtest/gtest.h>
 #include <algorithm>

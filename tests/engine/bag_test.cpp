@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tiles, the random draw, the bag, dealing and the board.
 #include <algorithm>
 

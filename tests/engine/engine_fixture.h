@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host on a virtual clock, with helpers to lay out positions and read what was sent.
 

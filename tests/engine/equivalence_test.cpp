@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast move search against the literal one, on positions from thousands of turns.
 #include "engine/players/normal.h"
 #include "engine_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games, rounds and turns: the winner rule, skipped seats, passes, time-outs, seats leaving.
 #include "engine_fixture.h"
 

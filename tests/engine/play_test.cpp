@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays: the order of the tests and their codes, scoring, applying, refusing.
 #include "engine_fixture.h"
 #include "protocol/reader.h"

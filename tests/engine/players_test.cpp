@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players beyond Normal: every legal play found and scored as the host scores it,
 // Strong never refused and blind to what its seat cannot see, and the level switch.
 #include <set>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The move search and the computer player's choice of play.
 #include "engine/players/normal.h"
 #include "engine_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's surroundings in memory: every message sent per connection, closes that are
 // reported back like the transport does, and timers that tests fire by hand.

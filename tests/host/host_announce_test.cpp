@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless host announces its game only when asked, and says when it has gone; the
 // announcement follows the seats. Loopback only.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile peers against the host service over real sockets: a flood under the caps, a stream
 // of connections that queue and leave, and a peer that never reads. The honest players' chat
 // is still echoed and their game still reaches its winner.

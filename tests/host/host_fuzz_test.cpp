@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever mix of messages arrives, from whichever connection, the host keeps its tables whole:
 // every tile exactly once, the board's lines valid, no trial placement left on the board, no
 // seat told it cannot move while it holds a tile that fits, nothing read or written out of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one connection can make the host pass on to everybody: relays within a budget, one
 // login per seat, names of bounded length.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless host's command line: the computer's level.
 #include <gtest/gtest.h>
 

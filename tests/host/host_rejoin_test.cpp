@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A person whose connection drops during a game comes back under the same name and finds the
 // own seat waiting: hand, score and, when it is still that seat's turn, the turn. The test turns
 // the host's clock itself, so every turn happens exactly when the test wants it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A round ends only when a seat ran out or nobody in it can lay a tile, whatever a hostile mix
 // of players, spectators and connection churn sends between the game's timer ticks. Short games
 // (play to 0) make every round end count. HEXALINE_ROUND_END_SEEDS sets how many mixes run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host service on a free port of 127.0.0.1 with short seconds and a computer that moves at
 // once, and raw protocol clients that join it.

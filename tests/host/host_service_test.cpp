@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host over real sockets on 127.0.0.1: raw protocol clients against the in-process host
 // service and against the headless host program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host session with its engine, driven by messages from connections held in memory.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Reads every include of src/ and fails when a folder uses one that comes after it in the
 # order of the layers, or when the standard-library-only folders include Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Handing messages to handlers by their exact command word.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting a connection's bytes into messages.
 #include <gtest/gtest.h>
 

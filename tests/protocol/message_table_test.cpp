@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message table: every message builds and reads back through its own layout.
 #include <gtest/gtest.h>
 

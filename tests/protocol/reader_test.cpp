@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading fields off the front of a message, lists with the "+@" marker, and numbers.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checks of the host's board worked out independently of the engine's own search: whether a
 // seat holds a tile that fits somewhere, and whether a play under test was left on the board.

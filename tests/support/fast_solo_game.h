@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A solo game in this process through the real window: a host side with short seconds and a
 // computer that moves at once, the window's own client side, and a settings file of its own.

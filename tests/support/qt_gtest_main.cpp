@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for tests that need Qt: one QApplication for the whole binary. Without a display (and
 // without a platform chosen by the caller) it runs offscreen; by hand on a desktop it shows.
 #include <QApplication>

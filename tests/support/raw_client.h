@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A client that speaks the protocol over a real TCP connection, with nothing of the game's
 // window behind it: it logs in, keeps every message it receives, and can play its own turns

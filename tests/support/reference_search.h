@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computer's move search done the slow, literal way: the choice repeats the scan of every
 // anchor per target size from 6 down to 1, and the move check runs both extension counts at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test players make real plays: the play the computer would make for a seat, found on a copy
 // of the host's tables.

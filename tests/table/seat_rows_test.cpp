@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seat rows and the hand row show the client's game model: labels never overlap, a free
 // seat shows no score of the player who left it, and a spectator holds no hand.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real table panel and game table, fed with host messages through a dispatcher, with every
 // outward hook recorded.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table panel's controls at start and the seat view setters.
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's turn with the mouse: hand, board, Finish, Clear, Pass, Start and the turn clock.
 #include <QMouseEvent>
 

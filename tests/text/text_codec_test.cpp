@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text from the wire and from files: UTF-8, and Windows-1252 for bytes that are not.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a peer can make the transport hold: a full queue makes readers wait without losing a
 // message, a reader that never reads is dropped, and a silent peer is probed by keep-alive.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games found on the local network, over loopback only: the announcement's format, a game
 // that appears and goes, and announcements that are hostile (malformed, oversized, a flood,
 // fakes that crowd the list, a "gone" from elsewhere).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dispatching queued messages as soon as they arrive: in turns across connections, a bounded
 // number per pass of the event loop, never one handler inside another, and a pump that sleeps
 // while idle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The received-message queue: order per connection, turns across connections, each
 // connection's share and the bound on the whole queue.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transport over real sockets on 127.0.0.1: framing per connection, caps on what a peer
 // can make us hold, the close reports of both sides, and a listener with a client.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host and join dialogs' fields, what they remember in the settings file, and the found
 // games list kept live from a listener.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lobby download window against a web server on 127.0.0.1: a download over https is
 // started, one over plain http is only saved, and stopped, cut short or closed transfers start
 // nothing; the other two ways on.
@@ -268,6 +269,19 @@ TEST(InstallerUrl, TheSettingsFileMayNameAnotherAddress) {
     for (const QByteArray bad : {"", "ftp://mirror.example.net/Setup.run", "file:///tmp/Setup.run",
                                  "https:///Setup.run", "not a url at all"})
         EXPECT_EQ(withValue(bad), QUrl(QString::fromLatin1(kInstallerUrl))) << bad.constData();
+}
+
+// The installer goes next to a program in a writable folder of its own, never among the
+// system's programs (an administrator runs the installed game from /usr/games, which is
+// writable then), and else to the user's data folder, made when missing.
+TEST(DownloadFolder, ProgramFolderOnlyWhenWritableAndNotASystemFolder) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath("data/Hexaline");
+    EXPECT_EQ(chooseDownloadFolder(dir.path(), data), dir.path());
+    EXPECT_EQ(chooseDownloadFolder("/usr/games", data), data);
+    EXPECT_EQ(chooseDownloadFolder("/usr/bin", data), data);
+    EXPECT_EQ(chooseDownloadFolder(dir.filePath("missing"), data), data);
+    EXPECT_TRUE(QFileInfo(data).isDir());
 }
 
 }  // namespace

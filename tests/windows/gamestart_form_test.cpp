@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game start dialog: spin ranges and steps, the message it sends, and what follows a start.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help and about: every topic shows its page, the buttons that open other windows, the version
 // and year shown, and the home-page links.
 #include <gtest/gtest.h>

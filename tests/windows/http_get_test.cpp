@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The HTTP/1.0 GET against a real server on 127.0.0.1, and its response reader fed any bytes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small web server on 127.0.0.1 for the download tests: it records the request and answers
 // with a given head and body, all at once or the first part now and the rest when told.

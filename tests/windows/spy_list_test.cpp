@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spy list: entries come and go by their whole text, and "Remove From Game" kicks only the
 // seat of an entry under the pointer, only where this instance hosts.
 #include <gtest/gtest.h>

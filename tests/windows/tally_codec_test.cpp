@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally file's codec: round trips over the shapes of text that matter to the compressor,
 // the exact items it writes, and damaged files.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally: its counting rules, the window's adding, removing and reset, and the file across
 // restarts, damaged files included.
 #include <gtest/gtest.h>

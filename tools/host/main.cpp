@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hexaline-host: a game host without a window. The first connection takes seat 1 and acts as
 // the hosting user.
 #include <sys/socket.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host that seats one client as a real host does, then floods it with a random mix of every
 // message the client understands. It sends in batches that each end in a seat assignment; the

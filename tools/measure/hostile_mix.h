@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Random messages of every kind a client understands, as a hostile host would send them:
 // names up to and beyond the name bound, spectator seats again and again, long chat texts,

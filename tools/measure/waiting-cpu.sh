@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU that a solo game uses while it waits for the user's move: starts hexaline, starts a game
 # with the mouse (xdotool), waits for the user's turn and samples the process for 10 seconds.
 # Needs Xvfb and xdotool. Usage: tools/measure/waiting-cpu.sh

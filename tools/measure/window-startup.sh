@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time from starting hexaline to its main window being visible on an X display.
 # Needs Xvfb (or a desktop) and xdotool. Usage: tools/measure/window-startup.sh [runs]
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hexaline-window-memory: the game window's memory while a hostile host floods it. The real
 // window, put together as the program does, joins a host that this tool runs itself on
 // 127.0.0.1; the host sends a random mix of every message the client understands, as fast as

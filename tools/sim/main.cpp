@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hexaline-sim: plays whole games with the computer on every seat and checks every play.
 #include <cmath>
 #include <cstdio>
@@ -12,11 +13,13 @@ namespace {
 
 using hexaline::engine::BotLevel;
 
-int usage() {
-    std::fprintf(
-        stderr,
+// On `out`: stdout for --help, stderr after a wrong command line.
+int usage(std::FILE* out = stderr) {
+    std::fputs(
         "usage: hexaline-sim --games N [--seed S] [--seats 2..4] [--playto P]\n"
-        "                    [--levels L1,L2,...]   (normal, strong or best; one a seat)\n");
+        "                    [--levels L1,L2,...]   (normal, strong or best; one a seat)\n"
+        "       hexaline-sim --help | --version\n",
+        out);
     return 2;
 }
 
@@ -58,7 +61,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (flag == "--help") {
-            usage();
+            usage(stdout);
             return 0;
         }
         if (i + 1 >= argc)

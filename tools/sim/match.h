@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole games in memory with the computer on every seat, checked after every accepted play.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hexaline-soak: the headless host under a long session. Four players play games back to back at
 // a short game second while five spectators chat; every ten seconds it prints the host's
 // memory, its open descriptors and the games finished. It talks to 127.0.0.1 only and stops by

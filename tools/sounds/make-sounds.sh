@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the program's 33 sounds: 13 game-event sounds (tones, clicks and noises from sox) and
 # 20 chatter sounds (spoken with espeak-ng, or noises from sox). Each is written as a mono
 # 16-bit PCM WAV at 16000 Hz of the stated length into resources/sounds/.

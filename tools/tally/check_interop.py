@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Encodes texts with the game's encoder (the tally_encode program given as the argument) and
 decodes every file with decode_tally.py, which knows only the file format. Exits non-zero on
 the first text that does not come back unchanged."""

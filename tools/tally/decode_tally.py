@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Decode a Hexaline tally file (agametally.tld) on its own, without the game's code.
 
 Layout: b"WRZL", the text's length (4 bytes, little-endian), then blocks, each a 2-byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes standard input as a tally file to standard output, with the game's own encoder, for
 // checking the file against an independent decoder (check_interop.py).
 #include <cstdio>

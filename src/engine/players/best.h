@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Best-score computer player: considers every legal play of its hand and lays one with
 // the highest score of the turn, the run-out bonus included. A yardstick for stronger play.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every legal play of a hand on a board, each with the points it scores this turn.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Normal computer player: on a round's first play it lays the largest set its hand holds;
 // later it lays as many tiles as one extension count along a board tile finds. It does not

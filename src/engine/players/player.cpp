@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/players/player.h"
 
 #include "engine/players/best.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A computer player: chooses the play for a seat whose turn it is. The host paces the moves
 // and submits the chosen play like any other.

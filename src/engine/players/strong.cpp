@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Strong computer player.
 //
 // Method: a look-ahead of one reply over sampled hands.

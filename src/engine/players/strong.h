@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Strong computer player: plays to win, knowing only what its seat's player knows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every preference kept in the settings file, with the values the window shows before the
 // file has been loaded.

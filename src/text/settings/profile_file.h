@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings file of "[section]" lines and "key=value" lines, read whole, changed in memory and
 // written back whole through a temporary file. Section and key names match without regard to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Integers in the settings file: decimal with an optional sign, or hexadecimal after "0x" or
 // "$" (up to eight digits, read as a 32-bit pattern, so "$FFFFFFFF" is -1).

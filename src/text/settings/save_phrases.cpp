@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/settings/save_phrases.h"
 
 #include "text/settings/profile_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Storing the phrase buttons' phrases as "Phrase1" to "Phrase9" of the section "agame".
 

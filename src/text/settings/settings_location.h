@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the settings file lives: next to the executable, where the lobby program looks for it,
 // or, when that folder cannot be written (an installed program), in the per-user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Window bounds as the settings file holds them are whatever a person or another program wrote
 // there. Before they reach a window (and before they are written back) they are made sane: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "text/settings/write_result.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window: the logo, the link to the home page, the credit lines with this year, and
 // the version.

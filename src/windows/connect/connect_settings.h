@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the host and join dialogs remember: the player's name, the ports and the last
 // addresses joined. They live in the settings file's section "hexaline"; every other section

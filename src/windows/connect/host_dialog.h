@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Host a Game…": the player's name, the port, whether players on the local network may
 // find the game, and whether friends may join from a web browser (and on which port).

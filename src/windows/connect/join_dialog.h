@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Join a Game…": the player's name, the host's address (a name, IPv4 or IPv6) and port, and
 // the games found on the local network, updated as they are heard. A double-click on a found

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: topic buttons on the left, one page of text per topic on the right, the page
 // in front being the one seen.

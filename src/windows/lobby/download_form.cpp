@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/lobby/download_form.h"
 
 #include <QCloseEvent>
@@ -80,13 +81,20 @@ bool startDetached(const QString& program, const QStringList& arguments) {
 
 }  // namespace
 
-QString downloadFolder() {
-    const QFileInfo exe(QCoreApplication::applicationDirPath());
-    if (exe.isDir() && exe.isWritable())
+QString chooseDownloadFolder(const QString& exeDir, const QString& userDataDir) {
+    const QFileInfo exe(exeDir);
+    // An installed program's folder is shared by every user: an administrator's session must
+    // not leave a download among the system's programs.
+    if (!exeDir.isEmpty() && exe.isDir() && exe.isWritable() &&
+        !settings::isSystemProgramFolder(exeDir))
         return exe.absoluteFilePath();
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(data);
-    return data;
+    QDir().mkpath(userDataDir);
+    return userDataDir;
+}
+
+QString downloadFolder() {
+    return chooseDownloadFolder(QCoreApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QUrl installerUrlFrom(const QString& settingsPath) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lobby download window, shown on top when the game starts without arguments: download and
 // install the lobby program, play the solo game already being set up, or close the game and
@@ -29,9 +30,10 @@ inline constexpr char16_t kInstallerUrlKey[] = u"InstallerUrl";
 // with a host, else kInstallerUrl.
 QUrl installerUrlFrom(const QString& settingsPath);
 
-// The folder the installer is written to: the executable's folder when it is writable, else
-// the per-user data folder (created when missing).
+// The folder the installer is written to: the executable's folder when it is writable and not
+// a system folder (/usr/games, ...), else the per-user data folder (created when missing).
 QString downloadFolder();
+QString chooseDownloadFolder(const QString& exeDir, const QString& userDataDir);
 // Where an installed lobby is looked for, in order.
 QStringList lobbyLocations();
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An HTTP/1.0 GET of one document over a plain or a TLS socket, with the request line and
 // headers the lobby's web site expects. It runs on the event loop and never blocks; the body

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads an HTTP/1.0 response as it arrives: the status line and header lines, then the body.
 // Standard library only, so that it can be fed any bytes at all. Lines end in CR LF (a bare LF

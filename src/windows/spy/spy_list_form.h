@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spy list: the spectators (seats 5 to 9), one entry each, written as seat, ": " and name,
 // in the order they came. The hosting player removes one through the list's pop-up menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // LZRW1/KH: one chunk of at most 32,768 bytes to one block and back. Standard library only.
 //

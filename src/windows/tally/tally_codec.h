@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tally file's bytes: the signature "WRZL", the text's length (4 bytes, little-endian), then
 // one block per 32,768-byte chunk of the text, each preceded by its 2-byte length. A text whose

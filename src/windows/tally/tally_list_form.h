@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tally window: the user's totals, the selected tallied player's counts, the other players
 // of the current game and the tallied players. It owns the tally, reads the file when it is

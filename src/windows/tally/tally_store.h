@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tally file on disk: "agametally.tld" in the settings file's folder. It is read once at
 // start and written whole, through a temporary file in the same folder renamed over the old

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tally: a table of text cells, 9 columns, row 0 for the user and one row per tallied
 // player. Row 0: column 1 games played, column 2 games won. A player's row: column 0 the name,

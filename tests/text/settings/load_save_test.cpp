@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the section "agame" against hand-written files.
 #include <gtest/gtest.h>
 #include <QDir>

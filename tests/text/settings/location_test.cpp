@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing where the settings file lives.
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile file: reading by section and key, and writes that leave every other byte alone.
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hand-written settings files in a fresh temporary folder, and ways to make writing fail.
 

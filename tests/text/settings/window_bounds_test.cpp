@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window bounds from hand-written settings files: whatever the file holds, the window gets a
 // size it can have and a place on the work area, and nothing insane is written back.
 #include <gtest/gtest.h>
