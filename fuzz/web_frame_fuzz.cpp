@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WebSocket messages from a browser, put on the host's stream as the bridge does, cut at
 // arbitrary read boundaries by the host's framer and handled by the host session; what the
 // host sends back is cut into WebSocket messages again. A message without a terminator byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the browser client: the message table from the host, the join form, the game
 // socket with its reconnection under the same name, the turn clock and the keyboard.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chat on the page: the log with the desktop's colours, smileys and links, the input line,
 // the smiley menu, the text colour, the phrase buttons and the chatter sounds. Every name and
 // every word from another player goes in as text, never as markup.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chat lines taken apart, as the desktop log shows them: "n+" and a body, where n is 0 for a
 // system line or the speaker's seat 1..9. The body's name part (up to and including its first
 // ":") starts the line; the rest follows as words, links and smiley pictures. Pure: no DOM.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the browser client knows of the game, and how the host's messages and the user's input
 // change it: the seats with their names and scores, the own seat, whose turn it is, the board,
 // the hand, the turn clock and the status line. Pure: no DOM. What the model wants done outside

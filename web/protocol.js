@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Protocol messages built and read through the host's exported message table: a command word,
 // fields after "+", and one message per WebSocket message (the bridge adds the terminators).
 // Nothing here knows a message's layout; the table says it all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game sounds through the Web Audio API: the desktop game's recordings, fetched the first
 // time each is played, one at a time as on the desktop. An off switch, kept in the browser.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table on the page: the board, the hand, the seats, the turn buttons and the status
 // lines, drawn from the game model; and the mouse, touch and keyboard input that lays tiles.
 

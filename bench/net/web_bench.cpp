@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play round trip with one seat over the game socket for web browsers, against the same
 // game with every seat over TCP: the headless host in its own process serving --web, four
 // players that play their turns, ten games each way.

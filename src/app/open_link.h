@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a web address with the desktop's launcher, told when it fails: when no launcher can
 // be started, and when the launcher itself ends in failure (no program for the address, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's own way to play with others, offered when no lobby program is installed: host a
 // game, or join one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every relay budget of the host: what each connection may have passed on to everybody, and
 // what each connection may be sent of what others have passed on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The box that tells the user something while the game goes on behind it (not modal). Network
 // input can ask for many in a row (a host that refuses a turn 200 times): they all share one

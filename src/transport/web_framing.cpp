@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "transport/web_framing.h"
 
 #include "protocol/message_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The framing of the game socket for web browsers, apart from any socket: each WebSocket
 // message is one protocol message without its terminator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One WebSocket as the wire of a game connection. Each WebSocket message carries one protocol
 // message without its terminator: what arrives is handed on as bytes with the terminator put

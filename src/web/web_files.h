@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The browser client's files, built into the program under one resource folder, and the
 // headers they are sent with.

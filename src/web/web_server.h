@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The host's web server: the browser client's page and files at "/", and the game socket at
 // "/play", on one port. Each game socket becomes a connection of the host like any TCP one.

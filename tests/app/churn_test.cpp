@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peers that connect, log in, send a burst of chat and leave, over and over, never close the
 // hosting window: its own client falls behind at worst, and catches up.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An evening with friends on one machine: a window on seat 1 of a headless host starts the
 // game; a host that leaves (File > Exit, a switch of game, a dropped connection) leaves every
 // joining window open, told so and able to join again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names and chat lines that look like markup (a picture of /dev/zero, bold, an entity) are shown
 // exactly as written wherever the window shows them: seats, the spy list, the tally, the list
 // of games found on the network, tool tips, message boxes and the status line. No widget that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window that is stopped while the game goes on (a suspended laptop) and then resumed stays
 // connected: it reads its backlog in turns, never more than its queue holds, and catches up.
 // The window is the real program, stopped and resumed with signals.

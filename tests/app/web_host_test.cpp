@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hosting from the window with the page for web browsers: only when asked for, its address
 // in the chat log and the status line, and a browser seated at the window's own game.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one remote peer can take from the others, over real sockets against the host service:
 // seats held without logging in, relay budgets refilled by reconnecting, a window flooded by
 // many senders together, and seats won back or taken over by a name alone. 127.0.0.2 and

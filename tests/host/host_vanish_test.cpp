@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player whose machine vanishes in the middle of a game, without closing anything (a pulled
 // cable, a laptop that sleeps): the host frees the seat within about a minute, although it has
 // data on its way to the peer all the while.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one notice box of a window: many notices in a row share it, its text is plain, and a
 // closed box makes room for a new one.
 #include <gtest/gtest.h>

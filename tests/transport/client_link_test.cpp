@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The client's link to its host: a client that falls far behind (a busy or suspended window)
 // stops reading while its queue is full and catches up, without losing a message or hanging up.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one peer address can hold of the host, over real sockets: a bounded number of
 // connections (loopback exempt unless told otherwise), whether the listener accepted them or
 // another carrier handed them over; and messages counted once, when they arrive, even while

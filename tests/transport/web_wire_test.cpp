@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A connection over a WebSocket: messages cross one per WebSocket message, without the
 // terminator, and the bounds of a TCP connection hold for it too.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chat lines taken apart for the log: names, words, links, smileys and colours.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The browser client end to end: headless Chromium, driven through chromedriver, at a table of
 hexaline-host --web.
 

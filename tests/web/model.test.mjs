@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser client's game state after recorded message sequences and the user's input.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Messages built and read through the exported message table.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';

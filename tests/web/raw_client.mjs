@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A raw protocol player at a table, for the browser tests: joins under a name, may say one
 // line, plays single tiles on its turns, and prints every message the host sends.
 //   node tests/web/raw_client.mjs GAME-PORT NAME [--say TEXT] [--start PLAYTO SECONDS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player that speaks the protocol over raw TCP, as the desktop client does: messages end in
 // the byte 0xFF. It lays single tiles where the rules allow, else passes, and records every
 // message the host sends. Used to record message sequences for the model's tests and as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Records what a host sends one player, one message a line, for the model's tests:
 //   node tests/web/record_round.mjs HOST-BINARY OUT-FILE [round|rejoin]
 // round:  Ann plays one whole round (play-to 0) against the computer.

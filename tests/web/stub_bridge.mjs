@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the host's web side while developing the page: serves web/ and the message
 // table over http, and bridges each WebSocket at /play to a raw TCP connection to a host.
 //   node tests/web/stub_bridge.mjs HOST-PORT WEB-PORT [PROTOCOL-JSON] [PICTURES-DIR]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exported message table for the tests: the build's export when HEXALINE_PROTOCOL_JSON
 // names it, else the copy kept beside the tests.
 import { readFileSync } from 'node:fs';

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A browser's side of the game socket, with nothing of the browser client behind it: one
 // protocol message per WebSocket text message, without the terminator. It logs in when given

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser client's files as the server finds them, the headers that guard them, the
 // origin check of the game socket, and the exported message table.
 #include <gtest/gtest.h>

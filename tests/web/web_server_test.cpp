@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host's web server over real sockets: the page and its headers, and browsers on the game
 // socket playing beside TCP clients under the same limits.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally file on disk: anything but a sound tally of a bounded size is refused with the
 // damaged-file message and kept aside, without blocking, spinning or growing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hexaline-protocol-export FILE: writes the message table as JSON, for the browser client.
 //
 //   {"version":"1.0.1","terminator":255,"separator":"+","messages":[

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // hexaline-web-art FOLDER: draws the browser client's pictures with the desktop game's own
 // drawing code, at 1x and 2x, into FOLDER:
 //   tiles/COLOUR-SHAPE@Nx.png  the 36 tile pictures (COLOUR purple, yellow, orange, red, blue,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pictures hexaline-web-art draws, relative to its output folder. Keep in step with
 # main.cpp (it checks the count).
 set(web_picture_names "")

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Figures of the browser client, in headless Chromium over loopback:
 
     tools/web-measure/measure.py HOST-BINARY [RUNS]

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A picture of the browser table in the middle of a game, beside the desktop window at the
 same table:
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a whole file that the program keeps for itself (settings, tally) only when it is a
 // regular file no larger than a bound. A FIFO, a device, a directory or an oversized file is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files the program reads for itself are read only when they are regular files within a bound:
 // nothing at the path can block the read or make it grow.
 #include <gtest/gtest.h>
