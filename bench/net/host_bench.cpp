@@ -7,7 +7,6 @@
 #include <sys/resource.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
 #include <QRegularExpression>
@@ -23,13 +22,9 @@
 #include "support/raw_client.h"
 
 using namespace hexaline;
-using bench::isMessage;
-using bench::percentile;
-using bench::pump;
+using bench::measurePlayRoundTrips;
 using bench::seatPlayers;
 using bench::startHost;
-using protocol::Msg;
-using support::RawClient;
 
 namespace {
 
@@ -55,35 +50,7 @@ void BM_PlayRoundTripToFourClients(benchmark::State& state) {
         return;
     }
     auto players = seatPlayers(port, 4);
-    QElapsedTimer clock;
-    clock.start();
-    std::int64_t sentAt = 0;
-    int arrived = 0;
-    std::vector<double> samples;
-    for (auto& p : players) {
-        p->setAutoPlay(true);
-        p->onPlay = [&] {
-            sentAt = clock.nsecsElapsed();
-            arrived = 0;
-        };
-        p->onMessage = [&](const std::string& m) {
-            if (isMessage(m, Msg::HisPlay) && ++arrived == 4) {
-                samples.push_back(static_cast<double>(clock.nsecsElapsed() - sentAt) / 1e6);
-            }
-        };
-    }
-    for (auto _ : state) {
-        for (int game = 0; game < 10; ++game) {
-            for (auto& p : players)
-                p->forget();
-            players[0]->send(protocol::build(Msg::StartGame, {"P1", "60", "30"}));
-            pump([&] { return players[0]->has(Msg::Winner); }, 60000);
-        }
-    }
-    state.counters["plays"] = static_cast<double>(samples.size());
-    state.counters["p50_ms"] = percentile(samples, 0.50);
-    state.counters["p99_ms"] = percentile(samples, 0.99);
-    state.counters["max_ms"] = percentile(samples, 1.0);
+    measurePlayRoundTrips(state, players);
     process.terminate();
     process.waitForFinished(5000);
 }
