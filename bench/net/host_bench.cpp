@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "play_round_trips.h"
 #include "engine/random.h"
 #include "host/host_service.h"
 #include "protocol/builder.h"

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "play_round_trips.h"
 #include "protocol/builder.h"
 #include "protocol/framer.h"
 #include "support/raw_client.h"
