@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "play_round_trips.h"
 #include "engine/random.h"
 #include "host/host_service.h"
+#include "play_round_trips.h"
 #include "protocol/builder.h"
 #include "support/raw_client.h"
 
