@@ -75,7 +75,7 @@ void movetimes(benchmark::State& state) {
             host.restore(position);
             const double cpustart = threadmicros();
             const auto start = std::chrono::steady_clock::now();
-            benchmark::DoNotOptimize(player.choose(host, host.currentplayer));
+            benchmark::DoNotOptimize(player.choose(host.seatview(host.currentplayer)));
             const auto end = std::chrono::steady_clock::now();
             cpu.push_back(threadmicros() - cpustart);
             wall.push_back(std::chrono::duration<double, std::micro>(end - start).count());

@@ -46,8 +46,8 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
 
     // The connection's end is told once every message it brought is handled.
     connect(&window_.sock(), &transport::ClientLink::closed, this, &GameClient::closeWhenDrained);
-    connect(&window_.sock(), &transport::ClientLink::info, this, [this](int kind, const QString&) {
-        if (kind == static_cast<int>(transport::InfoKind::Error) && session_->isconnected())
+    connect(&window_.sock(), &transport::ClientLink::failed, this, [this] {
+        if (session_->isconnected())
             linkLost_ = true;
     });
     connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QTcpSocket>
 
+#include "app/connect_failure.h"
 #include "app/host_side.h"
 #include "app/launch_mode.h"
 #include "app/listen_failure.h"
@@ -89,10 +90,11 @@ void MainWindow::joinpress() {
     });
     // A join that never connects ends in a line that says so, not in waiting for ever. A
     // connection that is lost later is the client's to report.
-    connect(sock_, &transport::ClientLink::info, this, [this](int kind, const QString& text) {
-        if (kind == static_cast<int>(transport::InfoKind::Error) && !linkConnected_)
-            joinFailed(text);
-    });
+    connect(sock_, &transport::ClientLink::failed, this,
+            [this](QAbstractSocket::SocketError error) {
+                if (!linkConnected_)
+                    joinFailed(socketErrorText(error));
+            });
     sock_->open(hostaddress_, options_.port);
     setStartAvailable(false);
     setComputerStrengthAvailable(false);

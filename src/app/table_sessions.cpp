@@ -10,13 +10,14 @@
 #include "protocol/version.h"
 
 #include "app/command_line.h"
+#include "app/connect_failure.h"
 #include "app/game_client.h"
 #include "app/host_side.h"
 #include "app/listen_failure.h"
 #include "app/main_window.h"
 #include "host/announce.h"
-#include "table/notice_box.h"
 #include "table/message_fields.h"
+#include "table/notice_box.h"
 #include "table/table_panel.h"
 #include "text/settings/settings_location.h"
 #include "transport/discovery_listener.h"
@@ -43,26 +44,6 @@ QString joinWording(const QString& reported, const QString& address) {
             .arg(address);
     }
     return reported;
-}
-
-// A socket error before the connection was made, as a sentence.
-QString connectFailure(const QString& reported, const QString& address, std::uint16_t port) {
-    if (reported.contains(QLatin1String("ConnectionRefused"))) {
-        return QStringLiteral(
-                   "The computer at %1 refused the connection on port %2: no game is hosted "
-                   "there, or a firewall is in the way.")
-            .arg(address)
-            .arg(port);
-    }
-    if (reported.contains(QLatin1String("Network")) ||
-        reported.contains(QLatin1String("Unreachable"))) {
-        return QStringLiteral("The computer at %1 cannot be reached from this network.")
-            .arg(address);
-    }
-    return QStringLiteral("Hexaline could not connect to %1 on port %2 (%3).")
-        .arg(address)
-        .arg(port)
-        .arg(reported);
 }
 
 }  // namespace
@@ -224,11 +205,10 @@ bool TableSessions::joinGame(const QString& name, const QString& address, std::u
         ++attempt_;  // the window says so itself
         emit sessionFailed(joinWording(QLatin1String(transport::kHostNotFound), address));
     });
-    connect(&sock, &transport::ClientLink::info, this,
-            [this, attempt, address, port](int kind, const QString& text) {
-                if (attempt == attempt_ && kind == static_cast<int>(transport::InfoKind::Error) &&
-                    !client_->session().isconnected())
-                    failJoin(connectFailure(text, address, port));
+    connect(&sock, &transport::ClientLink::failed, this,
+            [this, attempt, address, port](QAbstractSocket::SocketError error) {
+                if (attempt == attempt_ && !client_->session().isconnected())
+                    failJoin(connectFailure(error, address, port));
             });
     QTimer::singleShot(kConnectTimeoutMs, this, [this, attempt, address, port] {
         if (attempt != attempt_ || client_->session().isconnected())

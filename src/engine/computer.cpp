@@ -60,7 +60,7 @@ void Host::computerplay(int seat) {
 std::string Host::computersuggestion(int seat) {
     if (seat < 1 || seat > kMaxPlayers)
         return {};
-    return players_[seat]->choose(*this, seat);
+    return players_[seat]->choose(seatview(seat));
 }
 
 }  // namespace hexaline::engine

@@ -85,6 +85,8 @@ class Host : public HostTables {
     // The play the computer would make for the seat now, the opening set on a round's first
     // play included, as play text; empty when it finds none. Nothing is submitted.
     std::string computersuggestion(int seat);
+    // What the player at the seat (1..4) knows.
+    SeatView seatview(int seat) const { return SeatView(*this, seat, tilesleft()); }
     // Whether the computer plays this seat now.
     bool computerplays(int seat) const;
     // How well the computer plays every seat it plays, from its next move on (Normal unless

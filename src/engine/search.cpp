@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The move search: line tests on tried squares and the extension counts along a tile.
 #include "engine/host.h"
+#include "engine/players/moves.h"
 #include "engine/sets.h"
 
 namespace hexaline::engine {
 
-bool Host::computercheckfortouching(SearchLine direction, int row, int column) const {
+namespace {
+
+// Whether the proposed values through the square along the line form a set.
+bool fitsalong(const Board& board, SearchLine direction, int row, int column) {
     const bool vertical = direction == SearchLine::Column;
     auto at = [&](int index) -> const Square& {
         return vertical ? board[index][column] : board[row][index];
@@ -27,17 +31,17 @@ bool Host::computercheckfortouching(SearchLine direction, int row, int column) c
     return lineisaset(std::span<const int>(run.data(), hi - lo + 1));
 }
 
-bool Host::computercheck(int row, int column) const {
-    return computercheckfortouching(SearchLine::Column, row, column) &&
-           computercheckfortouching(SearchLine::Row, row, column);
+bool fitsboth(const Board& board, int row, int column) {
+    return fitsalong(board, SearchLine::Column, row, column) &&
+           fitsalong(board, SearchLine::Row, row, column);
 }
 
+}  // namespace
+
 // Lays hand tiles first in the direction (dr, dc) from the anchor, then in the opposite one.
-int Host::extend(int seat, int row, int column, int dr, int dc) {
-    botplacement.fill(Placement{});
-    if (seat < 1 || seat > kMaxPlayers)
-        return 0;
-    const auto& hand = seats[seat].hand;
+int extendalong(Board& board, const Hand& hand, int row, int column, int dr, int dc,
+                Placements& placed) {
+    placed.fill(Placement{});
     const int anchor = board[row][column].committed;
     std::array<bool, kHandSlots + 1> laid{};
     for (int pass = 0; pass < 2; ++pass) {
@@ -56,9 +60,9 @@ int Host::extend(int seat, int row, int column, int dr, int dc) {
             if (square.proposed != 0)
                 continue;
             square.proposed = hand[slot];
-            if (computercheck(nr, nc)) {
+            if (fitsboth(board, nr, nc)) {
                 laid[slot] = true;
-                botplacement[slot] = {nr, nc};
+                placed[slot] = {nr, nc};
                 r = nr;
                 c = nc;
             } else {
@@ -71,9 +75,34 @@ int Host::extend(int seat, int row, int column, int dr, int dc) {
         if (!laid[slot])
             continue;
         ++count;
-        board[botplacement[slot].row][botplacement[slot].column].proposed = 0;
+        board[placed[slot].row][placed[slot].column].proposed = 0;
     }
     return count;
+}
+
+bool anyhandtilefits(const Hand& hand, int anchor) {
+    for (int slot = 1; slot <= kHandSlots; ++slot) {
+        const int tile = hand[slot];
+        if (tile != 0 && canshareline(tile, anchor))
+            return true;
+    }
+    return false;
+}
+
+bool Host::computercheckfortouching(SearchLine direction, int row, int column) const {
+    return fitsalong(board, direction, row, column);
+}
+
+bool Host::computercheck(int row, int column) const {
+    return fitsboth(board, row, column);
+}
+
+int Host::extend(int seat, int row, int column, int dr, int dc) {
+    if (seat < 1 || seat > kMaxPlayers) {
+        botplacement.fill(Placement{});
+        return 0;
+    }
+    return extendalong(board, seats[seat].hand, row, column, dr, dc, botplacement);
 }
 
 int Host::computercheckupdown(int seat, int row, int column) {
@@ -93,17 +122,8 @@ bool Host::fitsalone(int tile, int row, int column) {
     return fits;
 }
 
-// A hand tile can only go next to the anchor if it shares colour or shape with it, and is
-// not of the same kind.
 bool Host::matchesanyhandtile(int seat, int anchor) const {
-    for (int slot = 1; slot <= kHandSlots; ++slot) {
-        const int tile = seats[seat].hand[slot];
-        if (tile == 0)
-            continue;
-        if (canshareline(tile, anchor))
-            return true;
-    }
-    return false;
+    return anyhandtilefits(seats[seat].hand, anchor);
 }
 
 // An extension count is above 0 exactly when some hand tile fits alone on an empty square

@@ -16,7 +16,7 @@ HostService::HostService(engine::Random& random, Options options, QObject* paren
             [this](int id) { session_.Sock1Accept(id); });
     // The peer's close is followed by "Socket Closed"; the seat is released on that.
     connect(&link_, &transport::HostLink::closed, this,
-            [this](int id, int) { session_.connectionClosed(id); });
+            [this](int id) { session_.connectionClosed(id); });
     breakTimer_.setTimerType(Qt::PreciseTimer);
     connect(&breakTimer_, &QTimer::timeout, this, [this] { session_.timer_breaksTimer(); });
     connect(&computerTimer_, &QTimer::timeout, this, [this] { session_.computertimerTimer(); });

@@ -23,10 +23,7 @@ MessageQueue::Limits withEnvironment(MessageQueue::Limits limits) {
 }  // namespace
 
 ClientLink::ClientLink(QObject* parent, MessageQueue::Limits limits)
-    : QObject(parent),
-      queue_(withEnvironment(limits)),
-      pump_(queue_, kTickMs, this),
-      connection_(this) {
+    : QObject(parent), queue_(withEnvironment(limits)), pump_(queue_, this), connection_(this) {
     // The host is never refused: while the queue holds all it may, the connection stops
     // reading, TCP slows the host down, and the host decides whether this client is too slow.
     connection_.setSink([this](Connection&, std::string& message) {
@@ -41,6 +38,7 @@ ClientLink::ClientLink(QObject* parent, MessageQueue::Limits limits)
     connect(&connection_, &Connection::hostFound, this, &ClientLink::hostFound);
     connect(&connection_, &Connection::lookupFailed, this, &ClientLink::lookupFailed);
     connect(&connection_, &Connection::disconnected, this, &ClientLink::peerClosed);
+    connect(&connection_, &Connection::failed, this, &ClientLink::failed);
     connect(&connection_, &Connection::info, this, [this](int kind, const QString& text) {
         if (kind == static_cast<int>(InfoKind::Connected))
             emit connected();
@@ -59,10 +57,6 @@ bool ClientLink::hasRoom() const {
 
 void ClientLink::setDispatcher(const protocol::Dispatcher* dispatcher) {
     pump_.setDispatcher(dispatcher);
-}
-
-void ClientLink::setTickHook(DispatchPump::TickHook hook) {
-    pump_.setTickHook(std::move(hook));
 }
 
 void ClientLink::wake() {

@@ -20,16 +20,10 @@ namespace hexaline::transport {
 class ClientLink : public QObject {
     Q_OBJECT
   public:
-    // Interval of the tick hook's timer.
-    static constexpr int kTickMs = 1;
-
     explicit ClientLink(QObject* parent = nullptr, MessageQueue::Limits limits = {});
 
     // Not owned. Messages reach it with origin 0.
     void setDispatcher(const protocol::Dispatcher* dispatcher);
-    // Runs on every tick of a kTickMs timer (the phrase flood guard counts these). It returns
-    // true while it wants more ticks; wake() and every received message start them.
-    void setTickHook(DispatchPump::TickHook hook);
     void wake();
 
     // Starts connecting once; later calls do nothing. Returns at once.
@@ -49,8 +43,10 @@ class ClientLink : public QObject {
     void connected();
     // The host closed the connection; "Socket Closed" follows.
     void peerClosed();
-    // Every status text of the connection ("Socket Closed", "Error #...", ...).
+    // Every status text of the connection ("Non-Blocking Socket Connected", "Socket Closed").
     void info(int kind, const QString& text);
+    // The connection could not be made, or failed (not the host's ordinary close).
+    void failed(QAbstractSocket::SocketError error);
     // "Socket Closed", whichever side closed.
     void closed();
     // Queued messages were handed to the dispatcher (the queue may be empty now).

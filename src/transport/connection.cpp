@@ -2,7 +2,6 @@
 #include "transport/connection.h"
 
 #include <QCoreApplication>
-#include <QMetaEnum>
 #include <QTimer>
 #include <cerrno>
 #include <vector>
@@ -24,32 +23,6 @@ int nextId() {
 constexpr qint64 kReadBufferSize = 64 * 1024;
 // How long a closed connection may take to hand its last bytes to the system.
 constexpr int kLingerMs = 10000;
-
-// The system error number behind a socket error, where there is one.
-int systemErrorNumber(QAbstractSocket::SocketError error) {
-    switch (error) {
-        case QAbstractSocket::ConnectionRefusedError:
-            return ECONNREFUSED;
-        case QAbstractSocket::RemoteHostClosedError:
-            return ECONNRESET;
-        case QAbstractSocket::SocketTimeoutError:
-            return ETIMEDOUT;
-        case QAbstractSocket::NetworkError:
-            return ENETUNREACH;
-        case QAbstractSocket::SocketAccessError:
-            return EACCES;
-        default:
-            return static_cast<int>(error);
-    }
-}
-
-QString errorText(QAbstractSocket::SocketError error) {
-    const QMetaEnum names = QMetaEnum::fromType<QAbstractSocket::SocketError>();
-    const char* name = names.valueToKey(error);
-    return QStringLiteral("Error #%1 (%2)")
-        .arg(systemErrorNumber(error))
-        .arg(QString::fromLatin1(name ? name : "UnknownSocketError"));
-}
 
 }  // namespace
 
@@ -277,7 +250,7 @@ void Connection::onError(QAbstractSocket::SocketError error) {
         emit lookupFailed(QString::fromLatin1(kHostNotFound));
         return;
     }
-    report(InfoKind::Error, errorText(error));
+    emit failed(error);
 }
 
 void Connection::onPeerClosed() {

@@ -3,7 +3,8 @@
 // One connection of the game: an accepted one on the host, or the client's own, over TCP; or a
 // browser's, over a WebSocket (a WebWire), which the host treats alike. It sends
 // whole messages, cuts what it receives into messages at the terminator byte and hands each
-// to its sink, and reports its state changes with the socket status texts.
+// to its sink, and reports its state changes with the socket status texts and its
+// errors as socket errors.
 //
 // A peer can make it hold only so much: output that the peer does not take (more than
 // kMaxUnsentBytes, or some of it waiting kMaxUnsentMs) closes the connection, and TCP
@@ -59,14 +60,10 @@ class Connection : public QObject {
 
     // Unique in the process, never reused; 0 is never an id.
     int id() const { return id_; }
-    // Free for the owner (the host keeps the seat number here).
-    int tag() const { return tag_; }
-    void setTag(int tag) { tag_ = tag; }
-
     void setSink(Sink sink) { sink_ = std::move(sink); }
 
     // Starts connecting and returns at once. A name that cannot be resolved is reported with
-    // lookupFailed; a connection that cannot be made only with an "Error #" status text.
+    // lookupFailed; a connection that cannot be made only with failed.
     void connectToHost(const QString& host, std::uint16_t port);
     bool isConnected() const;
     QString peerAddress() const;
@@ -94,8 +91,11 @@ class Connection : public QObject {
     // The peer closed the connection. Right after this the connection closes itself and
     // reports "Socket Closed"; an owner that closes it here as well gets that report twice.
     void disconnected();
-    // Status texts: "Non-Blocking Socket Connected" (1), "Socket Closed" (2), "Error #..." (7).
+    // Status texts: "Non-Blocking Socket Connected" (1), "Socket Closed" (2).
     void info(int kind, const QString& text);
+    // A socket error other than the peer's ordinary close or a name that cannot be resolved:
+    // the connection could not be made, or failed. The owner words it for the user.
+    void failed(QAbstractSocket::SocketError error);
 
   private:
     void attach();
@@ -119,7 +119,6 @@ class Connection : public QObject {
     protocol::Framer framer_;
     Sink sink_;
     int id_;
-    int tag_ = 0;
     bool closed_ = false;
     bool waiting_ = false;
     bool dropping_ = false;         // output over its bound: closing, nothing more is sent

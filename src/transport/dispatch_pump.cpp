@@ -6,21 +6,15 @@
 
 namespace hexaline::transport {
 
-DispatchPump::DispatchPump(MessageQueue& queue, int hookIntervalMs, QObject* parent)
-    : QObject(parent), queue_(queue) {
+DispatchPump::DispatchPump(MessageQueue& queue, QObject* parent) : QObject(parent), queue_(queue) {
     passTimer_.setSingleShot(true);
     passTimer_.setInterval(0);
     connect(&passTimer_, &QTimer::timeout, this, &DispatchPump::pass);
-    hookTimer_.setInterval(hookIntervalMs);
-    hookTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&hookTimer_, &QTimer::timeout, this, &DispatchPump::hookTick);
 }
 
 void DispatchPump::wake() {
     if (!queue_.empty() && !passTimer_.isActive() && !inPass_)
         passTimer_.start();
-    if (hook_ && !hookTimer_.isActive())
-        hookTimer_.start();
 }
 
 Connection::Intake DispatchPump::offer(int origin, std::string& message) {
@@ -77,11 +71,6 @@ void DispatchPump::dispatchOne(const QueuedMessage& message) {
         qWarning("Handling %s from connection %d failed: %s", word.c_str(), message.origin,
                  e.what());
     }
-}
-
-void DispatchPump::hookTick() {
-    if (!hook_ || !hook_())
-        hookTimer_.stop();
 }
 
 }  // namespace hexaline::transport

@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <functional>
 
 #include "protocol/dispatcher.h"
 #include "transport/connection.h"
@@ -21,29 +20,22 @@ namespace hexaline::transport {
 class DispatchPump : public QObject {
     Q_OBJECT
   public:
-    // Called on every tick of the hook timer. Returns true to keep the timer ticking.
-    using TickHook = std::function<bool()>;
-
     // At most this many messages, and about this much time, per pass of the event loop.
     static constexpr int kMaxPerPass = 64;
     static constexpr qint64 kPassBudgetNs = 4'000'000;
 
-    // `hookIntervalMs`: the interval of the tick hook's timer.
-    DispatchPump(MessageQueue& queue, int hookIntervalMs, QObject* parent = nullptr);
+    explicit DispatchPump(MessageQueue& queue, QObject* parent = nullptr);
 
     // Not owned; may be null (messages are then taken off and dropped).
     void setDispatcher(const protocol::Dispatcher* dispatcher) { dispatcher_ = dispatcher; }
-    void setTickHook(TickHook hook) { hook_ = std::move(hook); }
 
-    // Schedules a pass for the queued messages and starts the hook's ticks (call after
-    // queueing, or when the hook needs ticks).
+    // Schedules a pass for the queued messages (call after queueing).
     void wake();
     // Queues a message read from the connection `origin` and wakes the pump; says whether the
     // reader goes on (Taken), waits for room (Wait), or has sent more than its share (Refused).
     Connection::Intake offer(int origin, std::string& message);
-    // A pass is scheduled or the hook still ticks.
-    bool isTicking() const { return passTimer_.isActive() || hookTimer_.isActive(); }
-    int interval() const { return hookTimer_.interval(); }
+    // A pass is scheduled.
+    bool isTicking() const { return passTimer_.isActive(); }
 
     // One pass: dispatches up to kMaxPerPass messages, fewer when the time budget runs out,
     // and schedules the next pass while messages remain. Returns how many it dispatched;
@@ -56,13 +48,10 @@ class DispatchPump : public QObject {
 
   private:
     void dispatchOne(const QueuedMessage& message);
-    void hookTick();
 
     MessageQueue& queue_;
     const protocol::Dispatcher* dispatcher_ = nullptr;
-    TickHook hook_;
     QTimer passTimer_;
-    QTimer hookTimer_;
     bool inPass_ = false;
 };
 

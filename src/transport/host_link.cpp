@@ -6,7 +6,7 @@
 namespace hexaline::transport {
 
 HostLink::HostLink(QObject* parent, MessageQueue::Limits limits)
-    : QObject(parent), listener_(this), queue_(limits), pump_(queue_, 10, this) {
+    : QObject(parent), listener_(this), queue_(limits), pump_(queue_, this) {
     connect(&listener_, &Listener::pending, this, &HostLink::acceptPending);
     connect(&pump_, &DispatchPump::dispatched, this, &HostLink::resumeWaiting);
     connect(&pump_, &DispatchPump::dispatched, this, &HostLink::dispatched);
@@ -59,7 +59,7 @@ int HostLink::adopt(Connection* connection) {
     connection->setSink(
         [this](Connection& from, std::string& message) { return enqueue(from, message); });
     connect(connection, &Connection::disconnected, this,
-            [this, connection] { emit peerClosed(connection->id(), connection->tag()); });
+            [this, connection] { emit peerClosed(connection->id()); });
     connect(connection, &Connection::info, this,
             [this, connection](int kind, const QString&) { onInfo(connection, kind); });
     emit accepted(id);
@@ -99,7 +99,7 @@ void HostLink::onInfo(Connection* connection, int kind) {
     addressOf_.erase(id);
     if (connections_.erase(id) > 0)
         connection->deleteLater();
-    emit closed(id, connection->tag());
+    emit closed(id);
 }
 
 bool HostLink::send(int id, std::string_view message) {
@@ -115,16 +115,6 @@ void HostLink::close(int id) {
 bool HostLink::isOpen(int id) const {
     const auto it = connections_.find(id);
     return it != connections_.end() && it->second->isConnected();
-}
-
-void HostLink::setTag(int id, int tag) {
-    if (const auto it = connections_.find(id); it != connections_.end())
-        it->second->setTag(tag);
-}
-
-int HostLink::tag(int id) const {
-    const auto it = connections_.find(id);
-    return it == connections_.end() ? 0 : it->second->tag();
 }
 
 QString HostLink::peerAddress(int id) const {

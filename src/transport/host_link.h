@@ -69,8 +69,6 @@ class HostLink : public QObject {
     bool send(int id, std::string_view message);
     void close(int id);
     bool isOpen(int id) const;
-    void setTag(int id, int tag);
-    int tag(int id) const;
     // The address the connection reported when it was adopted.
     QString peerAddress(int id) const;
     // Open connections from an address.
@@ -84,10 +82,10 @@ class HostLink : public QObject {
     // refuses it.
     void accepted(int id);
     // The peer closed the connection; "Socket Closed" follows.
-    void peerClosed(int id, int tag);
+    void peerClosed(int id);
     // "Socket Closed" for a connection, whichever side closed it. Can come twice for one
     // close (when the session closes the connection in reply to peerClosed).
-    void closed(int id, int tag);
+    void closed(int id);
     // Queued messages were handed to the dispatcher.
     void dispatched();
 

@@ -8,7 +8,6 @@ enum class InfoKind : int {
     Connected = 1,
     Closed = 2,
     Listening = 3,
-    Error = 7,
 };
 
 inline constexpr char kSocketClosed[] = "Socket Closed";

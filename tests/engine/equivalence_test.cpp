@@ -29,7 +29,8 @@ TEST(SearchEquivalence, FastChoiceAndMoveCheckMatchTheLiteralSearch) {
                 continue;
             seen = host.board;
             for (int seat = 1; seat <= kMaxPlayers; ++seat) {
-                const std::string fast = NormalPlayer::computerchoice(host, seat);
+                const std::string fast = NormalPlayer::computerchoice(
+                    host.board, host.seats[seat].hand, seat, host.botplacement);
                 const Placements fastSquares = host.botplacement;
                 ASSERT_EQ(fast, support::computerchoiceLiteral(host, seat)) << "game " << game;
                 for (int slot = 1; slot <= kHandSlots; ++slot) {

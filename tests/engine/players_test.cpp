@@ -138,7 +138,7 @@ TEST(BestScorePlayer, LaysAPlayWithTheHighestScore) {
         for (const Move& m : moves)
             top = std::max(top, m.score);
         mirror.host.restore(p);
-        const std::string text = best.choose(mirror.host, seat);
+        const std::string text = best.choose(mirror.host.seatview(seat));
         ASSERT_EQ(mirror.tryplay(p, text), top) << text;
     }
 }
@@ -178,7 +178,8 @@ TEST(StrongPlayer, UsesOnlyWhatItsSeatCanSee) {
         differing += q.bag != p.bag || q.seats[3 - seat].hand != p.seats[3 - seat].hand;
         a.host.restore(p);
         b.host.restore(q);
-        ASSERT_EQ(strong.choose(a.host, seat), strong.choose(b.host, seat)) << "position " << i;
+        ASSERT_EQ(strong.choose(a.host.seatview(seat)), strong.choose(b.host.seatview(seat)))
+            << "position " << i;
         ++compared;
     }
     EXPECT_GT(compared, 80);
@@ -202,11 +203,11 @@ TEST(BotLevels, NamesAndTheSwitchApplyFromTheNextMove) {
         host.setbotlevel(BotLevel::Normal);
         EXPECT_EQ(host.botlevel(), BotLevel::Normal);
         const std::string usual = host.computersuggestion(seat);
-        EXPECT_EQ(usual, normal.choose(host, seat));
+        EXPECT_EQ(usual, normal.choose(host.seatview(seat)));
         host.setbotlevel(BotLevel::Best);
         EXPECT_EQ(host.botlevel(), BotLevel::Best);
         const std::string better = host.computersuggestion(seat);
-        EXPECT_EQ(better, best.choose(host, seat));
+        EXPECT_EQ(better, best.choose(host.seatview(seat)));
         switched += usual != better;
     }
     EXPECT_GT(switched, 10);

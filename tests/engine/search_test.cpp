@@ -52,7 +52,8 @@ TEST_F(SearchTest, ExtensionStopsAtTheEdgeAndAtTiles) {
 }
 
 TEST_F(SearchTest, ComputerPlaysTheVerticalSearchOnATie) {
-    EXPECT_EQ(NormalPlayer::computerchoice(host, 2), "2+1+7+6+2+8+6+5+9+6");
+    EXPECT_EQ(NormalPlayer::computerchoice(host.board, host.seats[2].hand, 2, host.botplacement),
+              "2+1+7+6+2+8+6+5+9+6");
     EXPECT_EQ(support::computerchoiceLiteral(host, 2), "2+1+7+6+2+8+6+5+9+6");
     host.computerplay(2);
     EXPECT_EQ(host.board[9][6].committed, tile(Red, Flower));
@@ -65,12 +66,14 @@ TEST_F(SearchTest, EqualCountsGoToTheLowerColumnThenTheUpperRow) {
     put(9, 8, tile(Red, Car));
     put(3, 5, tile(Red, Heart));
     put(10, 5, tile(Red, Flower));
-    EXPECT_EQ(NormalPlayer::computerchoice(host, 2), "2+1+4+5");
+    EXPECT_EQ(NormalPlayer::computerchoice(host.board, host.seats[2].hand, 2, host.botplacement),
+              "2+1+4+5");
     EXPECT_EQ(support::computerchoiceLiteral(host, 2), "2+1+4+5");
     // The larger count wins over an earlier anchor.
     hand(2, {tile(Red, Smiley), tile(Red, Peace), 0, 0, 0, 0});
     put(4, 5, tile(Red, Smiley) + 36);
-    EXPECT_EQ(support::computerchoiceLiteral(host, 2), NormalPlayer::computerchoice(host, 2));
+    EXPECT_EQ(support::computerchoiceLiteral(host, 2),
+              NormalPlayer::computerchoice(host.board, host.seats[2].hand, 2, host.botplacement));
 }
 
 TEST_F(EngineTest, OpeningSets) {
@@ -84,22 +87,22 @@ TEST_F(EngineTest, OpeningSets) {
 
     hand(2, {tile(Red, Car), tile(Red, Car) + 36, tile(Red, Smiley), tile(Red, Heart),
              tile(Blue, Flower), tile(Green, Bubbles)});
-    EXPECT_EQ(NormalPlayer::computergetcolorsets(host, 2, 6), "");
-    EXPECT_EQ(NormalPlayer::computergetcolorsets(host, 2, 3), "+1+4+4+3+5+4+4+6+4");
+    EXPECT_EQ(NormalPlayer::computergetcolorsets(host.seats[2].hand, 6), "");
+    EXPECT_EQ(NormalPlayer::computergetcolorsets(host.seats[2].hand, 3), "+1+4+4+3+5+4+4+6+4");
 
     hand(2, {1, 7, 13, 19, 25, 31});
-    EXPECT_EQ(NormalPlayer::computergetcolorsets(host, 2, 6),
+    EXPECT_EQ(NormalPlayer::computergetcolorsets(host.seats[2].hand, 6),
               "+1+4+4+2+5+4+3+6+4+4+7+4+5+8+4+6+9+4");
 
     // A shape set is laid along row 4; the column counter runs on over discarded seeds.
     hand(2, {tile(Red, Car), tile(Blue, Heart), tile(Green, Car), tile(Yellow, Flower),
              tile(Red, Smiley), tile(Purple, Heart)});
-    EXPECT_EQ(NormalPlayer::computergetcolorsets(host, 2, 2), "+1+4+4+5+5+4");
-    EXPECT_EQ(NormalPlayer::computergetshapesets(host, 2, 2), "+1+4+4+3+4+5");
-    EXPECT_EQ(NormalPlayer::computergetshapesets(host, 2, 1), "+4+4+10");
+    EXPECT_EQ(NormalPlayer::computergetcolorsets(host.seats[2].hand, 2), "+1+4+4+5+5+4");
+    EXPECT_EQ(NormalPlayer::computergetshapesets(host.seats[2].hand, 2), "+1+4+4+3+4+5");
+    EXPECT_EQ(NormalPlayer::computergetshapesets(host.seats[2].hand, 1), "+4+4+10");
     // Empty slots are never offered.
     hand(2, {0, 0, tile(Red, Car), 0, 0, 0});
-    EXPECT_EQ(NormalPlayer::computergetcolorsets(host, 2, 1), "+3+4+4");
+    EXPECT_EQ(NormalPlayer::computergetcolorsets(host.seats[2].hand, 1), "+3+4+4");
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "app/connect_failure.h"
 #include "app/game_client.h"
 #include "app/main_window.h"
 #include "app/side_windows.h"
@@ -137,6 +138,11 @@ int main(int argc, char** argv) {
     QObject::connect(&chatform.sock(), &transport::ClientLink::info, [](int, const QString& text) {
         std::fprintf(stderr, "the window's connection: %s\n", qPrintable(text));
     });
+    QObject::connect(&chatform.sock(), &transport::ClientLink::failed,
+                     [](QAbstractSocket::SocketError error) {
+                         std::fprintf(stderr, "the window's connection: %s\n",
+                                      qPrintable(app::socketErrorText(error)));
+                     });
 
     // A user who answers every box at once and opens the window again after "Game is full".
     int reopened = 0;

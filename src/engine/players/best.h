@@ -13,7 +13,7 @@ namespace hexaline::engine {
 
 class BestScorePlayer : public Player {
   public:
-    std::string choose(Host& host, int seat) override;
+    std::string choose(const SeatView& view) override;
 
   private:
     std::vector<Move> moves_;

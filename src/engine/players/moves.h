@@ -37,4 +37,15 @@ inline constexpr unsigned kAllLines = ((1u << (kLastLine + 1)) - 1) & ~1u;  // b
 void bestbyline(const Board& board, const Hand& hand, unsigned rows, unsigned columns,
                 LineBest& best);
 
+// The extension count along a board tile: lays hand tiles one by one from the anchor at
+// (row, column), first in the direction (dr, dc), then the opposite one, each where the line
+// test on the proposed values passes. Returns how many it laid and leaves their squares in
+// `placed`; the board's proposed values are as they were.
+int extendalong(Board& board, const Hand& hand, int row, int column, int dr, int dc,
+                Placements& placed);
+
+// A hand tile can only go next to the anchor if it shares colour or shape with it, and is
+// not of the same kind.
+bool anyhandtilefits(const Hand& hand, int anchor);
+
 }  // namespace hexaline::engine

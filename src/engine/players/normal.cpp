@@ -3,18 +3,19 @@
 
 #include <array>
 
-#include "engine/host.h"
-
 namespace hexaline::engine {
 
-std::string NormalPlayer::choose(Host& host, int seat) {
-    return host.firstplay == 1 ? openingplay(host, seat) : computerchoice(host, seat);
+std::string NormalPlayer::choose(const SeatView& view) {
+    if (view.firstplay())
+        return openingplay(view.hand(), view.seat());
+    board_ = view.board();
+    return computerchoice(board_, view.hand(), view.seat(), chosen_);
 }
 
 // Every count depends only on the board and the hand, so one scan finds the largest count and
 // the first search (anchor order, vertical before horizontal) that reaches it.
-std::string NormalPlayer::computerchoice(Host& host, int seat) {
-    const Board& board = host.board;
+std::string NormalPlayer::computerchoice(Board& board, const Hand& hand, int seat,
+                                         Placements& chosen) {
     int best = 0;
     int bestrow = 0;
     int bestcolumn = 0;
@@ -22,11 +23,11 @@ std::string NormalPlayer::computerchoice(Host& host, int seat) {
     for (int c = kFirstLine; c <= kLastLine && best < kHandSlots; ++c) {
         for (int r = kFirstLine; r <= kLastLine && best < kHandSlots; ++r) {
             const int anchor = board[r][c].committed;
-            if (anchor == 0 || !host.matchesanyhandtile(seat, anchor))
+            if (anchor == 0 || !anyhandtilefits(hand, anchor))
                 continue;
             const bool upordown = board[r - 1][c].proposed == 0 || board[r + 1][c].proposed == 0;
             if (upordown) {
-                const int count = host.computercheckupdown(seat, r, c);
+                const int count = extendalong(board, hand, r, c, 1, 0, chosen);
                 if (count > best) {
                     best = count;
                     bestrow = r;
@@ -36,7 +37,7 @@ std::string NormalPlayer::computerchoice(Host& host, int seat) {
             }
             const bool leftorright = board[r][c - 1].proposed == 0 || board[r][c + 1].proposed == 0;
             if (leftorright && best < kHandSlots) {
-                const int count = host.computercheckleftright(seat, r, c);
+                const int count = extendalong(board, hand, r, c, 0, 1, chosen);
                 if (count > best) {
                     best = count;
                     bestrow = r;
@@ -47,22 +48,22 @@ std::string NormalPlayer::computerchoice(Host& host, int seat) {
         }
     }
     if (best == 0) {
-        host.botplacement.fill(Placement{});
+        chosen.fill(Placement{});
         return {};
     }
     if (bestvertical) {
-        host.computercheckupdown(seat, bestrow, bestcolumn);
+        extendalong(board, hand, bestrow, bestcolumn, 1, 0, chosen);
     } else {
-        host.computercheckleftright(seat, bestrow, bestcolumn);
+        extendalong(board, hand, bestrow, bestcolumn, 0, 1, chosen);
     }
-    return playtext(seat, host.botplacement);
+    return playtext(seat, chosen);
 }
 
-std::string NormalPlayer::openingplay(const HostTables& host, int seat) {
+std::string NormalPlayer::openingplay(const Hand& hand, int seat) {
     for (int size = kHandSlots; size >= 1; --size) {
-        std::string play = computergetcolorsets(host, seat, size);
+        std::string play = computergetcolorsets(hand, size);
         if (play.empty())
-            play = computergetshapesets(host, seat, size);
+            play = computergetshapesets(hand, size);
         if (!play.empty())
             return std::to_string(seat) + play;
     }
@@ -124,16 +125,12 @@ std::string openingset(const std::array<int, kHandSlots + 1>& hand, int size, bo
 
 }  // namespace
 
-std::string NormalPlayer::computergetcolorsets(const HostTables& host, int seat, int size) {
-    if (seat < 1 || seat > kMaxPlayers)
-        return {};
-    return openingset(host.seats[seat].hand, size, true, colourof, getshape);
+std::string NormalPlayer::computergetcolorsets(const Hand& hand, int size) {
+    return openingset(hand, size, true, colourof, getshape);
 }
 
-std::string NormalPlayer::computergetshapesets(const HostTables& host, int seat, int size) {
-    if (seat < 1 || seat > kMaxPlayers)
-        return {};
-    return openingset(host.seats[seat].hand, size, false, getshape, colourof);
+std::string NormalPlayer::computergetshapesets(const Hand& hand, int size) {
+    return openingset(hand, size, false, getshape, colourof);
 }
 
 }  // namespace hexaline::engine

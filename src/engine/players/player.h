@@ -8,11 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/players/seat_view.h"
 #include "engine/tables.h"
 
 namespace hexaline::engine {
-
-class Host;
 
 // How well the computer plays. Normal lays the most tiles it can; Best-score lays a play with
 // the highest score of the turn; Strong plays to win the game.
@@ -26,9 +25,9 @@ class Player {
   public:
     virtual ~Player() = default;
     // The play text (seat, then "+" slot "+" row "+" column per tile, slots in order) for the
-    // seat's turn now, or empty when it finds none. It may try tiles on the board's proposed
-    // values but leaves them as it found them; nothing is submitted.
-    virtual std::string choose(Host& host, int seat) = 0;
+    // seat's turn now, or empty when it finds none. It sees only what the seat knows; nothing
+    // is submitted.
+    virtual std::string choose(const SeatView& view) = 0;
 };
 
 std::unique_ptr<Player> makeplayer(BotLevel level);

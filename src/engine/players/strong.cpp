@@ -26,7 +26,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/host.h"
 #include "engine/sets.h"
 
 namespace hexaline::engine {
@@ -271,15 +270,15 @@ unsigned around(int lo, int hi) {
 
 }  // namespace
 
-std::string StrongPlayer::choose(Host& host, int seat) {
-    if (seat < 1 || seat > kMaxPlayers)
-        return {};
-    const Hand& hand = host.seats[seat].hand;
-    const bool opening = host.firstplay == 1;
+std::string StrongPlayer::choose(const SeatView& view) {
+    const int seat = view.seat();
+    const Board& board = view.board();
+    const Hand& hand = view.hand();
+    const bool opening = view.firstplay();
     int held = 0;
     for (int slot = 1; slot <= kHandSlots; ++slot)
         held += hand[slot] != 0;
-    legalmoves(host.board, hand, opening, moves_);
+    legalmoves(board, hand, opening, moves_);
     if (moves_.empty())
         return {};
 
@@ -287,8 +286,8 @@ std::string StrongPlayer::choose(Host& host, int seat) {
     context.unseen.fill(3);
     for (int r = kFirstLine; r <= kLastLine; ++r) {
         for (int c = kFirstLine; c <= kLastLine; ++c) {
-            if (istileat(host.board, r, c))
-                --context.unseen[kindof(host.board[r][c].committed)];
+            if (istileat(board, r, c))
+                --context.unseen[kindof(board[r][c].committed)];
         }
     }
     for (int slot = 1; slot <= kHandSlots; ++slot) {
@@ -300,11 +299,11 @@ std::string StrongPlayer::choose(Host& host, int seat) {
         context.pool += context.unseen[k];
     }
     for (int s = 1; s <= kMaxPlayers; ++s)
-        context.opponents += s != seat && host.seats[s].inround;
+        context.opponents += s != seat && view.inround(s);
     if (context.opponents > 0)
         context.opponenthand = std::min(kHandSlots, context.pool / context.opponents);
 
-    Judge judge(host.board, context, weights_);
+    Judge judge(board, context, weights_);
     std::vector<std::pair<double, std::size_t>> ranked;
     ranked.reserve(moves_.size());
     for (std::size_t i = 0; i < moves_.size(); ++i)
@@ -325,10 +324,10 @@ std::string StrongPlayer::choose(Host& host, int seat) {
         for (int copy = 0; copy < context.unseen[k]; ++copy)
             pool.push_back(k == 0 ? kKinds : k);
     }
-    const bool exact = host.tilesleft() == 0 && context.opponents == 1 &&
+    const bool exact = view.tilesleft() == 0 && context.opponents == 1 &&
                        static_cast<int>(pool.size()) <= kHandSlots;
     const int samples = exact ? 1 : weights_.samples;
-    Mixer mixer{seenhash(host.board, hand) ^ static_cast<std::uint64_t>(seat)};
+    Mixer mixer{seenhash(board, hand) ^ static_cast<std::uint64_t>(seat)};
     hands_.assign(static_cast<std::size_t>(samples), Hand{});
     base_.assign(static_cast<std::size_t>(samples), LineBest{});
     for (int s = 0; s < samples; ++s) {
@@ -340,7 +339,7 @@ std::string StrongPlayer::choose(Host& host, int seat) {
             std::swap(pool[static_cast<std::size_t>(i)], pool[j]);
             sample[i + 1] = pool[static_cast<std::size_t>(i)];
         }
-        bestbyline(host.board, sample, kAllLines, kAllLines, base_[static_cast<std::size_t>(s)]);
+        bestbyline(board, sample, kAllLines, kAllLines, base_[static_cast<std::size_t>(s)]);
     }
 
     std::size_t best = ranked[0].second;
@@ -351,7 +350,7 @@ std::string StrongPlayer::choose(Host& host, int seat) {
         const Move& m = moves_[ranked[i].second];
         double value = ranked[i].first;
         if (m.tiles < held) {
-            after = host.board;
+            after = board;
             int lorow = kLastLine;
             int hirow = kFirstLine;
             int locol = kLastLine;

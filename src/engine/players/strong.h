@@ -27,7 +27,7 @@ class StrongPlayer : public Player {
     StrongPlayer() = default;
     explicit StrongPlayer(const Weights& weights) : weights_(weights) {}
 
-    std::string choose(Host& host, int seat) override;
+    std::string choose(const SeatView& view) override;
 
   private:
     Weights weights_{};
