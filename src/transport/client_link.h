@@ -27,8 +27,8 @@ class ClientLink : public QObject {
 
     // Not owned. Messages reach it with origin 0.
     void setDispatcher(const protocol::Dispatcher* dispatcher);
-    // Runs on every tick of a kTickMs timer (the phrase flood guard counts these). It returns
-    // true while it wants more ticks; wake() and every received message start them.
+    // Runs on every tick of a kTickMs timer. It returns true while it wants more ticks; wake()
+    // and every received message start them. Nothing sets one at present.
     void setTickHook(DispatchPump::TickHook hook);
     void wake();
 
