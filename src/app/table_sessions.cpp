@@ -101,7 +101,7 @@ int TableSessions::othersSeated() const {
         return 0;
     const engine::Host& game = host_->service().session().game();
     int seated = 0;
-    for (int seat = 1; seat <= session::kMaxSeats; ++seat) {
+    for (int seat = 1; seat <= protocol::kSeatCount; ++seat) {
         if (game.seats[static_cast<std::size_t>(seat)].connected)
             ++seated;
     }

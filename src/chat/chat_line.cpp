@@ -59,7 +59,7 @@ std::optional<ChatLine> parseChatLine(const QString& line) {
             return std::nullopt;
         seat = seat * 10 + (c - u'0');
     }
-    if (seat > kHighestSeat)
+    if (seat > protocol::kSeatCount)
         return std::nullopt;
 
     ChatLine out;

@@ -9,12 +9,13 @@
 #include <optional>
 #include <vector>
 
+#include "protocol/seats.h"
+
 namespace hexaline::chat {
 
 inline constexpr int kStyleCount = 15;
 inline constexpr int kSystemStyle = 0;
 inline constexpr int kLinkStyle = 4;
-inline constexpr int kHighestSeat = 9;
 
 struct ChatItem {
     enum class Kind { Text, Link, Picture };

@@ -6,16 +6,13 @@
 
 namespace hexaline::session {
 
+using protocol::isPlayerSeat;
+using protocol::isSeat;
+using protocol::kSeatCount;
 using protocol::Msg;
 using protocol::Reader;
 
 namespace {
-bool isPlayerSeat(int seat) {
-    return seat >= 1 && seat <= kMaxPlayers;
-}
-bool isSeat(int seat) {
-    return seat >= 1 && seat <= kSeatCount;
-}
 std::string spectatorEntry(int seat, const std::string& name) {
     return std::to_string(seat) + ": " + name;
 }

@@ -16,9 +16,7 @@
 namespace hexaline::session {
 
 using protocol::kSystemColour;
-inline constexpr int kMaxPlayers = protocol::kPlayerSeats;
 // Seats 1 to 4 play, 5 to 9 watch; a host never names another.
-inline constexpr int kSeatCount = protocol::kSeatCount;
 
 // What the session needs of the window around it.
 struct ClientHooks {
@@ -93,7 +91,7 @@ class ClientSession {
     bool ishost_ = false;
     std::string loginname_;
     // The spectator list's entry of each seat, empty for none: one entry per seat at most.
-    std::array<std::string, kSeatCount + 1> spectators_;
+    std::array<std::string, protocol::kSeatCount + 1> spectators_;
 };
 
 }  // namespace hexaline::session

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the client shows of the seats: the four player slots (name labels, score labels,
-// watching markers) and the list of spectators. The main window implements it over its
-// controls; tests implement it in memory.
+// watching markers) and the list of spectators. The client's game model implements it and
+// signals each change to the table; tests implement it in memory.
 
 #include <string>
 

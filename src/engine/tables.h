@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/tiles.h"
+#include "protocol/seats.h"
 
 namespace hexaline::engine {
 
@@ -69,10 +70,11 @@ enum class BreakAction : std::int32_t {
 };
 
 inline constexpr int kSeatTableSize = 10;
-inline constexpr int kMaxPlayers = 4;
+inline constexpr int kMaxPlayers = protocol::kPlayerSeats;
 
 struct HostTables {
-    // Seats 1..10; index 0 is unused. Seats 1..4 play, 5..9 watch.
+    // By seat; index 0 is unused. The host session gives out seats 1..9 (1..4 play, 5..9
+    // watch), so seat 10 stays free.
     std::array<tplayer, kSeatTableSize + 1> seats{};
     int seatcount = 0;
     int maxplayers = kMaxPlayers;

@@ -3,11 +3,8 @@
 
 namespace hexaline::session {
 
-namespace {
-bool isPlayerSeat(int seat) {
-    return seat >= 1 && seat <= DroppedSeats::kPlayerSeats;
-}
-}  // namespace
+using protocol::isPlayerSeat;
+using protocol::kPlayerSeats;
 
 void DroppedSeats::dropped(int seat, const std::string& name, const std::string& address) {
     // A seat without a name was never logged in: there is nobody to keep it for.

@@ -9,12 +9,12 @@
 #include <set>
 #include <string>
 
+#include "protocol/seats.h"
+
 namespace hexaline::session {
 
 class DroppedSeats {
   public:
-    static constexpr int kPlayerSeats = 4;
-
     // The person on a player seat lost the connection during a game.
     void dropped(int seat, const std::string& name, const std::string& address);
     // The hosting user removed the person of this name and address from the game.
@@ -36,7 +36,7 @@ class DroppedSeats {
         std::string name;  // empty = not kept
         std::string address;
     };
-    std::array<Kept, kPlayerSeats + 1> kept_{};  // by seat
+    std::array<Kept, protocol::kPlayerSeats + 1> kept_{};  // by seat
     std::set<std::string> removedNames_;
     std::set<std::string> removedAddresses_;
 };

@@ -9,14 +9,11 @@
 
 namespace hexaline::session {
 
+using protocol::isSeat;
+using protocol::kPlayerSeats;
+using protocol::kSeatCount;
 using protocol::Msg;
 using protocol::Reader;
-
-namespace {
-bool isSeat(int seat) {
-    return seat >= 1 && seat <= kMaxSeats;
-}
-}  // namespace
 
 HostSession::HostSession(HostPort& port, engine::Random& random)
     : port_(port), game_(*this, random) {}
@@ -149,7 +146,7 @@ std::string HostSession::addressOf(ConnectionId connection) const {
 
 int HostSession::takeFreeSeat(const std::string& address) {
     // A seat kept for a person who dropped out is given to nobody from another address.
-    for (int seat = 1; seat <= kMaxSeats; ++seat) {
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
         if (game_.gameon && dropped_.isKeptFromElsewhere(seat, address))
             continue;
         if (game_.takeseat(seat, seat) != 0)
@@ -215,7 +212,7 @@ void HostSession::disconnectsock(int seat) {
 }
 
 void HostSession::disconnectall() {
-    for (int seat = 1; seat <= kMaxSeats; ++seat)
+    for (int seat = 1; seat <= kSeatCount; ++seat)
         disconnectsock(seat);
 }
 
@@ -270,9 +267,9 @@ bool HostSession::seatElsewhere(ConnectionId from, int seat, const std::string& 
         return true;
     }
     // A person removed from the game may watch it, but not play in it again.
-    if (seat > engine::kMaxPlayers || !dropped_.isRemoved(name, address))
+    if (seat > kPlayerSeats || !dropped_.isRemoved(name, address))
         return false;
-    const int spectator = game_.takeseat(engine::kMaxPlayers + 1, kMaxSeats);
+    const int spectator = game_.takeseat(kPlayerSeats + 1, kSeatCount);
     if (spectator == 0) {
         port_.log("connection " + std::to_string(from) + " refused: " + name +
                   " was removed from the game and no spectator seat is free");

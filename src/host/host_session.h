@@ -16,10 +16,9 @@
 #include "host/host_port.h"
 #include "host/relay_budgets.h"
 #include "protocol/dispatcher.h"
+#include "protocol/seats.h"
 
 namespace hexaline::session {
-
-inline constexpr int kMaxSeats = 9;
 
 class HostSession : private engine::EngineOutlet {
   public:
@@ -104,7 +103,8 @@ class HostSession : private engine::EngineOutlet {
 
     HostPort& port_;
     engine::Host game_;
-    std::array<ConnectionId, kMaxSeats + 1> conn_{};  // the connection of each seat, 0 = none
+    // The connection of each seat, 0 = none.
+    std::array<ConnectionId, protocol::kSeatCount + 1> conn_{};
     std::map<ConnectionId, int> seatOfConnection_;
     std::string lastAnnouncement_;
     RelayBudgets budgets_;

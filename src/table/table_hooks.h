@@ -29,7 +29,7 @@ struct TableHooks {
     std::function<void(bool checked)> setJustWatchChecked;
     // The chosen turn sound: 0 Classic, 1 New.
     std::function<int()> turnSoundTag;
-    // A modal message box with a fixed text.
+    // A message box with a fixed text. Not modal: the game goes on behind it.
     std::function<void(const QString& text)> showMessage;
 };
 

@@ -136,7 +136,7 @@ void TablePanel::buildSeatRows() {
     image_logo = makePicture(this, QStringLiteral("image_logo"), art::logo, {488, 8, 249, 26});
     image_Turn =
         makePicture(this, QStringLiteral("image_Turn"), art::turnStrip, {514, 47, 101, 16});
-    for (int seat = 1; seat <= kPlayerSeats; ++seat) {
+    for (int seat = 1; seat <= protocol::kPlayerSeats; ++seat) {
         const int i = seat - 1;
         eyes_[i] = makePicture(this, QStringLiteral("image_eyes%1").arg(seat), art::eyes,
                                {496, kEyesY[i], 23, 10});

@@ -30,7 +30,6 @@ class TablePanel : public QWidget {
   public:
     static constexpr int kWidth = 764;
     static constexpr int kHeight = 526;
-    static constexpr int kPlayerSeats = protocol::kPlayerSeats;
     static constexpr int kPhrases = 10;
 
     explicit TablePanel(QWidget* parent = nullptr);
@@ -91,11 +90,11 @@ class TablePanel : public QWidget {
     void buildPhraseRow();
     void buildChat();
 
-    std::array<QLabel*, kPlayerSeats> playernames_{};
-    std::array<QLabel*, kPlayerSeats> scores_{};
-    std::array<QLabel*, kPlayerSeats> bonuses_{};
-    std::array<QWidget*, kPlayerSeats> notplayings_{};
-    std::array<QWidget*, kPlayerSeats> eyes_{};
+    std::array<QLabel*, protocol::kPlayerSeats> playernames_{};
+    std::array<QLabel*, protocol::kPlayerSeats> scores_{};
+    std::array<QLabel*, protocol::kPlayerSeats> bonuses_{};
+    std::array<QWidget*, protocol::kPlayerSeats> notplayings_{};
+    std::array<QWidget*, protocol::kPlayerSeats> eyes_{};
     std::array<HandImage*, 6> tiles_{};
     std::array<QPushButton*, kPhrases> phrases_{};
 };

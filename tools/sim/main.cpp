@@ -2,40 +2,15 @@
 // hexaline-sim: plays whole games with the computer on every seat and checks every play.
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <string>
 
 #include "match.h"
-#include "protocol/reader.h"
+#include "sim_options.h"
 
 namespace {
 
 using hexaline::engine::BotLevel;
-
-// On `out`: stdout for --help, stderr after a wrong command line.
-int usage(std::FILE* out = stderr) {
-    std::fputs(
-        "usage: hexaline-sim --games N [--seed S] [--seats 2..4] [--playto P]\n"
-        "                    [--levels L1,L2,...]   (normal, strong or best; one a seat)\n"
-        "       hexaline-sim --help | --version\n",
-        out);
-    return 2;
-}
-
-// "strong,best" as levels; false when a name is unknown or there are not 2..4.
-bool readLevels(const std::string& text, std::vector<BotLevel>& out) {
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t comma = std::min(text.find(',', start), text.size());
-        const auto level = hexaline::engine::parsebotlevel(text.substr(start, comma - start));
-        if (!level)
-            return false;
-        out.push_back(*level);
-        start = comma + 1;
-    }
-    return out.size() >= 2 && out.size() <= 4;
-}
 
 // The Wilson score interval at 95 % for `wins` out of `games`, in per cent.
 void wilson(int wins, int games, double& low, double& high) {
@@ -51,51 +26,24 @@ void wilson(int wins, int games, double& low, double& high) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    hexaline::sim::MatchOptions options;
-    bool gamesGiven = false;
-    bool seatsGiven = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string flag = argv[i];
-        if (flag == "--version") {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const hexaline::sim::SimCommand command = hexaline::sim::parseSimCommand(arguments);
+    switch (command.action) {
+        case hexaline::sim::SimCommand::Action::Version:
             std::printf("hexaline-sim %s\n", HEXALINE_VERSION);
             return 0;
-        }
-        if (flag == "--help") {
-            usage(stdout);
+        case hexaline::sim::SimCommand::Action::Help:
+            std::fputs(hexaline::sim::simUsage(), stdout);
             return 0;
-        }
-        if (i + 1 >= argc)
-            return usage();
-        if (flag == "--levels") {
-            if (!readLevels(argv[++i], options.levels))
-                return usage();
-            continue;
-        }
-        const auto value = hexaline::protocol::parseNumber(argv[++i]);
-        if (!value)
-            return usage();
-        if (flag == "--games" && *value >= 0) {
-            options.games = *value;
-            gamesGiven = true;
-        } else if (flag == "--seed") {
-            options.seed = static_cast<std::uint32_t>(*value);
-        } else if (flag == "--seats" && *value >= 2 && *value <= 4) {
-            options.seats = *value;
-            seatsGiven = true;
-        } else if (flag == "--playto") {
-            options.playto = *value;
-        } else {
-            return usage();
-        }
+        case hexaline::sim::SimCommand::Action::Usage:
+            std::fputs(hexaline::sim::simUsage(), stderr);
+            return 2;
+        case hexaline::sim::SimCommand::Action::Play:
+            break;
     }
-    if (!gamesGiven)
-        return usage();
-    if (!options.levels.empty()) {
-        const int n = static_cast<int>(options.levels.size());
-        if (seatsGiven && options.seats != n)
-            return usage();
-        options.seats = n;
-    }
+    const hexaline::sim::MatchOptions& options = command.options;
 
     // Processor time, so that other work on the machine does not count against the games.
     const std::clock_t start = std::clock();
