@@ -15,6 +15,7 @@
 #include "protocol/dispatcher.h"
 #include "protocol/message_table.h"
 #include "protocol/reader.h"
+#include "protocol/seats.h"
 #include "support/board_checks.h"
 
 using namespace hexaline;
@@ -67,7 +68,7 @@ void check(const engine::Host& game) {
     const bool started =
         game.turnstate != engine::TurnState::Unset;  // the bag is filled by the first game
     if ((started && !sim::checkinvariants(game, scores).empty()) || game.seatcount < 0 ||
-        game.seatcount > session::kMaxSeats || !support::trialLeftOnBoard(game).empty())
+        game.seatcount > protocol::kSeatCount || !support::trialLeftOnBoard(game).empty())
         __builtin_trap();
 }
 

@@ -15,6 +15,7 @@
 #include "protocol/dispatcher.h"
 #include "protocol/framer.h"
 #include "protocol/message_table.h"
+#include "protocol/seats.h"
 #include "transport/web_framing.h"
 
 using namespace hexaline;
@@ -103,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         for (const std::string& m : out)
             dispatcher.dispatch(m, 1);
-        if (host.seatOf(1) > session::kMaxSeats)
+        if (host.seatOf(1) > protocol::kSeatCount)
             __builtin_trap();
     }
     return 0;
