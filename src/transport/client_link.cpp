@@ -59,10 +59,6 @@ void ClientLink::setDispatcher(const protocol::Dispatcher* dispatcher) {
     pump_.setDispatcher(dispatcher);
 }
 
-void ClientLink::wake() {
-    pump_.wake();
-}
-
 void ClientLink::open(const QString& host, std::uint16_t port) {
     if (opened_)
         return;

@@ -24,7 +24,6 @@ class ClientLink : public QObject {
 
     // Not owned. Messages reach it with origin 0.
     void setDispatcher(const protocol::Dispatcher* dispatcher);
-    void wake();
 
     // Starts connecting once; later calls do nothing. Returns at once.
     void open(const QString& host, std::uint16_t port);

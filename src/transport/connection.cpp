@@ -61,10 +61,7 @@ void Connection::attach() {
         socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         enableKeepAlive();
     }
-    unsentTimer_.setSingleShot(true);
-    unsentTimer_.setInterval(kMaxUnsentMs);
-    connect(&unsentTimer_, &QTimer::timeout, this,
-            [this] { dropForUnsentOutput("has not taken its data for 30 s"); });
+    watchUnsentOutput();
     connect(socket_, &QTcpSocket::bytesWritten, this, &Connection::onBytesWritten);
     connect(socket_, &QTcpSocket::readyRead, this, &Connection::readIncoming);
     connect(socket_, &QTcpSocket::connected, this, &Connection::onConnected);
@@ -74,10 +71,7 @@ void Connection::attach() {
 }
 
 void Connection::attachWeb() {
-    unsentTimer_.setSingleShot(true);
-    unsentTimer_.setInterval(kMaxUnsentMs);
-    connect(&unsentTimer_, &QTimer::timeout, this,
-            [this] { dropForUnsentOutput("has not taken its data for 30 s"); });
+    watchUnsentOutput();
     connect(web_, &WebWire::bytesWritten, this, &Connection::onBytesWritten);
     connect(web_, &WebWire::readyRead, this, &Connection::readIncoming);
     connect(web_, &WebWire::failed, this, &Connection::onError);
@@ -87,6 +81,14 @@ void Connection::attachWeb() {
                  qPrintable(peerAddress()));
         close();
     });
+}
+
+// Output the peer leaves untaken for kMaxUnsentMs closes the connection.
+void Connection::watchUnsentOutput() {
+    unsentTimer_.setSingleShot(true);
+    unsentTimer_.setInterval(kMaxUnsentMs);
+    connect(&unsentTimer_, &QTimer::timeout, this,
+            [this] { dropForUnsentOutput("has not taken its data for 30 s"); });
 }
 
 qint64 Connection::unsentBytes() const {
@@ -125,7 +127,7 @@ bool Connection::isConnected() const {
 
 // Dotted IPv4 where the peer is an IPv4 client of a listener on all addresses.
 QString Connection::peerAddress() const {
-    if (!socket_ && !web_)
+    if (!hasWire())
         return QString();
     const QHostAddress address = socket_ ? socket_->peerAddress() : web_->peerAddress();
     bool isIPv4 = false;
@@ -154,7 +156,7 @@ bool Connection::send(std::string_view message) {
 }
 
 void Connection::onBytesWritten() {
-    if ((socket_ || web_) && unsentBytes() == 0)
+    if (hasWire() && unsentBytes() == 0)
         unsentTimer_.stop();
 }
 
@@ -208,7 +210,7 @@ bool Connection::deliverHeld() {
 }
 
 void Connection::readIncoming() {
-    if (closed_ || (!socket_ && !web_) || waiting_)
+    if (closed_ || !hasWire() || waiting_)
         return;
     QPointer<Connection> self(this);
     if (!deliverHeld())
@@ -230,7 +232,7 @@ void Connection::readIncoming() {
             close();
             return;
         }
-        if (closed_ || (!socket_ && !web_))
+        if (closed_ || !hasWire())
             return;
     }
 }

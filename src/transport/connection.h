@@ -111,6 +111,9 @@ class Connection : public QObject {
     void release();
     void report(InfoKind kind, const QString& text);
     void attachWeb();
+    void watchUnsentOutput();
+    // A socket or a WebSocket is attached (not yet released).
+    bool hasWire() const { return socket_ || web_; }
     qint64 unsentBytes() const;
 
     QPointer<WebWire> web_;  // the wire instead of socket_, for a WebSocket
