@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QShortcut>
 #include <QTimer>
 
@@ -70,13 +71,17 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
 
     // Help and about. A link the desktop cannot open is told.
     helpForm.setLinkOpener([&helpForm](const QUrl& url) {
-        openLink(url, &helpForm, [&helpForm](const QString& sentence) {
-            auto* box = new QMessageBox(QMessageBox::Information, helpForm.windowTitle(), sentence,
-                                        QMessageBox::Ok, &helpForm);
-            box->setAttribute(Qt::WA_DeleteOnClose);
-            box->open();
-        });
+        openLink(url, &helpForm,
+                 [&helpForm](const QString& sentence) { table::showNotice(&helpForm, sentence); });
         return true;
+    });
+    // The home page, opened by the logos and the about window's address, is told the same way.
+    about::setUrlOpener([window = QPointer<MainWindow>(&window)](const QUrl& url) {
+        if (window)
+            openLink(url, window, [window](const QString& sentence) {
+                if (window)
+                    table::showNotice(window, sentence);
+            });
     });
     QObject::connect(&window, &MainWindow::helpRequested, &helpForm,
                      [&window, &helpForm] { helpForm.showOver(&window); });
