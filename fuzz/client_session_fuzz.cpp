@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The client session's handlers fed what a hostile host might send. Whatever arrives, the
-// seat view holds at most one entry per spectator seat and names of bounded length.
-#include <algorithm>
-#include <array>
+// The client core fed what a hostile host might send, with the user's requests between the
+// messages. Whatever arrives, the model holds at most one entry per spectator seat, names of
+// bounded length and a hand and board within their ranges.
+#include <QCoreApplication>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "client/client_session.h"
-#include "client/seat_view.h"
-#include "protocol/dispatcher.h"
+#include "client/client_core.h"
 #include "protocol/message_table.h"
 #include "protocol/names.h"
 
@@ -19,63 +16,65 @@ using namespace hexaline;
 
 namespace {
 
-class MemoryView : public session::SeatView {
+class NoServices : public client::ClientServices {
   public:
-    std::array<std::string, 5> names{"", session::kWaiting, session::kWaiting, session::kWaiting,
-                                     session::kWaiting};
-    std::vector<std::string> spectators;
-
-    std::string playerName(int seat) const override { return names.at(seat); }
-    void setPlayerName(int seat, const std::string& caption) override { names.at(seat) = caption; }
-    void seatTaken(int seat, const std::string& name) override { names.at(seat) = name; }
-    std::string computerName(int seat) const override { return seat == 2 ? "Klot" : ""; }
-    void setWatching(int seat, bool) override { (void)names.at(seat); }
-    void addSpectator(const std::string& entry) override { spectators.push_back(entry); }
-    bool removeSpectator(const std::string& entry) override {
-        const auto it = std::find(spectators.begin(), spectators.end(), entry);
-        if (it == spectators.end())
-            return false;
-        spectators.erase(it);
-        return true;
-    }
+    bool hosting = false;
+    std::string loginname() const override { return "Ann"; }
+    bool hostsGame() const override { return hosting; }
+    void send(const std::string&) override {}
+    void playsounds(const std::string&) override {}
+    void addgame(const std::string&) override {}
+    void showMessage(const std::string&) override {}
+    void showMessageAndWait(const std::string&) override {}
+    void loadinifile() override {}
+    void showGameStart() override {}
+    void connectionEnded(bool) override {}
+    void closeWindow() override {}
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    MemoryView view;
-    session::ClientHooks hooks;
+    // The turn clock is a timer, which wants an application object.
+    static int argc = 1;
+    static char name[] = "client_session_fuzz";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+
+    NoServices services;
+    services.hosting = size % 2 == 0;
+    client::ClientCore core(services);
+    const client::GameModel& model = core.model();
     std::size_t lines = 0;
-    bool checked = false;
-    hooks.send = [](const std::string&) {};
-    hooks.addlinetochat = [&lines](const std::string&, std::uint32_t) { ++lines; };
-    hooks.justWatchChecked = [&checked] { return checked; };
-    hooks.setJustWatchChecked = [&checked](bool on) { checked = on; };
-    hooks.turnseat = [] { return 1; };
-    session::ClientSession client(view, hooks);
-    client.setLoginName("Ann");
-    client.setHost(size % 2 == 0);
-    protocol::Dispatcher dispatcher(protocol::Direction::ToClient);
-    client.install(dispatcher);
+    QObject::connect(&model, &client::GameModel::chatLine,
+                     [&lines](const std::string&, std::uint32_t) { ++lines; });
 
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     while (!rest.empty()) {
         const std::size_t end = rest.find(static_cast<char>(protocol::kTerminator));
         const std::size_t linesBefore = lines;
-        dispatcher.dispatch(rest.substr(0, end));
+        core.dispatch(rest.substr(0, end));
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         if (lines - linesBefore > 2 * 9)
             __builtin_trap();  // one message speaks of nine seats at most
-        if (view.spectators.size() > 5)
+        if (model.spectators().size() > 5)
             __builtin_trap();
-        for (const std::string& entry : view.spectators)
+        for (const std::string& entry : model.spectators())
             if (entry.size() > 3 + protocol::kMaxNameBytes)
                 __builtin_trap();
         for (int seat = 1; seat <= 4; ++seat)
-            if (view.names[seat].size() > protocol::kMaxNameBytes + 16)
+            if (model.playerName(seat).size() > protocol::kMaxNameBytes)
                 __builtin_trap();
-        client.JustWatch1Click();
-        client.kicking(3);
+        // The user's requests between the host's messages.
+        const int pick = static_cast<int>(rest.size() % 8);
+        core.turn().pickUp(pick);
+        core.turn().layTile(pick + 3, pick + 5);
+        if (pick == 7)
+            core.turn().finish();
+        if (pick == 6)
+            core.turn().takeBack(pick + 3, pick + 5);
+        core.session().toggleJustWatch();
+        core.session().kicking(3);
     }
     return 0;
 }

@@ -12,11 +12,10 @@
 #include "chat/chat.h"
 #include "chat/chat_area.h"
 #include "chat/phrase_buttons.h"
-#include "protocol/builder.h"
 #include "table/keyboard_play.h"
-#include "table/message_fields.h"
 #include "table/notice_box.h"
 #include "table/table_panel.h"
+#include "table/wire_text.h"
 #include "text/settings/load_ini.h"
 #include "text/settings/save_ini.h"
 #include "text/settings/settings_location.h"
@@ -27,34 +26,43 @@
 namespace hexaline::app {
 
 GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent)
-    : QObject(parent), window_(window), gamestart_(gamestart), panel_(new table::TablePanel) {
+    : QObject(parent),
+      window_(window),
+      gamestart_(gamestart),
+      core_(*this),
+      panel_(new table::TablePanel) {
     window_.setTablePanel(panel_);
     help_ = new windows::QuickInstructions(panel_);
-    table_ = std::make_unique<table::GameTable>(*panel_, this);
-    session_ = std::make_unique<session::ClientSession>(table_->model(), clientHooks());
-    table_->hooks = tableHooks();
+    table_ = std::make_unique<table::GameTable>(*panel_, core_, this);
     attachChat();
     table::installKeyboardPlay(*table_, *panel_);
 
-    session_->install(dispatcher_);
-    table_->install(dispatcher_);
-    window_.sock().setDispatcher(&dispatcher_);
+    window_.sock().setDispatcher(&core_.dispatcher());
     window_.setChatSink([this](const std::string& line, std::uint32_t colour) {
         chat_->addlinetochat(table::fromWire(line), colour);
     });
     window_.setSaveinifile([this] { saveinifile(); });
 
+    const client::GameModel& model = core_.model();
+    connect(&model, &client::GameModel::chatLine, this,
+            [this](const std::string& line, std::uint32_t colour) {
+                window_.addlinetochat(line, colour);
+            });
+    connect(&model, &client::GameModel::justWatchChanged, &window_,
+            &MainWindow::setJustWatchChecked);
+    connect(&model, &client::GameModel::hostChanged, this, &GameClient::showHostRole);
+
     // The connection's end is told once every message it brought is handled.
     connect(&window_.sock(), &transport::ClientLink::closed, this, &GameClient::closeWhenDrained);
     connect(&window_.sock(), &transport::ClientLink::failed, this, [this] {
-        if (session_->isconnected())
+        if (core_.model().isconnected())
             linkLost_ = true;
     });
-    connect(&window_, &MainWindow::justWatchClicked, this, [this] { session_->JustWatch1Click(); });
-    connect(&window_, &MainWindow::startGameRequested, this,
-            [this] { table_->button_startClick(); });
+    connect(&window_, &MainWindow::justWatchClicked, this,
+            [this] { core_.session().toggleJustWatch(); });
+    connect(&window_, &MainWindow::startGameRequested, this, [this] { core_.turn().start(); });
     connect(&window_, &MainWindow::startButtonVisibleChanged, this,
-            [this](bool visible) { panel_->button_start->setVisible(visible); });
+            [this](bool visible) { core_.model().setStartShown(visible); });
     connect(panel_, &table::TablePanel::playernameContextMenu, this, &GameClient::openKickMenu);
     connect(&window_, &MainWindow::quickInstructionsRequested, help_,
             &windows::QuickInstructions::showOverTable);
@@ -65,7 +73,8 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
         saveinifile();
     });
 
-    gamestart_.setSendHandler([this](const std::string& message) { window_.sock().send(message); });
+    gamestart_.setStartHandler(
+        [this](int playTo, int seconds) { core_.startgame(playTo, seconds); });
     gamestart_.setSaveHandler([this] { saveinifile(); });
     atStart_ = shownPreferences();
 }
@@ -77,102 +86,84 @@ void GameClient::closeWhenDrained() {
                 &GameClient::closeWhenDrained, Qt::SingleShotConnection);
         return;
     }
-    session_->sockClosed();
+    core_.session().sockClosed();
 }
 
 GameClient::~GameClient() {
     window_.sock().setDispatcher(nullptr);
 }
 
-session::ClientHooks GameClient::clientHooks() {
-    session::ClientHooks h;
-    h.send = [this](const std::string& message) { window_.sock().send(message); };
-    h.addlinetochat = [this](const std::string& line, std::uint32_t colour) {
-        window_.addlinetochat(line, colour);
-    };
-    h.loadinifile = [this] { loadinifile(); };
-    h.playsounds = [this](const std::string& name) { chat_->playsounds(table::fromWire(name)); };
+void GameClient::showHostRole(bool hosting) {
+    // Seat 1 of a game hosted elsewhere leads it: it starts games and removes players.
+    if (hosting && !window_.ishost()) {
+        window_.setStartAvailable(true);
+        emit window_.hostModeStarted();
+    }
+}
+
+std::string GameClient::loginname() const {
+    return window_.loginname();
+}
+
+bool GameClient::hostsGame() const {
+    return window_.ishost();
+}
+
+void GameClient::send(const std::string& message) {
+    window_.sock().send(message);
+}
+
+void GameClient::playsounds(const std::string& name) {
+    if (name == "turn" && window_.turnSound() == settings::kTurnSoundNew)
+        chat_->playsounds(QStringLiteral("turnnew"));
+    else
+        chat_->playsounds(table::fromWire(name));
+}
+
+void GameClient::addgame(const std::string& winner) {
+    emit gameCounted(table::fromWire(winner));
+}
+
+void GameClient::showMessage(const std::string& text) {
+    showNotice(table::fromWire(text));
+}
+
+void GameClient::showMessageAndWait(const std::string& text) {
     // The session's box ("Game is full") is followed by the end of the program: it waits for
     // the user, and the connection's end meanwhile must not close the window under it.
-    h.showMessage = [this](const std::string& text) {
-        waitingBox_ = true;
-        table::showNoticeAndWait(&window_, table::fromWire(text));
-        waitingBox_ = false;
-    };
-    h.closeWindow = [this] {
-        if (!waitingBox_)
-            window_.close();
-    };
-    h.connectionEnded = [this](bool seated) {
-        if (waitingBox_ || !seated)
-            return;  // a refused join says so itself
-        emit connectionEnded(QString::fromLatin1(linkLost_ ? kHostLost : kHostEnded));
-    };
-    h.seatAssigned = [this](int seat) {
-        // The window's login name ends in the terminator; the login message adds it itself.
-        std::string name = window_.loginname();
-        if (!name.empty() && name.back() == protocol::kTerminator)
-            name.pop_back();
-        session_->setLoginName(name);
-        // The host takes its orders to start and to remove players from seat 1 alone.
-        const bool hosting = window_.ishost() || seat == 1;
-        session_->setHost(hosting);
-        table_->model().setHost(hosting);
-        table_->model().setMyseat(seat);
-        if (hosting && !window_.ishost()) {
-            window_.setStartAvailable(true);
-            emit window_.hostModeStarted();
-        }
-        gamestart_.setPlayerName(table::toWire(window_.playername()));
-    };
-    h.justWatchChecked = [this] { return window_.justWatchChecked(); };
-    h.setJustWatchChecked = [this](bool on) { window_.setJustWatchChecked(on); };
-    h.turnseat = [this] { return table_->model().turnseat(); };
-    h.withdrawTurn = [this] {
-        table_->model().setTurnseat(0);
-        table_->resettiles();
-    };
-    return h;
+    waitingBox_ = true;
+    table::showNoticeAndWait(&window_, table::fromWire(text));
+    waitingBox_ = false;
 }
 
-table::TableHooks GameClient::tableHooks() {
-    table::TableHooks h = table_->hooks;  // the tally keeps its stand-in for now
-    h.send = [this](const std::string& message) { window_.sock().send(message); };
-    h.isconnected = [this] { return session_->isconnected(); };
-    h.playsounds = [this](const QString& name) { chat_->playsounds(name); };
-    h.addlinetochat = [this](const QString& line, std::uint32_t colour) {
-        window_.addlinetochat(table::toWire(line), colour);
-    };
-    h.showGameStart = [this] { gamestart_.showOver(&window_); };
-    h.justWatchChecked = [this] { return window_.justWatchChecked(); };
-    h.setJustWatchChecked = [this](bool on) { window_.setJustWatchChecked(on); };
-    h.turnSoundTag = [this] { return window_.turnSound(); };
-    h.showMessage = [this](const QString& text) { showMessage(text); };
-    return h;
+void GameClient::showGameStart() {
+    gamestart_.showOver(&window_);
 }
 
-// Chat, phrases and sounds: their hooks, the relayed messages and the menu entries.
+void GameClient::connectionEnded(bool seated) {
+    if (waitingBox_ || !seated)
+        return;  // a refused join says so itself
+    emit seatLost(QString::fromLatin1(linkLost_ ? kHostLost : kHostEnded));
+}
+
+void GameClient::closeWindow() {
+    if (!waitingBox_)
+        window_.close();
+}
+
+// Chat, phrases and sounds: their hooks and the menu entries.
 void GameClient::attachChat() {
-    chat_ = std::make_unique<chat::Chat>(*panel_, &window_);
+    chat_ = std::make_unique<chat::Chat>(*panel_, &window_, core_);
     chat::ChatHooks& h = chat_->hooks;
-    h.send = [this](const std::string& message) { window_.sock().send(message); };
-    h.isconnected = [this] { return session_->isconnected(); };
-    h.myseat = [this] { return session_->myseat(); };
-    h.playername = [this](int seat) -> std::optional<QString> {
-        if (!protocol::isPlayerSeat(seat))
-            return std::nullopt;
-        return table::fromWire(model().playerName(seat));
-    };
     h.playSoundsChecked = [this] { return window_.playSounds(); };
     h.playerPhraseSoundsChecked = [this] { return window_.playerPhraseSounds(); };
-    h.showMessage = [this](const QString& text) { showMessage(text); };
+    h.showMessage = [this](const QString& text) { showNotice(text); };
     h.saveinifile = [this] { saveinifile(); };
     // A launcher that fails says so as well as one that cannot start.
     h.openUrl = [this](const QUrl& url) {
-        openLink(url, this, [this](const QString& sentence) { showMessage(sentence); });
+        openLink(url, this, [this](const QString& sentence) { showNotice(sentence); });
         return true;
     };
-    chat_->install(dispatcher_);
 
     chat::ChatArea& area = chat_->area();
     connect(&window_, &MainWindow::textColorRequested, &area, &chat::ChatArea::TextColor1Click);
@@ -185,13 +176,14 @@ void GameClient::attachChat() {
             &chat::PhraseButtons::PrhaseList1Click);
 }
 
-void GameClient::showMessage(const QString& text) {
+void GameClient::showNotice(const QString& text) {
     // Not modal: the game goes on behind the box.
     table::showNotice(&window_, text);
 }
 
 void GameClient::openKickMenu(int seat, const QPoint& where) {
-    const session::KickMenu entries = session_->label_playername1ContextPopup(seat);
+    session::ClientSession& session = core_.session();
+    const session::KickMenu entries = session.kickMenuFor(seat);
     QMenu menu(&window_);
     QAction* remove = menu.addAction(QStringLiteral("Remove From Game"));
     QAction* watch = menu.addAction(QStringLiteral("Set to Just Watch"));
@@ -201,11 +193,11 @@ void GameClient::openKickMenu(int seat, const QPoint& where) {
     unwatch->setEnabled(entries.unsetJustWatch);
     QAction* chosen = menu.exec(where);
     if (chosen == remove)
-        session_->RemoveFromGame1Click(entries.target);
+        session.kicking(entries.target);
     if (chosen == watch)
-        session_->SettoJustWatch1Click(entries.target);
+        session.setToJustWatch(entries.target);
     if (chosen == unwatch)
-        session_->UnsetJustWatch1Click(entries.target);
+        session.unsetJustWatch(entries.target);
 }
 
 void GameClient::loadinifile() {
@@ -233,7 +225,7 @@ void GameClient::loadinifile() {
     if (loaded.showHelp)
         help_->showOverTable();
     if (!loaded.helpWrite.ok)
-        showMessage(loaded.helpWrite.message());
+        showNotice(loaded.helpWrite.message());
 }
 
 settings::Preferences GameClient::shownPreferences() const {
@@ -274,7 +266,7 @@ void GameClient::saveinifile() {
     }
     const settings::WriteResult written = settings::saveinifile(prefs);
     if (!written.ok)
-        showMessage(written.message());
+        showNotice(written.message());
 }
 
 }  // namespace hexaline::app

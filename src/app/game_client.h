@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The client side of the main window put together: the table panel with its game table, the
-// client session with its seat view, the game start dialog and the settings file, all fed by
-// the window's connection to the host.
+// The client side of the main window put together: the client core fed by the window's
+// connection to the host, the table panel with its game table and chat that show the core's
+// model, the game start dialog and the settings file. It gives the core its services.
 
 #include <QObject>
 #include <memory>
 
-#include "client/client_session.h"
-#include "protocol/dispatcher.h"
+#include "client/client_core.h"
 #include "table/game_table.h"
 #include "text/settings/preferences.h"
 
@@ -28,7 +27,7 @@ class MainWindow;
 inline constexpr char kHostEnded[] = "The host has ended the game.";
 inline constexpr char kHostLost[] = "The connection to the host was lost.";
 
-class GameClient : public QObject {
+class GameClient : public QObject, private client::ClientServices {
     Q_OBJECT
   public:
     GameClient(MainWindow& window, windows::GameStartForm& gamestart, QObject* parent = nullptr);
@@ -37,43 +36,56 @@ class GameClient : public QObject {
     table::TablePanel& panel() { return *panel_; }
     chat::Chat& chat() { return *chat_; }
     table::GameTable& table() { return *table_; }
-    session::ClientSession& session() { return *session_; }
-    const client::GameModel& model() const { return table_->model(); }
+    client::ClientCore& core() { return core_; }
+    const client::GameModel& model() const { return core_.model(); }
 
     // The settings file: read when this client sees itself announced, written when a
     // preference changes, a game starts, or the window closes moved or resized. Until it has
     // been read, a save keeps what the file holds and writes only what the user changed here.
-    void loadinifile();
+    void loadinifile() override;
     void saveinifile();
 
   signals:
     // The host closed the seated connection, or it was lost: the sentence to show. The window
     // stays; what follows is up to the sessions.
-    void connectionEnded(const QString& sentence);
+    void seatLost(const QString& sentence);
+    // A finished game to count in the tally: "addtomine" for the user's own win, else the
+    // winner's name.
+    void gameCounted(const QString& winner);
 
   private:
-    session::ClientHooks clientHooks();
-    table::TableHooks tableHooks();
-    void showMessage(const QString& text);
+    // The services the client core asks for.
+    std::string loginname() const override;
+    bool hostsGame() const override;
+    void send(const std::string& message) override;
+    void playsounds(const std::string& name) override;
+    void addgame(const std::string& winner) override;
+    void showMessage(const std::string& text) override;
+    void showMessageAndWait(const std::string& text) override;
+    void showGameStart() override;
+    void connectionEnded(bool seated) override;
+    void closeWindow() override;
+
+    void showNotice(const QString& text);
     // The connection ended: close the window once every message it brought is handled.
     void closeWhenDrained();
     void openKickMenu(int seat, const QPoint& where);
+    void showHostRole(bool hosting);
     void attachChat();
     // The preferences as this window shows them now.
     settings::Preferences shownPreferences() const;
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;
+    client::ClientCore core_;
     table::TablePanel* panel_;          // owned by the window once placed
     windows::QuickInstructions* help_;  // owned by the panel
     std::unique_ptr<table::GameTable> table_;
-    std::unique_ptr<session::ClientSession> session_;
     std::unique_ptr<chat::Chat> chat_;
-    protocol::Dispatcher dispatcher_{protocol::Direction::ToClient};
 
+    // A box the user must answer before the window may close.
     bool waitingBox_ = false;
-    bool linkLost_ = false;  // the connection ended in an error, not in the host's close  // a box
-                             // the user must answer before the window may close
+    bool linkLost_ = false;  // the connection ended in an error, not in the host's close
 
     // Stored preferences that no control holds yet.
     int textSize_ = 10;

@@ -69,7 +69,7 @@ class MainWindow : public QMainWindow {
     // Launch state.
     const QString& playername() const { return playername_; }
     const QString& hostaddress() const { return hostaddress_; }
-    // The name as sent in the login: the player name in UTF-8 and a terminator byte.
+    // The name this window logs in with, in UTF-8.
     const std::string& loginname() const { return loginname_; }
     bool ishost() const { return ishost_; }
     bool startButtonVisible() const { return startVisible_; }

@@ -8,7 +8,6 @@
 #include "app/launch_mode.h"
 #include "app/listen_failure.h"
 #include "app/main_window.h"
-#include "protocol/message_table.h"
 
 namespace hexaline::app {
 
@@ -63,7 +62,7 @@ bool MainWindow::hostpress(bool solo) {
             showError(sentence);
         return false;
     }
-    loginname_ = playername_.toStdString() + protocol::kTerminator;
+    loginname_ = playername_.toStdString();
     ishost_ = true;
     sock_->open(QStringLiteral("127.0.0.1"), host_->link().port());
     setStartAvailable(true);
@@ -74,7 +73,7 @@ bool MainWindow::hostpress(bool solo) {
 
 // Join mode starts once per connection, so its handlers are installed on it here.
 void MainWindow::joinpress() {
-    loginname_ = playername_.toStdString() + protocol::kTerminator;
+    loginname_ = playername_.toStdString();
     linkConnected_ = false;
     connect(sock_, &transport::ClientLink::connected, this, [this] { linkConnected_ = true; });
     connect(sock_, &transport::ClientLink::hostFound, this, [this] {

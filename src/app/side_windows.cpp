@@ -12,10 +12,10 @@
 #include "app/main_window.h"
 #include "app/open_link.h"
 #include "app/play_with_others.h"
-#include "table/message_fields.h"
 #include "table/notice_box.h"
 #include "table/picture_widget.h"
 #include "table/table_panel.h"
+#include "table/wire_text.h"
 #include "windows/about/about_form.h"
 #include "windows/about/home_page.h"
 #include "windows/help/help_form.h"
@@ -114,9 +114,8 @@ void attachSideWindows(GameClient& client, const SideWindows& side) {
         }
         return captions;
     });
-    client.table().hooks.addgame = [&tallylist](const QString& winner) {
-        tallylist.addgame(winner);
-    };
+    QObject::connect(&client, &GameClient::gameCounted, &tallylist,
+                     [&tallylist](const QString& winner) { tallylist.addgame(winner); });
 
     // The spy list shows the spectators this client knows of.
     spylist.showEntries({});
@@ -126,8 +125,8 @@ void attachSideWindows(GameClient& client, const SideWindows& side) {
             entries << table::fromWire(entry);
         spylist.showEntries(entries);
     });
-    spylist.setKicking([&client](int seat) { client.session().kicking(seat); });
-    spylist.setRemoveEnabled(client.session().ishost());
+    spylist.setKicking([&client](int seat) { client.core().session().kicking(seat); });
+    spylist.setRemoveEnabled(model.ishost());
 
     about::openHomePageOnClick(client.panel().image_logo);
 }

@@ -16,9 +16,9 @@
 #include "app/listen_failure.h"
 #include "app/main_window.h"
 #include "host/announce.h"
-#include "table/message_fields.h"
 #include "table/notice_box.h"
 #include "table/table_panel.h"
+#include "table/wire_text.h"
 #include "text/settings/settings_location.h"
 #include "transport/discovery_listener.h"
 #include "transport/status.h"
@@ -90,7 +90,7 @@ void TableSessions::makeSides() {
     window_.setHostSide(host_.get());
     client_ = std::make_unique<GameClient>(window_, gamestart_);
     // The client is still inside its own report: the table is made anew once it has returned.
-    connect(client_.get(), &GameClient::connectionEnded, this, &TableSessions::hostGone,
+    connect(client_.get(), &GameClient::seatLost, this, &TableSessions::hostGone,
             Qt::QueuedConnection);
     if (clientMade_)
         clientMade_(*client_);
@@ -207,11 +207,11 @@ bool TableSessions::joinGame(const QString& name, const QString& address, std::u
     });
     connect(&sock, &transport::ClientLink::failed, this,
             [this, attempt, address, port](QAbstractSocket::SocketError error) {
-                if (attempt == attempt_ && !client_->session().isconnected())
+                if (attempt == attempt_ && !client_->model().isconnected())
                     failJoin(connectFailure(error, address, port));
             });
     QTimer::singleShot(kConnectTimeoutMs, this, [this, attempt, address, port] {
-        if (attempt != attempt_ || client_->session().isconnected())
+        if (attempt != attempt_ || client_->model().isconnected())
             return;
         failJoin(QStringLiteral("No answer from %1 on port %2 after %3 seconds. Check the "
                                 "address, and that the game is still hosted.")

@@ -8,40 +8,36 @@
 #include "chat/colour_text.h"
 #include "chat/phrase_buttons.h"
 #include "chat/sound_service.h"
-#include "protocol/dispatcher.h"
-#include "table/message_fields.h"
+#include "client/client_core.h"
 #include "table/table_panel.h"
+#include "table/wire_text.h"
 
 namespace hexaline::chat {
 
-Chat::Chat(table::TablePanel& panel, QWidget* window, std::unique_ptr<SoundService> sounds,
-           FloodGuard::Clock clock, QObject* parent)
+Chat::Chat(table::TablePanel& panel, QWidget* window, client::ClientCore& core,
+           std::unique_ptr<SoundService> sounds, FloodGuard::Clock clock, QObject* parent)
     : QObject(parent),
       hooks(defaultChatHooks()),
+      core_(core),
       sounds_(sounds ? std::move(sounds) : std::make_unique<SoundService>()) {
-    area_ = new ChatArea(panel.mainchat, panel.mychat, panel.button_smilies, hooks, this);
+    area_ =
+        new ChatArea(panel.mainchat, panel.mychat, panel.button_smilies, core.chat(), hooks, this);
     panel.mainchat = area_->mainchat;
     hooks.chosenColourText = [this] { return area_->chosenColourText(); };
     std::array<QPushButton*, PhraseButtons::kButtons> buttons{};
     for (int k = 1; k <= PhraseButtons::kButtons; ++k)
         buttons[static_cast<std::size_t>(k - 1)] = panel.phrase(k);
-    phrases_ = new PhraseButtons(buttons, window, hooks, std::move(clock), this);
+    phrases_ = new PhraseButtons(buttons, window, core.chat(), hooks, std::move(clock), this);
     connect(&panel, &table::TablePanel::phraseClicked, phrases_, &PhraseButtons::b_phraseClick);
+
+    const client::GameModel& model = core.model();
+    connect(&model, &client::GameModel::chatReceived, this,
+            [this](const std::string& data) { area_->chatrecieved(table::fromWire(data)); });
+    connect(&model, &client::GameModel::soundRelayed, this,
+            [this](int seat, const std::string& name) { playasound(seat, table::fromWire(name)); });
 }
 
 Chat::~Chat() = default;
-
-void Chat::install(protocol::Dispatcher& dispatcher) {
-    using protocol::Msg;
-    auto relay = [this](protocol::Reader& fields, protocol::Origin) {
-        area_->chatrecieved(table::fromWire(fields.remaining()));
-    };
-    dispatcher.on(Msg::ChatRelay, relay);
-    dispatcher.on(Msg::ActionRelay, relay);
-    dispatcher.on(Msg::SoundRelay, [this](protocol::Reader& fields, protocol::Origin) {
-        playasound(table::fromWire(fields.remaining()));
-    });
-}
 
 bool Chat::addlinetochat(const QString& line, std::uint32_t colour) {
     return area_->addlinetochat(line, colour);
@@ -52,22 +48,16 @@ void Chat::playsounds(const QString& name) {
         sounds_->play(name);
 }
 
-void Chat::playasound(const QString& data) {
-    const QStringList fields = data.split(QLatin1Char('+'));
-    if (fields.size() < 2)
-        return;
-    const QString name = fields[1];
+void Chat::playasound(int seat, const QString& name) {
     if (hooks.playerPhraseSoundsChecked()) {
         sounds_->play(name);
         return;
     }
-    bool ok = false;
-    const int seat = fields[0].toInt(&ok);
     const QString caption = chatterCaption(chatterNumber(name));
-    const std::optional<QString> speaker = ok ? hooks.playername(seat) : std::nullopt;
-    if (!speaker || caption.isEmpty())
+    if (!protocol::isPlayerSeat(seat) || caption.isEmpty())
         return;
-    addlinetochat(QStringLiteral("0+") + *speaker + QStringLiteral(": <Chatter Sound> ") + caption,
+    const QString speaker = table::fromWire(core_.model().playerName(seat));
+    addlinetochat(QStringLiteral("0+") + speaker + QStringLiteral(": <Chatter Sound> ") + caption,
                   kBlue);
 }
 

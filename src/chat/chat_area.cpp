@@ -14,14 +14,13 @@
 #include "chat/chat_line.h"
 #include "chat/chat_log.h"
 #include "chat/colour_text.h"
-#include "protocol/builder.h"
-#include "table/message_fields.h"
+#include "table/wire_text.h"
 
 namespace hexaline::chat {
 
 ChatArea::ChatArea(QTextBrowser* standIn, QLineEdit* input, QPushButton* smileyButton,
-                   const ChatHooks& hooks, QObject* parent)
-    : QObject(parent), mychat(input), button_smilies(smileyButton), hooks_(hooks) {
+                   client::ChatLink& link, const ChatHooks& hooks, QObject* parent)
+    : QObject(parent), mychat(input), button_smilies(smileyButton), link_(link), hooks_(hooks) {
     mainchat = new ChatLog(standIn->parentWidget());
     mainchat->setGeometry(standIn->geometry());
     mainchat->setVisible(!standIn->isHidden());
@@ -90,18 +89,8 @@ void ChatArea::chatrecieved(const QString& data) {
 }
 
 void ChatArea::sendit() {
-    if (!hooks_.isconnected())
-        return;
-    const QString text = mychat->text();
-    const QString tail = QLatin1Char('|') + chosenColourText();
-    if (!text.isEmpty() && !text.startsWith(QLatin1Char('/'))) {
-        hooks_.send(
-            protocol::build(protocol::Msg::Chat, {hooks_.myseat(), table::toWire(text + tail)}));
-    } else if (text.startsWith(QLatin1String("/me"))) {
-        hooks_.send(protocol::build(protocol::Msg::Action,
-                                    {hooks_.myseat(), table::toWire(text.mid(4) + tail)}));
-    }
-    mychat->clear();
+    if (link_.sendChat(table::toWire(mychat->text()), chosenColourText().toStdString()))
+        mychat->clear();
 }
 
 QString ChatArea::chosenColourText() const {

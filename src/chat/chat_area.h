@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "chat/chat_hooks.h"
+#include "client/chat_link.h"
 
 class QLineEdit;
 class QMenu;
@@ -28,7 +29,7 @@ class ChatArea : public QObject {
     // Takes the place of `standIn` (same parent and geometry), which is deleted, and gives the
     // input and the smiley button their behaviour.
     ChatArea(QTextBrowser* standIn, QLineEdit* input, QPushButton* smileyButton,
-             const ChatHooks& hooks, QObject* parent = nullptr);
+             client::ChatLink& link, const ChatHooks& hooks, QObject* parent = nullptr);
 
     // Shows one line "n+body" in `colour`. A line without a seat 0..9 before its first "+" is
     // logged and dropped; false then.
@@ -69,6 +70,7 @@ class ChatArea : public QObject {
     void buildSmileyMenu();
     void showInputColour();
 
+    client::ChatLink& link_;
     const ChatHooks& hooks_;
     std::uint32_t chosenColour_ = 0;
 };

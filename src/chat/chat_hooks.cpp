@@ -10,10 +10,6 @@ namespace hexaline::chat {
 
 ChatHooks defaultChatHooks() {
     ChatHooks h;
-    h.send = [](const std::string&) {};
-    h.isconnected = [] { return false; };
-    h.myseat = [] { return 0; };
-    h.playername = [](int) { return std::optional<QString>(); };
     h.playSoundsChecked = [] { return true; };
     h.playerPhraseSoundsChecked = [] { return true; };
     h.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };

@@ -17,13 +17,6 @@
 namespace hexaline::chat {
 
 struct ChatHooks {
-    // Hands one whole message (terminator included) to the connection to the host.
-    std::function<void(const std::string& message)> send;
-    // This client has its seat from the host, and which it is.
-    std::function<bool()> isconnected;
-    std::function<int()> myseat;
-    // The caption of a seat's name label; nothing for a seat without one.
-    std::function<std::optional<QString>(int seat)> playername;
     // The "Play Sounds" and "Player Phrase Sounds" check marks.
     std::function<bool()> playSoundsChecked;
     std::function<bool()> playerPhraseSoundsChecked;

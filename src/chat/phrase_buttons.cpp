@@ -8,9 +8,8 @@
 
 #include "chat/chat_art.h"
 #include "chat/phrase_editor.h"
-#include "protocol/builder.h"
-#include "table/message_fields.h"
 #include "table/notice_box.h"
+#include "table/wire_text.h"
 
 namespace hexaline::chat {
 
@@ -44,8 +43,14 @@ int chatterNumber(const QString& name) {
 }
 
 PhraseButtons::PhraseButtons(const std::array<QPushButton*, kButtons>& buttons, QWidget* window,
-                             const ChatHooks& hooks, FloodGuard::Clock clock, QObject* parent)
-    : QObject(parent), buttons_(buttons), window_(window), hooks_(hooks), guard_(std::move(clock)) {
+                             client::ChatLink& link, const ChatHooks& hooks,
+                             FloodGuard::Clock clock, QObject* parent)
+    : QObject(parent),
+      buttons_(buttons),
+      window_(window),
+      link_(link),
+      hooks_(hooks),
+      guard_(std::move(clock)) {
     for (int k = 1; k <= kButtons; ++k) {
         QPushButton* button = buttons_[static_cast<std::size_t>(k - 1)];
         button->setIcon(buttonFaceIcon(k));
@@ -99,17 +104,13 @@ void PhraseButtons::b_phraseClick(int k) {
     const QString said = phrase(k);
     const QString text =
         said.startsWith(QLatin1String("/me ")) ? said.mid(4) : QStringLiteral("says: ") + said;
-    hooks_.send(protocol::build(
-        protocol::Msg::Action,
-        {hooks_.myseat(), table::toWire(text + QLatin1Char('|') + hooks_.chosenColourText())}));
+    link_.sendAction(table::toWire(text), hooks_.chosenColourText().toStdString());
     guard_.sent();
 }
 
 void PhraseButtons::popup_soundsClick(int tag) {
-    if (tag < 1 || tag > kChatterSounds || !hooks_.isconnected())
-        return;
-    hooks_.send(protocol::build(
-        protocol::Msg::Sound, {hooks_.myseat(), QStringLiteral("wave%1").arg(tag).toStdString()}));
+    if (tag >= 1 && tag <= kChatterSounds)
+        link_.sendChatter(tag);
 }
 
 void PhraseButtons::PrhaseList1Click() {

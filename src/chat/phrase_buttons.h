@@ -9,6 +9,7 @@
 
 #include "chat/chat_hooks.h"
 #include "chat/flood_guard.h"
+#include "client/chat_link.h"
 
 class QMenu;
 class QPushButton;
@@ -31,7 +32,8 @@ class PhraseButtons : public QObject {
 
     // `buttons` are b_phrase1..b_phrase10 in order; `window` is the editor's parent.
     PhraseButtons(const std::array<QPushButton*, kButtons>& buttons, QWidget* window,
-                  const ChatHooks& hooks, FloodGuard::Clock clock = {}, QObject* parent = nullptr);
+                  client::ChatLink& link, const ChatHooks& hooks, FloodGuard::Clock clock = {},
+                  QObject* parent = nullptr);
 
     QString phrase(int k) const;  // k = 1..9
     void setPhrase(int k, const QString& text);
@@ -52,6 +54,7 @@ class PhraseButtons : public QObject {
 
     std::array<QPushButton*, kButtons> buttons_;
     QWidget* window_;
+    client::ChatLink& link_;
     const ChatHooks& hooks_;
     FloodGuard guard_;
 };

@@ -18,8 +18,8 @@ std::string spectatorEntry(int seat, const std::string& name) {
 }
 }  // namespace
 
-ClientSession::ClientSession(SeatView& view, ClientHooks hooks)
-    : view_(view), hooks_(std::move(hooks)) {}
+ClientSession::ClientSession(SeatView& view, client::ClientServices& services)
+    : view_(view), services_(services) {}
 
 void ClientSession::install(protocol::Dispatcher& dispatcher) {
     dispatcher.on(Msg::SendLoginInfo, [this](Reader& r, int) { sendloginfo(r); });
@@ -33,20 +33,19 @@ void ClientSession::install(protocol::Dispatcher& dispatcher) {
 }
 
 void ClientSession::systemLine(const std::string& text) {
-    if (hooks_.addlinetochat)
-        hooks_.addlinetochat("0+" + text, kSystemColour);
+    view_.addlinetochat("0+" + text, kSystemColour);
 }
 
 void ClientSession::sendloginfo(Reader& fields) {
     const int seat = fields.number();
     if (!isSeat(seat))
         return;  // no such seat: the host is not to be believed
-    myseat_ = seat;
-    isconnected_ = true;
-    if (hooks_.seatAssigned)
-        hooks_.seatAssigned(myseat_);
-    hooks_.send(protocol::build(Msg::Login, {myseat_, std::string(protocol::kVersion),
-                                             protocol::sanitizeName(loginname_)}));
+    // The host takes its orders to start and to remove players from seat 1 alone.
+    view_.setHost(services_.hostsGame() || seat == 1);
+    view_.setMyseat(seat);
+    view_.setConnected(true);
+    services_.send(protocol::build(Msg::Login, {seat, std::string(protocol::kVersion),
+                                                protocol::sanitizeName(services_.loginname())}));
 }
 
 void ClientSession::newplayerinfo(Reader& fields) {
@@ -57,10 +56,9 @@ void ClientSession::newplayerinfo(Reader& fields) {
         const std::string flag = fields.text();
         if (!isSeat(seat))
             continue;
-        if (seat == myseat_) {
+        if (seat == view_.myseat()) {
             systemLine("You are Connected.");
-            if (hooks_.loadinifile)
-                hooks_.loadinifile();
+            services_.loadinifile();
         } else {
             systemLine(name + " is Connected.");
         }
@@ -70,16 +68,12 @@ void ClientSession::newplayerinfo(Reader& fields) {
                 view_.setWatching(seat, true);
         } else {
             // A seat holds one spectator: a new announcement replaces the old entry.
-            std::string& entry = spectators_[static_cast<std::size_t>(seat)];
-            if (!entry.empty())
-                view_.removeSpectator(entry);
-            entry = spectatorEntry(seat, name);
-            view_.addSpectator(entry);
-            systemLine(seat == myseat_ ? std::string("You are spying.") : name + " is spying.");
+            view_.addSpectator(spectatorEntry(seat, name));
+            systemLine(seat == view_.myseat() ? std::string("You are spying.")
+                                              : name + " is spying.");
         }
     }
-    if (hooks_.playsounds)
-        hooks_.playsounds("entered");
+    services_.playsounds("entered");
 }
 
 void ClientSession::playerdisconnected(Reader& fields) {
@@ -93,20 +87,15 @@ void ClientSession::playerdisconnected(Reader& fields) {
             systemLine(caption + " disconnected.");
         // During a game the seat is kept for its player, and the computer plays it meanwhile:
         // the name and score stay, marked as away.
-        const bool gameOn = hooks_.turnseat && hooks_.turnseat() != 0;
-        if (person && gameOn) {
+        if (person && view_.turnseat() != 0) {
             view_.setPlayerName(seat, caption + kAway);
             return;
         }
         view_.setPlayerName(seat, kWaiting);
         view_.setWatching(seat, false);
     } else if (isSeat(seat)) {
-        const std::string entry = spectatorEntry(seat, name);
-        if (view_.removeSpectator(entry)) {
+        if (view_.removeSpectator(spectatorEntry(seat, name)))
             systemLine(name + " has left.");
-            if (spectators_[static_cast<std::size_t>(seat)] == entry)
-                spectators_[static_cast<std::size_t>(seat)].clear();
-        }
     }
 }
 
@@ -116,8 +105,8 @@ void ClientSession::justwatching(Reader& fields) {
     if (!isPlayerSeat(seat))
         return;
     const bool watching = flag == "1";
-    if (seat == myseat_ && hooks_.setJustWatchChecked)
-        hooks_.setJustWatchChecked(watching);
+    if (seat == view_.myseat())
+        view_.setJustWatching(watching);
     systemLine(view_.playerName(seat) + (watching ? " is just watching" : " is now playing again"));
     view_.setWatching(seat, watching);
 }
@@ -132,61 +121,51 @@ void ClientSession::wrongversion() {
 }
 
 void ClientSession::full() {
-    if (hooks_.showMessage)
-        hooks_.showMessage("Game is full");
-    if (hooks_.closeWindow)
-        hooks_.closeWindow();
+    services_.showMessageAndWait("Game is full");
+    services_.closeWindow();
 }
 
-void ClientSession::JustWatch1Click() {
-    if (!isconnected_ || !isPlayerSeat(myseat_))
+void ClientSession::toggleJustWatch() {
+    const int myseat = view_.myseat();
+    if (!view_.isconnected() || !isPlayerSeat(myseat))
         return;
-    const bool watchingNow = hooks_.justWatchChecked && hooks_.justWatchChecked();
-    if (watchingNow) {
-        hooks_.send(protocol::build(Msg::JustWatch, {myseat_, "2"}));
+    if (view_.justWatching()) {
+        services_.send(protocol::build(Msg::JustWatch, {myseat, "2"}));
         return;
     }
-    hooks_.send(protocol::build(Msg::JustWatch, {myseat_, "1"}));
-    if (hooks_.turnseat && hooks_.turnseat() == myseat_ && hooks_.withdrawTurn) {
-        hooks_.withdrawTurn();
-    }
+    services_.send(protocol::build(Msg::JustWatch, {myseat, "1"}));
+    if (view_.turnseat() == myseat)
+        view_.withdrawTurn();
 }
 
-KickMenu ClientSession::label_playername1ContextPopup(int seat) const {
+KickMenu ClientSession::kickMenuFor(int seat) const {
     KickMenu menu;
-    menu.removeFromGame = menu.setToJustWatch = menu.unsetJustWatch = ishost_;
+    menu.removeFromGame = menu.setToJustWatch = menu.unsetJustWatch = view_.ishost();
     if (view_.playerName(seat) == kWaiting)
         menu.removeFromGame = false;
     menu.target = seat;
     return menu;
 }
 
-void ClientSession::SettoJustWatch1Click(int target) {
-    if (isconnected_ && isPlayerSeat(target)) {
-        hooks_.send(protocol::build(Msg::JustWatch, {target, "1"}));
-    }
+void ClientSession::setToJustWatch(int target) {
+    if (view_.isconnected() && isPlayerSeat(target))
+        services_.send(protocol::build(Msg::JustWatch, {target, "1"}));
 }
 
-void ClientSession::UnsetJustWatch1Click(int target) {
-    if (isconnected_ && isPlayerSeat(target)) {
-        hooks_.send(protocol::build(Msg::JustWatch, {target, "2"}));
-    }
+void ClientSession::unsetJustWatch(int target) {
+    if (view_.isconnected() && isPlayerSeat(target))
+        services_.send(protocol::build(Msg::JustWatch, {target, "2"}));
 }
 
 void ClientSession::kicking(int seat) {
-    if (ishost_ && isconnected_)
-        hooks_.send(protocol::build(Msg::Kick, {myseat_, seat}));
+    if (view_.ishost() && view_.isconnected())
+        services_.send(protocol::build(Msg::Kick, {view_.myseat(), seat}));
 }
 
 void ClientSession::sockClosed() {
-    const bool seated = isconnected_;
-    isconnected_ = false;
-    if (hooks_.connectionEnded) {
-        hooks_.connectionEnded(seated);
-        return;
-    }
-    if (hooks_.closeWindow)
-        hooks_.closeWindow();
+    const bool seated = view_.isconnected();
+    view_.setConnected(false);
+    services_.connectionEnded(seated);
 }
 
 }  // namespace hexaline::session

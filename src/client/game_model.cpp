@@ -78,14 +78,13 @@ bool GameModel::removeSpectator(const std::string& entry) {
     return true;
 }
 
-void GameModel::setScore(int seat, std::string total) {
-    PlayerSeat& s = at(seat);
-    s.score = std::move(total);
+void GameModel::setScore(int seat, int total) {
+    at(seat).score = total;
     emit seatChanged(seat);
 }
 
-void GameModel::setPoints(int seat, std::optional<std::string> points) {
-    at(seat).points = std::move(points);
+void GameModel::setPoints(int seat, std::optional<int> points) {
+    at(seat).points = points;
     emit seatChanged(seat);
 }
 
@@ -106,7 +105,7 @@ void GameModel::setSitsOut(int seat, bool out) {
 
 void GameModel::resetScores() {
     for (int s = 1; s <= protocol::kPlayerSeats; ++s) {
-        at(s).score = "0";
+        at(s).score = 0;
         at(s).points.reset();
         emit seatChanged(s);
     }
@@ -117,9 +116,34 @@ void GameModel::setMyseat(int seat) {
     emit myseatChanged(seat);
 }
 
+void GameModel::setHost(bool host) {
+    ishost_ = host;
+    emit hostChanged(host);
+}
+
+void GameModel::setConnected(bool connected) {
+    connected_ = connected;
+    emit connectedChanged(connected);
+}
+
+void GameModel::setJustWatching(bool watching) {
+    justWatching_ = watching;
+    emit justWatchChanged(watching);
+}
+
 void GameModel::setTurnseat(int seat) {
     turnseat_ = seat;
     emit turnChanged(seat);
+}
+
+void GameModel::setMarkerSeat(int seat) {
+    markerSeat_ = seat;
+    emit markerChanged(seat);
+}
+
+void GameModel::withdrawTurn() {
+    setTurnseat(0);
+    takeBackTiles();
 }
 
 void GameModel::setHandTile(int slot, int code) {
@@ -128,8 +152,46 @@ void GameModel::setHandTile(int slot, int code) {
     emit handChanged(slot);
 }
 
+void GameModel::setSelectedslot(int slot) {
+    const int was = selectedslot_;
+    selectedslot_ = slot;
+    if (was != 0 && was != slot)
+        emit handChanged(was);
+    if (slot != 0)
+        emit handChanged(slot);
+}
+
+void GameModel::setPlaced(int slot, Place place) {
+    placedtiles_.at(static_cast<std::size_t>(slot)) = place;
+    emit handChanged(slot);
+}
+
+bool GameModel::tilesLaid() const {
+    return std::any_of(placedtiles_.begin(), placedtiles_.end(),
+                       [](const Place& place) { return place.row != 0; });
+}
+
+void GameModel::takeBackTiles() {
+    for (int slot = 1; slot <= kHandSlots; ++slot) {
+        const Place place = placed(slot);
+        if (place.row != 0 && ClientBoard::contains(place.row, place.column))
+            setSquare(place.row, place.column, Square{});
+        setPlaced(slot, Place{});
+    }
+}
+
+void GameModel::setSquare(int row, int column, Square square) {
+    Square& now = board_.at(row, column);
+    const bool redraw = now.tile != square.tile;
+    now = square;
+    if (redraw)
+        emit squareChanged(row, column);
+}
+
 void GameModel::clearBoard() {
     board_ = ClientBoard{};
+    placedtiles_ = {};
+    emit boardCleared();
 }
 
 void GameModel::startTurnClock(int timeleft) {
@@ -140,6 +202,35 @@ void GameModel::startTurnClock(int timeleft) {
 void GameModel::tick() {
     timeleft_ = timeleft_ > 0 ? timeleft_ - 1 : 0;
     emit clockChanged(timeleft_);
+}
+
+void GameModel::setStatus(std::string text) {
+    status_ = std::move(text);
+    emit statusChanged();
+}
+
+void GameModel::setInfo(Info line, std::string text) {
+    info_.at(static_cast<std::size_t>(line)) = std::move(text);
+    emit infoChanged(line);
+}
+
+void GameModel::setButtons(TurnButtons buttons) {
+    buttons_ = buttons;
+    emit buttonsChanged();
+}
+
+void GameModel::setStartShown(bool shown) {
+    startShown_ = shown;
+    emit startShownChanged(shown);
+}
+
+void GameModel::setWinner(std::optional<std::string> text) {
+    winner_ = std::move(text);
+    emit winnerChanged();
+}
+
+void GameModel::addlinetochat(const std::string& line, std::uint32_t colour) {
+    emit chatLine(line, colour);
 }
 
 }  // namespace hexaline::client

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the client knows of the game: the seats with their names and scores, its own seat, whose
-// turn it is, the board, its hand and the turn clock. The host's messages change it; the table
-// shows it and never reads a fact back from a control.
+// What the client knows of the game: the seats with their names and scores, its own seat and
+// role, whose turn it is, the board, its hand, the turn in progress, the turn clock and the
+// texts of the table. The client's handlers write it; the table, the chat and the side windows
+// show what it signals and never read a fact back from a control. Texts are kept as the host
+// wrote them (UTF-8); the views decode them.
 
 #include <QObject>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,8 +28,19 @@ struct PlayerSeat {
     bool watching = false;
     bool sitsOut = false;  // not dealt into this round
     bool scoreShown = false;
-    std::string score;                  // the total as the host wrote it
-    std::optional<std::string> points;  // the latest play's points, shown as "+n"
+    int score = 0;
+    std::optional<int> points;  // the latest play's points, shown as "+n"
+};
+
+// The lines of the table's information column.
+enum class Info { PlayTo, Round, TimePerTurn, TilesLeft };
+
+// Which of the turn's buttons are shown.
+struct TurnButtons {
+    bool pass = false;
+    bool finish = false;
+    bool clear = false;
+    bool operator==(const TurnButtons&) const = default;
 };
 
 class GameModel : public QObject, public session::SeatView {
@@ -34,48 +48,70 @@ class GameModel : public QObject, public session::SeatView {
   public:
     explicit GameModel(QObject* parent = nullptr);
 
-    // The seat view of the client session.
+    // The seats.
     std::string playerName(int seat) const override;
     void setPlayerName(int seat, const std::string& caption) override;
     void seatTaken(int seat, const std::string& name) override;
     std::string computerName(int seat) const override;
     void setWatching(int seat, bool watching) override;
-    void addSpectator(const std::string& entry) override;
-    bool removeSpectator(const std::string& entry) override;
-
     const PlayerSeat& seat(int seat) const { return seats_.at(static_cast<std::size_t>(seat - 1)); }
     // A free seat's caption while nobody sits there.
     bool isFree(int seat) const { return this->seat(seat).caption == session::kWaiting; }
+
+    // The spectators, one entry per seat.
+    void addSpectator(const std::string& entry) override;
+    bool removeSpectator(const std::string& entry) override;
     const std::vector<std::string>& spectators() const { return spectators_; }
 
     // Scores.
-    void setScore(int seat, std::string total);
-    void setPoints(int seat, std::optional<std::string> points);
+    void setScore(int seat, int total);
+    void setPoints(int seat, std::optional<int> points);
     void clearPoints();
     void setSitsOut(int seat, bool out);
     // A new game: every total back to 0, no points.
     void resetScores();
 
-    // The own seat and role.
-    int myseat() const { return myseat_; }
-    void setMyseat(int seat);
-    bool ishost() const { return ishost_; }
-    void setHost(bool host) { ishost_ = host; }
+    // The own seat, role and connection.
+    int myseat() const override { return myseat_; }
+    void setMyseat(int seat) override;
+    bool ishost() const override { return ishost_; }
+    void setHost(bool host) override;
     bool isPlayer() const { return protocol::isPlayerSeat(myseat_); }
     bool isSpectator() const { return myseat_ > protocol::kPlayerSeats; }
+    bool isconnected() const override { return connected_; }
+    void setConnected(bool connected) override;
+    bool justWatching() const override { return justWatching_; }
+    void setJustWatching(bool watching) override;
 
     // Whose turn it is; input is accepted only while this is the own seat.
-    int turnseat() const { return turnseat_; }
+    int turnseat() const override { return turnseat_; }
     void setTurnseat(int seat);
+    bool myturn() const { return turnseat_ != 0 && turnseat_ == myseat_; }
+    // The seat the turn marker stands beside; 0 before the first turn.
+    int markerSeat() const { return markerSeat_; }
+    void setMarkerSeat(int seat);
+    void withdrawTurn() override;
 
     // The hand, by slot 1..6; 0 = no tile.
     int handTile(int slot) const { return hand_.at(static_cast<std::size_t>(slot)); }
     void setHandTile(int slot, int code);
     bool dealt() const { return dealt_; }
 
+    // The turn in progress: the raised hand slot (0 = none) and where each slot's tile lies
+    // this turn.
+    int selectedslot() const { return selectedslot_; }
+    void setSelectedslot(int slot);
+    Place placed(int slot) const { return placedtiles_.at(static_cast<std::size_t>(slot)); }
+    void setPlaced(int slot, Place place);
+    bool tilesLaid() const;
+    // The tiles laid this turn leave the board and go back to the hand.
+    void takeBackTiles();
+    // The host took the play: what was laid stays on the board as it is.
+    void forgetPlacedTiles() { placedtiles_ = {}; }
+
     // The board.
-    ClientBoard& board() { return board_; }
     const ClientBoard& board() const { return board_; }
+    void setSquare(int row, int column, Square square);
     void clearBoard();
 
     // The turn clock.
@@ -86,13 +122,45 @@ class GameModel : public QObject, public session::SeatView {
     void startTurnClock(int timeleft);
     void tick();
 
+    // The table's texts and buttons.
+    const std::string& status() const { return status_; }
+    void setStatus(std::string text);
+    const std::string& info(Info line) const { return info_.at(static_cast<std::size_t>(line)); }
+    void setInfo(Info line, std::string text);
+    TurnButtons buttons() const { return buttons_; }
+    void setButtons(TurnButtons buttons);
+    bool startShown() const { return startShown_; }
+    void setStartShown(bool shown);
+    // The winner panel's text while it is shown.
+    const std::optional<std::string>& winner() const { return winner_; }
+    void setWinner(std::optional<std::string> text);
+
+    // The chat: lines for the log, relayed chat and relayed chatter sounds.
+    void addlinetochat(const std::string& line, std::uint32_t colour) override;
+    void chatRelayed(const std::string& data) { emit chatReceived(data); }
+    void soundRelayedBy(int seat, const std::string& name) { emit soundRelayed(seat, name); }
+
   signals:
     void seatChanged(int seat);
     void spectatorsChanged();
     void myseatChanged(int seat);
+    void hostChanged(bool host);
+    void connectedChanged(bool connected);
+    void justWatchChanged(bool watching);
     void turnChanged(int seat);
+    void markerChanged(int seat);
     void handChanged(int slot);
+    void squareChanged(int row, int column);  // the tile on the square, not only its state
+    void boardCleared();
     void clockChanged(int timeleft);
+    void statusChanged();
+    void infoChanged(hexaline::client::Info line);
+    void buttonsChanged();
+    void startShownChanged(bool shown);
+    void winnerChanged();
+    void chatLine(const std::string& line, std::uint32_t colour);
+    void chatReceived(const std::string& data);
+    void soundRelayed(int seat, const std::string& name);
 
   private:
     PlayerSeat& at(int seat) { return seats_.at(static_cast<std::size_t>(seat - 1)); }
@@ -101,12 +169,22 @@ class GameModel : public QObject, public session::SeatView {
     std::vector<std::string> spectators_;
     int myseat_ = 0;
     bool ishost_ = false;
+    bool connected_ = false;
+    bool justWatching_ = false;
     int turnseat_ = 0;
+    int markerSeat_ = 0;
     std::array<int, kHandSlots + 1> hand_{};
     bool dealt_ = false;
+    int selectedslot_ = 0;
+    std::array<Place, kHandSlots + 1> placedtiles_{};
     ClientBoard board_;
     int turnlength_ = 0;
     int timeleft_ = 0;
+    std::string status_;
+    std::array<std::string, 4> info_;
+    TurnButtons buttons_;
+    bool startShown_ = true;
+    std::optional<std::string> winner_;
 };
 
 }  // namespace hexaline::client

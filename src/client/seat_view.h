@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the client shows of the seats: the four player slots (name labels, score labels,
-// watching markers) and the list of spectators. The client's game model implements it and
-// signals each change to the table; tests implement it in memory.
+// What the client session reads and writes of the client's state: the four player seats, the
+// spectators, the own seat and role, the connection, the "Just Watch" mark and the chat. The
+// client's game model implements it and signals each change; the fuzz target implements it in
+// memory.
 
+#include <cstdint>
 #include <string>
 
 namespace hexaline::session {
@@ -31,6 +33,27 @@ class SeatView {
     virtual void addSpectator(const std::string& entry) = 0;
     // Removes the entry; false when the list does not hold it.
     virtual bool removeSpectator(const std::string& entry) = 0;
+
+    // The seat the host gave this client (0 before the login) and whether it leads the game:
+    // starts it and removes players.
+    virtual int myseat() const = 0;
+    virtual void setMyseat(int seat) = 0;
+    virtual bool ishost() const = 0;
+    virtual void setHost(bool host) = 0;
+    // The host gave this client its seat and the connection still stands.
+    virtual bool isconnected() const = 0;
+    virtual void setConnected(bool connected) = 0;
+    // Whose turn it is, 0 between turns.
+    virtual int turnseat() const = 0;
+    // The user stopped playing during the own turn: no more input this turn, and the tiles laid
+    // this turn go back to the hand.
+    virtual void withdrawTurn() = 0;
+    // The own seat's "Just Watch" mark, as the host last said it.
+    virtual bool justWatching() const = 0;
+    virtual void setJustWatching(bool watching) = 0;
+
+    // A line for the chat log: the speaking seat, "+" and the text.
+    virtual void addlinetochat(const std::string& line, std::uint32_t colour) = 0;
 };
 
 }  // namespace hexaline::session

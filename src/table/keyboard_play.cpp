@@ -152,30 +152,29 @@ void KeyboardPlay::moveCursor(int rows, int columns) {
 }
 
 KeyboardPlay* installKeyboardPlay(GameTable& table, TablePanel& panel) {
-    const int half = BoardView::kSquarePixels / 2;
-    const auto centre = [half](int line) { return (line - 1) * BoardView::kSquarePixels + half; };
-    // A button's key works only while the button is shown, as a click would.
-    const auto clickShown = [](art::PictureButton* button) {
-        return [button] {
-            if (button->isVisible())
-                button->click();
-        };
-    };
+    client::TurnInput& turn = table.turn();
+    const client::GameModel& model = table.model();
     KeyboardActions actions;
-    actions.handTile = [&table](int slot) { table.image_tile6MouseUp(slot, Qt::LeftButton); };
-    actions.square = [&table, centre](int row, int column) {
-        table.boardMouseDown(Qt::LeftButton, centre(column), centre(row));
-    };
-    actions.takeBack = [&table, centre](int row, int column) {
-        table.boardMouseDown(Qt::RightButton, centre(column), centre(row));
-    };
-    actions.laidThisTurn = [&table](int row, int column) {
-        const int state = table.model().board().at(row, column).squarestate;
+    actions.handTile = [&turn](int slot) { turn.pickUp(slot); };
+    actions.square = [&turn](int row, int column) { turn.layTile(row, column); };
+    actions.takeBack = [&turn](int row, int column) { turn.takeBack(row, column); };
+    actions.laidThisTurn = [&model](int row, int column) {
+        const int state = model.board().at(row, column).squarestate;
         return state >= 1 && state <= kHandSlots;
     };
-    actions.finish = clickShown(panel.button_finish);
-    actions.clear = clickShown(panel.button_clear);
-    actions.pass = clickShown(panel.button_pass);
+    // A button's key works only while the button is shown, as a click would.
+    actions.finish = [&turn, &model] {
+        if (model.buttons().finish)
+            turn.finish();
+    };
+    actions.clear = [&turn, &model] {
+        if (model.buttons().clear)
+            turn.clear();
+    };
+    actions.pass = [&turn, &model] {
+        if (model.buttons().pass)
+            turn.pass();
+    };
     return new KeyboardPlay(*panel.board, *panel.mychat, std::move(actions), &table);
 }
 

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The seat rows and the hand row follow the client's game model.
+// The seat rows, the turn marker and the hand row follow the client's game model.
 #include <QFontMetrics>
 #include <QLabel>
 
 #include "table/game_table.h"
 #include "table/hand_image.h"
-#include "table/message_fields.h"
+#include "table/picture_widget.h"
 #include "table/table_panel.h"
 #include "table/table_style.h"
+#include "table/wire_text.h"
 
 namespace hexaline::table {
 
@@ -32,8 +33,8 @@ void GameTable::showSeat(int seat) {
 
     QLabel* total = panel_.score(seat);
     QLabel* points = panel_.bonus(seat);
-    setAutoText(total, fromWire(facts.score));
-    setAutoText(points, facts.points ? "+" + fromWire(*facts.points) : QString());
+    setAutoText(total, QString::number(facts.score));
+    setAutoText(points, facts.points ? QStringLiteral("+%1").arg(*facts.points) : QString());
     placeBeside(total, name);
     placeBeside(points, total);
     total->setVisible(facts.scoreShown && !facts.sitsOut);
@@ -41,13 +42,18 @@ void GameTable::showSeat(int seat) {
     panel_.notplaying(seat)->setVisible(facts.sitsOut);
 }
 
+void GameTable::showMarker(int seat) {
+    if (protocol::isPlayerSeat(seat))
+        panel_.image_Turn->move(panel_.image_Turn->x(), panel_.playername(seat)->y() + 2);
+}
+
 void GameTable::showHandSlot(int slot) {
     HandImage* image = panel_.tileImage(slot);
     const int code = model_.handTile(slot);
     image->setTileCode(code);
-    image->setRaised(false);
+    image->setRaised(slot == model_.selectedslot());
     // A slot without a tile, or whose tile lies on the board this turn, shows nothing.
-    image->setVisible(model_.isPlayer() && code != 0 && placedtiles[slot].row == 0);
+    image->setVisible(model_.isPlayer() && code != 0 && model_.placed(slot).row == 0);
 }
 
 void GameTable::showHandRow() {

@@ -7,8 +7,6 @@
 #include <algorithm>
 
 #include "art/artwork.h"
-#include "protocol/builder.h"
-#include "protocol/names.h"
 
 namespace hexaline::windows {
 
@@ -120,19 +118,8 @@ void GameStartForm::showOver(const QWidget* mainWindow) {
 }
 
 void GameStartForm::button_startClick() {
-    std::string message;
-    try {
-        message = protocol::build(protocol::Msg::StartGame,
-                                  {protocol::sanitizeName(playername_),
-                                   std::to_string(playToScore()), std::to_string(timePerTurn())});
-    } catch (const protocol::BuildError& error) {
-        // Nothing the form holds can garble the message; should it, send nothing.
-        qWarning("game start not sent: %s", error.what());
-        return;
-    }
-    if (send_) {
-        send_(message);
-    }
+    if (start_)
+        start_(playToScore(), timePerTurn());
     hide();
     if (save_) {
         save_();

@@ -18,8 +18,8 @@ class GameStartForm : public QDialog {
     Q_OBJECT
 
   public:
-    // Receives the whole "CMD_startgame" message, terminator included, to send to the host.
-    using SendHandler = std::function<void(const std::string& message)>;
+    // Receives the chosen play-to score and seconds per turn of the game to start.
+    using StartHandler = std::function<void(int playToScore, int timePerTurn)>;
     // Stores the settings; called after every start.
     using SaveHandler = std::function<void()>;
 
@@ -34,9 +34,7 @@ class GameStartForm : public QDialog {
 
     explicit GameStartForm(QWidget* parent = nullptr);
 
-    void setPlayerName(const std::string& name) { playername_ = name; }
-    const std::string& playerName() const { return playername_; }
-    void setSendHandler(SendHandler handler) { send_ = std::move(handler); }
+    void setStartHandler(StartHandler handler) { start_ = std::move(handler); }
     void setSaveHandler(SaveHandler handler) { save_ = std::move(handler); }
 
     // Spin positions; a value outside the range is moved to the nearer end, and a play-to
@@ -49,7 +47,7 @@ class GameStartForm : public QDialog {
     // Shows the dialog without blocking, centred on `mainWindow` (or where it is when null).
     void showOver(const QWidget* mainWindow);
 
-    // The start action: sends the start message, hides the dialog, saves the settings.
+    // The start action: hands over the choice, hides the dialog, saves the settings.
     void button_startClick();
 
     QLabel* Label3;
@@ -68,8 +66,7 @@ class GameStartForm : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    std::string playername_;
-    SendHandler send_;
+    StartHandler start_;
     SaveHandler save_;
 };
 

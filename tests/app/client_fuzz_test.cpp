@@ -6,7 +6,8 @@
 #include <QTest>
 #include <random>
 
-#include "client/client_session.h"
+#include "client/client_core.h"
+#include "client/recording_services.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
 #include "table/game_table.h"
@@ -19,24 +20,11 @@ using protocol::Msg;
 namespace {
 
 TEST(ClientFuzz, RandomHostMessagesAndClicksNeverBreakTheTable) {
+    client::fakes::RecordingServices services;
+    client::ClientCore core(services);
     table::TablePanel panel;
-    table::GameTable table(panel);
-    std::vector<std::string> sent;
-    session::ClientHooks hooks;
-    hooks.send = [&](const std::string& m) { sent.push_back(m); };
-    hooks.seatAssigned = [&](int seat) { table.model().setMyseat(seat); };
-    hooks.turnseat = [&] { return table.model().turnseat(); };
-    hooks.withdrawTurn = [&] {
-        table.model().setTurnseat(0);
-        table.resettiles();
-    };
-    session::ClientSession client(table.model(), hooks);
-    table.hooks.send = hooks.send;
-    table.hooks.isconnected = [&] { return client.isconnected(); };
-    table.hooks.showMessage = [](const QString&) {};
-    protocol::Dispatcher dispatcher(protocol::Direction::ToClient);
-    client.install(dispatcher);
-    table.install(dispatcher);
+    table::GameTable table(panel, core);
+    const std::vector<std::string>& sent = services.sent;
     panel.show();
 
     std::mt19937 rng(4242);
@@ -51,7 +39,7 @@ TEST(ClientFuzz, RandomHostMessagesAndClicksNeverBreakTheTable) {
             incoming.push_back(m.id);
         }
     }
-    dispatcher.dispatch("CMD_sendlogininfo+1");
+    core.dispatch("CMD_sendlogininfo+1");
 
     for (int i = 0; i < 6000; ++i) {
         const Msg id = incoming[static_cast<std::size_t>(pick(0, int(incoming.size()) - 1))];
@@ -79,28 +67,28 @@ TEST(ClientFuzz, RandomHostMessagesAndClicksNeverBreakTheTable) {
         }
         while (!wire.empty() && wire.back() == protocol::kTerminator)
             wire.pop_back();
-        dispatcher.dispatch(wire);
+        core.dispatch(wire);
 
         // The user clicks around in between.
         switch (pick(0, 5)) {
             case 0:
-                table.image_tile6MouseUp(pick(1, 6), pick(0, 4) ? Qt::LeftButton : Qt::RightButton);
+                table.onHandTileReleased(pick(1, 6), pick(0, 4) ? Qt::LeftButton : Qt::RightButton);
                 break;
             case 1:
-                table.boardMouseDown(pick(0, 4) ? Qt::LeftButton : Qt::RightButton, pick(-5, 440),
+                table.onBoardPressed(pick(0, 4) ? Qt::LeftButton : Qt::RightButton, pick(-5, 440),
                                      pick(-5, 440));
                 break;
             case 2:
-                table.button_finishClick();
+                core.turn().finish();
                 break;
             case 3:
-                table.button_clearClick();
+                core.turn().clear();
                 break;
             case 4:
-                table.turntimeTimer();
+                core.events().turnTick();
                 break;
             default:
-                client.JustWatch1Click();
+                core.session().toggleJustWatch();
                 break;
         }
         for (int r = 1; r <= 12; ++r) {

@@ -62,7 +62,7 @@ struct Player {
     QString seatName(int seat) { return panel().playername(seat)->text(); }
     QString status() { return panel().label_status->text(); }
     QString chat() { return sessions.client().chat().area().mainchat->toPlainText(); }
-    bool seated() { return sessions.client().session().isconnected(); }
+    bool seated() { return sessions.client().model().isconnected(); }
 
     app::MainWindow window;
     windows::GameStartForm gamestart;
@@ -111,7 +111,7 @@ TEST_F(EveningTest, AWindowOnSeatOneOfTheHeadlessHostStartsTheGameAndTheComputer
     EXPECT_TRUE(ann.window.startButtonVisible());
     EXPECT_TRUE(ann.window.findChild<QAction*>("StartGame1")->isEnabled());
     EXPECT_TRUE(ann.panel().button_start->isVisible());
-    EXPECT_TRUE(ann.sessions.client().session().label_playername1ContextPopup(2).setToJustWatch);
+    EXPECT_TRUE(ann.sessions.client().core().session().kickMenuFor(2).setToJustWatch);
 
     // Start Game opens the start dialog; its START sends the game's start to the host.
     ann.window.findChild<QAction*>("StartGame1")->trigger();
@@ -119,13 +119,13 @@ TEST_F(EveningTest, AWindowOnSeatOneOfTheHeadlessHostStartsTheGameAndTheComputer
     ann.gamestart.setPlayToScore(0);
     QTest::mouseClick(ann.gamestart.button_start, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.seatName(2) == "Klot"; }, kTimeoutMs));
-    EXPECT_TRUE(ann.sessions.client().session().label_playername1ContextPopup(2).removeFromGame);
+    EXPECT_TRUE(ann.sessions.client().core().session().kickMenuFor(2).removeFromGame);
 
     // The computer answers: once Ann has given up her turn (or it began on seat 2), her turn
     // comes round again only after the computer's move.
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.status() == "Your Turn."; }, kTimeoutMs))
         << ann.status().toStdString();
-    ann.sessions.client().table().button_passClick();
+    ann.sessions.client().core().turn().pass();
     ASSERT_TRUE(QTest::qWaitFor([&] { return ann.status() != "Your Turn."; }, kTimeoutMs));
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return ann.status() == "Your Turn." || ann.panel().panel_winner->isVisible(); },

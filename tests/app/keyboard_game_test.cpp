@@ -123,7 +123,7 @@ TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
             triedTakeBack = true;
             const auto [slot, row, column] = play.front();
             QTest::keyClick(board, slotKey(slot));
-            EXPECT_EQ(table.selectedslot, slot);
+            EXPECT_EQ(table.model().selectedslot(), slot);
             moveTo(board, cursor, row, column);
             QTest::keyClick(board, Qt::Key_Return);
             EXPECT_EQ(table.model().board().at(row, column).squarestate, slot);

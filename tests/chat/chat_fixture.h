@@ -18,8 +18,9 @@
 #include "chat/chat_log.h"
 #include "chat/phrase_buttons.h"
 #include "chat/sound_service.h"
+#include "client/client_core.h"
+#include "client/recording_services.h"
 #include "protocol/builder.h"
-#include "protocol/dispatcher.h"
 #include "table/table_panel.h"
 
 namespace hexaline::chat {
@@ -38,18 +39,10 @@ class RecordingBackend : public SoundBackend {
 class ChatTest : public ::testing::Test {
   protected:
     ChatTest()
-        : chat(panel, &window,
+        : chat(panel, &window, core,
                std::make_unique<SoundService>(std::make_unique<RecordingBackend>(played)),
                [this] { return now; }) {
         ChatHooks& h = chat.hooks;
-        h.send = [this](const std::string& message) { sent.push_back(message); };
-        h.isconnected = [this] { return connected; };
-        h.myseat = [this] { return seat; };
-        h.playername = [this](int s) -> std::optional<QString> {
-            if (s < 1 || s > 4)
-                return std::nullopt;
-            return names[static_cast<std::size_t>(s - 1)];
-        };
         h.playSoundsChecked = [this] { return playSounds; };
         h.playerPhraseSoundsChecked = [this] { return phraseSounds; };
         h.openUrl = [this](const QUrl& url) {
@@ -59,12 +52,17 @@ class ChatTest : public ::testing::Test {
         h.showMessage = [this](const QString& text) { messages << text; };
         h.pickColour = [this](const QColor&) { return picked; };
         h.saveinifile = [this] { ++saves; };
-        chat.install(dispatcher);
+        for (int s = 1; s <= 4; ++s)
+            core.model().seatTaken(s, names[static_cast<std::size_t>(s - 1)].toStdString());
+        setSeat(1);
+        setConnected(true);
         window.resize(800, 560);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
+    void setSeat(int seat) { core.model().setMyseat(seat); }
+    void setConnected(bool on) { core.model().setConnected(on); }
     ChatLog& log() { return *chat.area().mainchat; }
     QTextDocument& doc() { return *log().document(); }
     QString lineText(int n) { return doc().findBlockByNumber(n).text(); }
@@ -72,19 +70,18 @@ class ChatTest : public ::testing::Test {
     void feed(protocol::Msg id, const protocol::Values& head) {
         std::string message = protocol::build(id, head);
         message.pop_back();
-        dispatcher.dispatch(message);
+        core.dispatch(message);
     }
 
+    client::fakes::RecordingServices services;
+    client::ClientCore core{services};
     QWidget window;
     table::TablePanel panel{&window};
     QStringList played;
     std::int64_t now = 0;
     Chat chat;
-    protocol::Dispatcher dispatcher{protocol::Direction::ToClient};
 
-    std::vector<std::string> sent;
-    bool connected = true;
-    int seat = 1;
+    std::vector<std::string>& sent = services.sent;
     std::array<QString, 4> names{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy"),
                                  QStringLiteral("Di")};
     bool playSounds = true;

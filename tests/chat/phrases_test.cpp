@@ -16,7 +16,7 @@ namespace {
 const std::string kEnd(1, protocol::kTerminator);
 
 TEST_F(ChatTest, PhraseButtonsSendOncePerTwoSeconds) {
-    seat = 2;
+    setSeat(2);
     EXPECT_EQ(panel.phrase(1)->toolTip(), QStringLiteral("Way To Go!"));
     EXPECT_FALSE(panel.phrase(1)->icon().isNull());
     EXPECT_FALSE(panel.phrase(10)->icon().isNull());

@@ -22,7 +22,7 @@ class SendingTest : public ChatTest {
 };
 
 TEST_F(SendingTest, ChatMeAndOtherSlashInput) {
-    seat = 3;
+    setSeat(3);
     type(QStringLiteral("hello + there"));
     type(QStringLiteral("/me waves"));
     type(QStringLiteral("/me"));
@@ -37,7 +37,7 @@ TEST_F(SendingTest, ChatMeAndOtherSlashInput) {
 }
 
 TEST_F(SendingTest, NothingGoesOutBeforeTheSeatIsKnown) {
-    connected = false;
+    setConnected(false);
     type(QStringLiteral("too early"));
     EXPECT_TRUE(sent.empty());
     EXPECT_EQ(input().text(), QStringLiteral("too early"));

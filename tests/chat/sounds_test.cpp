@@ -40,10 +40,10 @@ TEST_F(ChatTest, ChatterSoundMenuSendsOnlyWithASeat) {
     EXPECT_EQ(entries[0]->text(), QStringLiteral("<Cancel>"));
     EXPECT_EQ(entries[5]->text(), QStringLiteral("Where have you been?"));
     EXPECT_EQ(entries[20]->toolTip(), QStringLiteral("Crying"));
-    seat = 2;
+    setSeat(2);
     entries[1]->trigger();
     entries[0]->trigger();
-    connected = false;
+    setConnected(false);
     entries[3]->trigger();
     EXPECT_EQ(sent, (std::vector<std::string>{"CMD_playasound+2+wave1+" + kEnd}));
 }

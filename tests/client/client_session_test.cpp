@@ -5,6 +5,7 @@
 
 #include "client/client_session.h"
 #include "client/fake_seat_view.h"
+#include "client/recording_services.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
 #include "protocol/names.h"
@@ -17,25 +18,7 @@ namespace {
 
 class ClientSessionTest : public ::testing::Test {
   protected:
-    ClientSessionTest() : session(view, hooks()) { session.install(dispatcher); }
-
-    ClientHooks hooks() {
-        ClientHooks h;
-        h.send = [this](const std::string& m) { sent.push_back(m); };
-        h.addlinetochat = [this](const std::string& line, std::uint32_t colour) {
-            EXPECT_EQ(colour, kSystemColour);
-            lines.push_back(line);
-        };
-        h.loadinifile = [this] { ++loads; };
-        h.playsounds = [this](const std::string& name) { sounds.push_back(name); };
-        h.showMessage = [this](const std::string& text) { boxes.push_back(text); };
-        h.closeWindow = [this] { ++closes; };
-        h.justWatchChecked = [this] { return checked; };
-        h.setJustWatchChecked = [this](bool c) { checked = c; };
-        h.turnseat = [this] { return turnseat; };
-        h.withdrawTurn = [this] { ++withdrawals; };
-        return h;
-    }
+    ClientSessionTest() : session(view, services) { session.install(dispatcher); }
 
     // Delivers a host message the way the client's queue does.
     void receive(const std::string& wire) {
@@ -46,26 +29,49 @@ class ClientSessionTest : public ::testing::Test {
     }
 
     void seatAs(int seat, const std::string& name = "Ann") {
-        session.setLoginName(name);
+        services.name = name;
         receive(protocol::build(Msg::SendLoginInfo, {seat}));
         receive(protocol::build(Msg::NewPlayerInfo, {}, {{seat, name, "0"}}));
     }
 
     fakes::FakeSeatView view;
+    client::fakes::RecordingServices services;
     protocol::Dispatcher dispatcher{protocol::Direction::ToClient};
     ClientSession session;
-    std::vector<std::string> sent, lines, sounds, boxes;
-    int loads = 0, closes = 0, withdrawals = 0, turnseat = 0;
-    bool checked = false;
+    std::vector<std::string>& sent = services.sent;
+    std::vector<std::string>& lines = view.lines;
+    std::vector<std::string>& sounds = services.sounds;
+    std::vector<std::string>& boxes = services.boxes;
+    int& loads = services.loads;
+    int& closes = services.closes;
+    int& withdrawals = view.withdrawals;
+    int& turnseat = view.turn;
+    bool& checked = view.watching;
 };
 
 TEST_F(ClientSessionTest, LogsInWithItsSeatVersionAndASafeName) {
-    session.setLoginName("A+n|n\x01");
+    services.name = "A+n|n\x01";
     receive(protocol::build(Msg::SendLoginInfo, {3}));
-    EXPECT_EQ(session.myseat(), 3);
-    EXPECT_TRUE(session.isconnected());
+    EXPECT_EQ(view.myseat(), 3);
+    EXPECT_TRUE(view.isconnected());
+    EXPECT_FALSE(view.ishost());
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], protocol::build(Msg::Login, {3, "1.0.1", "A-n-n-"}));
+}
+
+// Seat 1 leads a game it joined; the window that hosts the game leads it from any seat.
+TEST_F(ClientSessionTest, SeatOneOrTheHostingWindowLeadsTheGame) {
+    receive(protocol::build(Msg::SendLoginInfo, {1}));
+    EXPECT_TRUE(view.ishost());
+    services.hosting = true;
+    receive(protocol::build(Msg::SendLoginInfo, {3}));
+    EXPECT_TRUE(view.ishost());
+    services.hosting = false;
+    receive(protocol::build(Msg::SendLoginInfo, {2}));
+    EXPECT_FALSE(view.ishost());
+    session.sockClosed();
+    EXPECT_EQ(services.ends, std::vector<bool>{true});
+    EXPECT_FALSE(view.isconnected());
 }
 
 TEST_F(ClientSessionTest, OwnAnnouncementConnectsAndLoadsSettingsOthersAreNamed) {
@@ -125,8 +131,8 @@ TEST_F(ClientSessionTest, APlayerWhoDropsOutOfARunningGameIsAway) {
     EXPECT_EQ(lines, (std::vector<std::string>{"0+Bob disconnected."}));
     EXPECT_EQ(view.names[2], std::string("Bob") + kAway);
     EXPECT_TRUE(view.scoreShown[2]);
-    session.setHost(true);
-    EXPECT_TRUE(session.label_playername1ContextPopup(2).removeFromGame);
+    view.setHost(true);
+    EXPECT_TRUE(session.kickMenuFor(2).removeFromGame);
     receive(protocol::build(Msg::NewPlayerInfo, {}, {{2, "Bob", "0"}}));
     EXPECT_EQ(view.names[2], "Bob");
 
@@ -141,7 +147,7 @@ TEST_F(ClientSessionTest, APlayerWhoDropsOutOfARunningGameIsAway) {
 
 TEST_F(ClientSessionTest, JustWatchFollowsTheHostsWordOnly) {
     seatAs(2);
-    session.JustWatch1Click();  // no check mark yet: ask to watch
+    session.toggleJustWatch();  // no check mark yet: ask to watch
     EXPECT_EQ(sent.back(), protocol::build(Msg::JustWatch, {2, "1"}));
     EXPECT_FALSE(checked);  // clicking never sets the mark itself
 
@@ -150,7 +156,7 @@ TEST_F(ClientSessionTest, JustWatchFollowsTheHostsWordOnly) {
     EXPECT_TRUE(view.eyes[2]);
     EXPECT_EQ(lines.back(), "0+Ann is just watching");
 
-    session.JustWatch1Click();
+    session.toggleJustWatch();
     EXPECT_EQ(sent.back(), protocol::build(Msg::JustWatch, {2, "2"}));
     receive(protocol::build(Msg::JustWatching, {2, "2"}));
     EXPECT_FALSE(checked);
@@ -165,38 +171,38 @@ TEST_F(ClientSessionTest, JustWatchFollowsTheHostsWordOnly) {
 TEST_F(ClientSessionTest, WatchingDuringTheOwnTurnWithdrawsTheTiles) {
     seatAs(1);
     turnseat = 1;
-    session.JustWatch1Click();
+    session.toggleJustWatch();
     EXPECT_EQ(withdrawals, 1);
     turnseat = 2;
-    session.JustWatch1Click();
+    session.toggleJustWatch();
     EXPECT_EQ(withdrawals, 1);
 }
 
 TEST_F(ClientSessionTest, SpectatorsAndUnconnectedClientsSendNoWatchRequest) {
-    session.JustWatch1Click();
+    session.toggleJustWatch();
     seatAs(5);
-    session.JustWatch1Click();
-    session.SettoJustWatch1Click(2);  // a connected client may ask for any player seat
+    session.toggleJustWatch();
+    session.setToJustWatch(2);        // a connected client may ask for any player seat
     EXPECT_EQ(sent.size(), 2u);       // the login and that request
-    session.SettoJustWatch1Click(5);
+    session.setToJustWatch(5);
     EXPECT_EQ(sent.size(), 2u);
 }
 
 TEST_F(ClientSessionTest, OnlyTheHostMayRemoveOrSetPlayersToWatch) {
     seatAs(2);
-    KickMenu menu = session.label_playername1ContextPopup(1);
+    KickMenu menu = session.kickMenuFor(1);
     EXPECT_FALSE(menu.removeFromGame || menu.setToJustWatch || menu.unsetJustWatch);
     session.kicking(1);
     EXPECT_EQ(sent.size(), 1u);
 
-    session.setHost(true);
-    menu = session.label_playername1ContextPopup(3);  // "<Waiting>"
+    view.setHost(true);
+    menu = session.kickMenuFor(3);  // "<Waiting>"
     EXPECT_FALSE(menu.removeFromGame);
     EXPECT_TRUE(menu.setToJustWatch && menu.unsetJustWatch);
     EXPECT_EQ(menu.target, 3);
-    menu = session.label_playername1ContextPopup(2);
+    menu = session.kickMenuFor(2);
     EXPECT_TRUE(menu.removeFromGame);
-    session.RemoveFromGame1Click(4);
+    session.kicking(4);
     EXPECT_EQ(sent.back(), protocol::build(Msg::Kick, {2, 4}));
 }
 
@@ -210,7 +216,7 @@ TEST_F(ClientSessionTest, VersionNoticesFullTableAndClosedConnection) {
     EXPECT_EQ(boxes, (std::vector<std::string>{"Game is full"}));
     EXPECT_EQ(closes, 1);
     session.sockClosed();
-    EXPECT_EQ(closes, 2);
+    EXPECT_EQ(services.ends, std::vector<bool>{false});  // never seated
 }
 
 TEST_F(ClientSessionTest, MalformedAnnouncementsStopWithoutHarm) {
@@ -231,7 +237,7 @@ TEST_F(ClientSessionTest, MalformedAnnouncementsStopWithoutHarm) {
 // A hostile host cannot make the client hold more than nine seats' worth.
 TEST_F(ClientSessionTest, AHostileHostCannotPileUpSeatsNamesOrSpectators) {
     receive(protocol::build(Msg::SendLoginInfo, {1000}));
-    EXPECT_FALSE(session.isconnected());
+    EXPECT_FALSE(view.isconnected());
     seatAs(6, "Eve");
     for (int i = 0; i < 500; ++i) {
         receive(protocol::build(

@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "client/seat_view.h"
+#include "protocol/names.h"
+#include "protocol/system_colour.h"
 
 namespace hexaline::session::fakes {
+
+using protocol::kSystemColour;
 
 class FakeSeatView : public SeatView {
   public:
@@ -18,6 +23,13 @@ class FakeSeatView : public SeatView {
     std::array<bool, 5> eyes{};
     std::array<bool, 5> scoreShown{};
     std::vector<std::string> spectators;
+    std::vector<std::string> lines;  // chat lines
+    int seat = 0;
+    bool host = false;
+    bool connected = false;
+    int turn = 0;
+    bool watching = false;
+    int withdrawals = 0;
 
     std::string playerName(int seat) const override { return names.at(seat); }
     void setPlayerName(int seat, const std::string& caption) override { names.at(seat) = caption; }
@@ -27,13 +39,35 @@ class FakeSeatView : public SeatView {
     }
     std::string computerName(int seat) const override { return hints.at(seat); }
     void setWatching(int seat, bool watching) override { eyes.at(seat) = watching; }
-    void addSpectator(const std::string& entry) override { spectators.push_back(entry); }
+    // One entry per seat, as the game model keeps them.
+    void addSpectator(const std::string& entry) override {
+        const std::string seatOf = entry.substr(0, entry.find(':'));
+        std::erase_if(spectators,
+                      [&](const std::string& e) { return e.substr(0, e.find(':')) == seatOf; });
+        spectators.push_back(entry.substr(0, 3 + protocol::kMaxNameBytes));
+    }
     bool removeSpectator(const std::string& entry) override {
         auto it = std::find(spectators.begin(), spectators.end(), entry);
         if (it == spectators.end())
             return false;
         spectators.erase(it);
         return true;
+    }
+    int myseat() const override { return seat; }
+    void setMyseat(int s) override { seat = s; }
+    bool ishost() const override { return host; }
+    void setHost(bool h) override { host = h; }
+    bool isconnected() const override { return connected; }
+    void setConnected(bool c) override { connected = c; }
+    int turnseat() const override { return turn; }
+    void withdrawTurn() override { ++withdrawals; }
+    bool justWatching() const override { return watching; }
+    void setJustWatching(bool w) override { watching = w; }
+    void addlinetochat(const std::string& line, std::uint32_t colour) override {
+        if (colour == kSystemColour)
+            lines.push_back(line);
+        else
+            lines.push_back("(colour) " + line);
     }
 };
 

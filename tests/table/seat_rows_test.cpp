@@ -15,7 +15,7 @@ bool leftOf(const QLabel* a, const QLabel* b) {
 }
 
 TEST_F(SeatRowsTest, ScoresAndPointsNeverOverlapUpToFourDigits) {
-    table.model().seatTaken(2, "Bartholomew the Magnificent");
+    model().seatTaken(2, "Bartholomew the Magnificent");
     feed(Msg::GameStarted, {"Ann", "0", "30"});
     for (const char* total : {"7", "152", "9999"}) {
         feed(Msg::HisPlay, {2, std::atoi(total), 22, 0}, {{1, 7, 6, 6}});
@@ -31,11 +31,11 @@ TEST_F(SeatRowsTest, ScoresAndPointsNeverOverlapUpToFourDigits) {
 }
 
 TEST_F(SeatRowsTest, ADepartedPlayersScoreLeavesWithThem) {
-    table.model().seatTaken(3, "Cy");
+    model().seatTaken(3, "Cy");
     feed(Msg::GameStarted, {"Ann", "0", "30"});
     feed(Msg::HisPlay, {3, 10, 10, 0}, {{1, 7, 6, 6}});
     ASSERT_TRUE(panel.score(3)->isVisible());
-    table.model().setPlayerName(3, session::kWaiting);
+    model().setPlayerName(3, session::kWaiting);
     EXPECT_EQ(panel.playername(3)->text(), "<Waiting>");
     EXPECT_FALSE(panel.score(3)->isVisible());
     EXPECT_FALSE(panel.bonus(3)->isVisible());
@@ -49,7 +49,7 @@ TEST_F(SeatRowsTest, ADepartedPlayersScoreLeavesWithThem) {
 TEST_F(SeatRowsTest, ASpectatorHoldsNoHand) {
     for (int slot = 1; slot <= kHandSlots; ++slot)
         hand(slot)->setVisible(slot != 6);  // the placeholders before the first deal
-    table.model().setMyseat(6);
+    model().setMyseat(6);
     for (int slot = 1; slot <= kHandSlots; ++slot)
         EXPECT_FALSE(hand(slot)->isVisible()) << slot;
     // A message for a player's hand does not reach a spectator's row either.

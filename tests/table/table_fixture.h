@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A real table panel and game table, fed with host messages through a dispatcher, with every
-// outward hook recorded.
+// A real table panel showing a real client core, fed with host messages through the core's
+// dispatcher, with everything the client asks of its surroundings recorded.
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,10 @@
 #include <QTest>
 
 #include "art/picture_button.h"
+#include "client/client_core.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
+#include "protocol/system_colour.h"
 #include "table/board_view.h"
 #include "table/game_table.h"
 #include "table/hand_image.h"
@@ -21,28 +23,42 @@
 
 namespace hexaline::table {
 
+using protocol::kSystemColour;
 using protocol::Msg;
 using protocol::Values;
+
+// The services as lists a test compares at a glance.
+class TableServices : public client::ClientServices {
+  public:
+    std::vector<std::string> sent;
+    QStringList sounds, games, messages;
+    int dialogs = 0;
+
+    std::string loginname() const override { return "Ann"; }
+    bool hostsGame() const override { return false; }
+    void send(const std::string& message) override { sent.push_back(message); }
+    void playsounds(const std::string& name) override { sounds << QString::fromStdString(name); }
+    void addgame(const std::string& winner) override { games << QString::fromStdString(winner); }
+    void showMessage(const std::string& text) override { messages << QString::fromStdString(text); }
+    void showMessageAndWait(const std::string& text) override { showMessage(text); }
+    void loadinifile() override {}
+    void showGameStart() override { ++dialogs; }
+    void connectionEnded(bool) override {}
+    void closeWindow() override {}
+};
 
 class TableTest : public ::testing::Test {
   protected:
     TableTest() {
-        table.install(dispatcher);
-        auto shown = table.hooks.addlinetochat;
-        table.hooks.addlinetochat = [this, shown](const QString& line, std::uint32_t colour) {
-            chat << line;
-            EXPECT_EQ(colour, kSystemColour);
-            shown(line, colour);
-        };
-        table.hooks.send = [this](const std::string& message) { sent.push_back(message); };
-        table.hooks.isconnected = [this] { return connected; };
-        table.hooks.playsounds = [this](const QString& name) { sounds << name; };
-        table.hooks.addgame = [this](const QString& winner) { games << winner; };
-        table.hooks.showGameStart = [this] { ++dialogs; };
-        table.hooks.showMessage = [this](const QString& text) { messages << text; };
-        table.hooks.turnSoundTag = [this] { return turnSound; };
-        table.model().setMyseat(1);
-        table.model().seatTaken(1, "Ann");
+        QObject::connect(&model(), &client::GameModel::chatLine,
+                         [this](const std::string& line, std::uint32_t colour) {
+                             chat << QString::fromStdString(line);
+                             EXPECT_EQ(colour, kSystemColour);
+                             panel.addlinetochat(QString::fromStdString(line), colour);
+                         });
+        model().setConnected(true);
+        model().setMyseat(1);
+        model().seatTaken(1, "Ann");
         panel.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&panel));
     }
@@ -51,7 +67,7 @@ class TableTest : public ::testing::Test {
                                       const std::vector<Values>& groups = {}) {
         std::string message = protocol::build(id, head, groups);
         message.pop_back();  // the queue hands messages over without their terminator
-        return dispatcher.dispatch(message);
+        return core.dispatch(message);
     }
 
     // The user's turn on seat 1 with a dealt hand (tile codes 1..6 in slots 1..6).
@@ -64,22 +80,25 @@ class TableTest : public ::testing::Test {
 
     void settle() { QCoreApplication::processEvents(); }
 
+    client::GameModel& model() { return core.model(); }
+    client::TurnInput& turn() { return core.turn(); }
+    void setConnected(bool on) { model().setConnected(on); }
+    bool clockRunning() { return core.events().clockRunning(); }
     QLabel* label(const char* name) { return panel.findChild<QLabel*>(QString::fromLatin1(name)); }
     QString status() { return panel.label_status->text(); }
     HandImage* hand(int slot) { return panel.tileImage(slot); }
 
+    TableServices services;
+    client::ClientCore core{services};
     TablePanel panel;
-    GameTable table{panel};
-    protocol::Dispatcher dispatcher{protocol::Direction::ToClient};
+    GameTable table{panel, core};
 
-    std::vector<std::string> sent;
-    bool connected = true;
-    QStringList sounds;
+    std::vector<std::string>& sent = services.sent;
+    QStringList& sounds = services.sounds;
     QStringList chat;
-    QStringList games;
-    QStringList messages;
-    int dialogs = 0;
-    int turnSound = 0;
+    QStringList& games = services.games;
+    QStringList& messages = services.messages;
+    int& dialogs = services.dialogs;
 };
 
 }  // namespace hexaline::table

@@ -34,37 +34,37 @@ class TurnTest : public TableTest {
 TEST_F(InputTest, NothingHappensOutsideMyTurn) {
     feed(Msg::MyTiles, {1}, {{1, 1}});
     QTest::mouseClick(hand(1), Qt::LeftButton);
-    EXPECT_EQ(table.selectedslot, 0);
+    EXPECT_EQ(model().selectedslot(), 0);
     EXPECT_EQ(hand(1)->y(), HandImage::kRestY);
-    table.selectedslot = 1;
+    model().setSelectedslot(1);
     QTest::mouseClick(panel.board, Qt::LeftButton, {}, squareCentre(1, 1));
-    EXPECT_EQ(table.model().board().at(1, 1).squarestate, 0);
-    table.button_passClick();
-    table.button_finishClick();
+    EXPECT_EQ(model().board().at(1, 1).squarestate, 0);
+    turn().pass();
+    turn().finish();
     EXPECT_TRUE(sent.empty());
     EXPECT_TRUE(sounds.isEmpty());
 }
 
 TEST_F(TurnTest, PickingUpAndPuttingDownHandTiles) {
     pick(2);
-    EXPECT_EQ(table.selectedslot, 2);
+    EXPECT_EQ(model().selectedslot(), 2);
     EXPECT_EQ(hand(2)->y(), HandImage::kRaisedY);
     EXPECT_EQ(sounds, QStringList({"pickup"}));
     pick(4);  // a second pick lowers the first at once
-    EXPECT_EQ(table.selectedslot, 4);
+    EXPECT_EQ(model().selectedslot(), 4);
     EXPECT_EQ(hand(2)->y(), HandImage::kRestY);
     pick(4);  // the picked-up tile again puts it down
-    EXPECT_EQ(table.selectedslot, 0);
+    EXPECT_EQ(model().selectedslot(), 0);
     EXPECT_EQ(hand(4)->y(), HandImage::kRestY);
     pick(5);
     pick(1, Qt::RightButton);
-    EXPECT_EQ(table.selectedslot, 0);
+    EXPECT_EQ(model().selectedslot(), 0);
     EXPECT_EQ(hand(5)->y(), HandImage::kRestY);
 
     // A slot without a tile cannot be picked up.
     feed(Msg::MyTiles, {1}, {{6, 0}});
-    table.image_tile6MouseUp(6, Qt::LeftButton);
-    EXPECT_EQ(table.selectedslot, 0);
+    table.onHandTileReleased(6, Qt::LeftButton);
+    EXPECT_EQ(model().selectedslot(), 0);
 }
 
 TEST_F(TurnTest, LayingTilesOnTheBoard) {
@@ -73,17 +73,17 @@ TEST_F(TurnTest, LayingTilesOnTheBoard) {
 
     pick(3);
     clickBoard({0, 0});
-    EXPECT_EQ(table.model().board().at(1, 1).squarestate, 3);
-    EXPECT_EQ(table.model().board().at(1, 1).tile, 3);
-    EXPECT_EQ(table.placedtiles[3].row, 1);
+    EXPECT_EQ(model().board().at(1, 1).squarestate, 3);
+    EXPECT_EQ(model().board().at(1, 1).tile, 3);
+    EXPECT_EQ(model().placed(3).row, 1);
     EXPECT_FALSE(hand(3)->isVisible());
-    EXPECT_EQ(table.selectedslot, 0);
+    EXPECT_EQ(model().selectedslot(), 0);
     EXPECT_TRUE(panel.button_finish->isVisible());
     EXPECT_TRUE(panel.button_clear->isVisible());
     EXPECT_FALSE(panel.button_pass->isVisible());
     pick(4);
     clickBoard({431, 431});
-    EXPECT_EQ(table.model().board().at(12, 12).squarestate, 4);
+    EXPECT_EQ(model().board().at(12, 12).squarestate, 4);
     EXPECT_EQ(sounds, QStringList({"pickup", "place", "pickup", "place"}));
 
     // An occupied square refuses, and the picked-up tile stays picked up.
@@ -92,8 +92,8 @@ TEST_F(TurnTest, LayingTilesOnTheBoard) {
     clickBoard(squareCentre(6, 6));
     clickBoard(squareCentre(1, 1));
     EXPECT_EQ(sounds.mid(5), QStringList({"invalid", "invalid"}));
-    EXPECT_EQ(table.selectedslot, 5);
-    EXPECT_EQ(table.model().board().at(6, 6).tile, 20);
+    EXPECT_EQ(model().selectedslot(), 5);
+    EXPECT_EQ(model().board().at(6, 6).tile, 20);
 }
 
 TEST_F(TurnTest, RightClickTakesBackOnlyTilesLaidThisTurn) {
@@ -104,12 +104,12 @@ TEST_F(TurnTest, RightClickTakesBackOnlyTilesLaidThisTurn) {
     clickBoard(squareCentre(6, 6), Qt::RightButton);
     clickBoard(squareCentre(9, 9), Qt::RightButton);
     EXPECT_TRUE(sounds.isEmpty());
-    EXPECT_EQ(table.model().board().at(6, 6).squarestate, kFixed);
+    EXPECT_EQ(model().board().at(6, 6).squarestate, kFixed);
 
     clickBoard(squareCentre(5, 5), Qt::RightButton);
-    EXPECT_EQ(table.model().board().at(5, 5).tile, 0);
+    EXPECT_EQ(model().board().at(5, 5).tile, 0);
     EXPECT_TRUE(hand(1)->isVisible());
-    EXPECT_EQ(table.placedtiles[1].row, 0);
+    EXPECT_EQ(model().placed(1).row, 0);
     EXPECT_TRUE(panel.button_finish->isVisible());
     clickBoard(squareCentre(5, 6), Qt::RightButton);
     EXPECT_FALSE(panel.button_finish->isVisible());
@@ -119,10 +119,10 @@ TEST_F(TurnTest, RightClickTakesBackOnlyTilesLaidThisTurn) {
 }
 
 TEST_F(TurnTest, FinishSendsThePlayInSlotOrder) {
-    table.button_finishClick();
+    turn().finish();
     EXPECT_EQ(sounds, QStringList({"invalid"}));
     EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(table.model().turnseat(), 1);
+    EXPECT_EQ(model().turnseat(), 1);
 
     lay(5, 5, 9);
     lay(1, 5, 7);
@@ -131,18 +131,18 @@ TEST_F(TurnTest, FinishSendsThePlayInSlotOrder) {
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], protocol::build(Msg::Play, {1}, {{1, 5, 7}, {3, 5, 8}, {5, 5, 9}}));
     EXPECT_EQ(sent[0], "CMD_myturn+1+1+5+7+3+5+8+5+5+9\xFF");
-    EXPECT_EQ(table.model().turnseat(), 0);
+    EXPECT_EQ(model().turnseat(), 0);
     EXPECT_FALSE(panel.button_finish->isVisible());
     EXPECT_FALSE(panel.button_clear->isVisible());
-    EXPECT_EQ(table.model().board().at(5, 8).squarestate, 3);  // waits for the host's verdict
+    EXPECT_EQ(model().board().at(5, 8).squarestate, 3);  // waits for the host's verdict
 }
 
 TEST_F(TurnTest, FinishWhileNotConnectedEndsInputButSendsNothing) {
-    connected = false;
+    setConnected(false);
     lay(2, 1, 1);
-    table.button_finishClick();
+    turn().finish();
     EXPECT_TRUE(sent.empty());
-    EXPECT_EQ(table.model().turnseat(), 0);
+    EXPECT_EQ(model().turnseat(), 0);
 }
 
 TEST_F(TurnTest, ClearBringsTheTilesBackAndKeepsTheSelection) {
@@ -150,45 +150,45 @@ TEST_F(TurnTest, ClearBringsTheTilesBackAndKeepsTheSelection) {
     lay(2, 4, 5);
     pick(6);
     QTest::mouseClick(panel.button_clear, Qt::LeftButton);
-    EXPECT_EQ(table.model().board().at(4, 4).tile, 0);
-    EXPECT_EQ(table.model().board().at(4, 5).squarestate, 0);
+    EXPECT_EQ(model().board().at(4, 4).tile, 0);
+    EXPECT_EQ(model().board().at(4, 5).squarestate, 0);
     EXPECT_TRUE(hand(1)->isVisible());
     EXPECT_TRUE(hand(2)->isVisible());
     EXPECT_TRUE(panel.button_pass->isVisible());
     EXPECT_FALSE(panel.button_clear->isVisible());
-    EXPECT_EQ(hand(6)->y(), HandImage::kRestY);
-    EXPECT_EQ(table.selectedslot, 6);
+    EXPECT_EQ(hand(6)->y(), HandImage::kRaisedY);  // still picked up, and shown so
+    EXPECT_EQ(model().selectedslot(), 6);
     clickBoard(squareCentre(2, 2));
-    EXPECT_EQ(table.model().board().at(2, 2).tile, 6);
+    EXPECT_EQ(model().board().at(2, 2).tile, 6);
 }
 
 TEST_F(TurnTest, PassSendsOnlyWithNoTilesLaid) {
     lay(1, 4, 4);
-    table.button_passClick();
+    turn().pass();
     EXPECT_TRUE(sent.empty());
-    table.button_clearClick();
+    turn().clear();
     QTest::mouseClick(panel.button_pass, Qt::LeftButton);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], protocol::build(Msg::Pass, {1}));
-    EXPECT_EQ(table.model().turnseat(), 0);
+    EXPECT_EQ(model().turnseat(), 0);
     EXPECT_FALSE(panel.button_pass->isVisible());
 }
 
 TEST_F(TurnTest, TimeUpOnMyTurnTakesTheTilesBack) {
     lay(1, 4, 4);
     feed(Msg::TimesUp);
-    EXPECT_EQ(table.model().board().at(4, 4).tile, 0);
+    EXPECT_EQ(model().board().at(4, 4).tile, 0);
     EXPECT_TRUE(hand(1)->isVisible());
-    EXPECT_EQ(table.model().turnseat(), 1);  // until the next turn is announced
+    EXPECT_EQ(model().turnseat(), 1);  // until the next turn is announced
 }
 
 TEST_F(InputTest, StartOpensTheDialogOnlyWhenConnected) {
-    connected = false;
+    setConnected(false);
     QTest::mouseClick(panel.button_start, Qt::LeftButton);
     EXPECT_EQ(messages, QStringList({"You are not connected."}));
     EXPECT_EQ(dialogs, 0);
-    connected = true;
-    table.button_startClick();
+    setConnected(true);
+    turn().start();
     EXPECT_EQ(dialogs, 1);
 }
 
@@ -198,26 +198,25 @@ TEST_F(InputTest, ClockCountsDownTheTurn) {
     // The new turn's whole time shows at once, not the last turn's remains.
     EXPECT_EQ(label("label_timer")->text(), "Time: 0:30");
     EXPECT_EQ(panel.image_timer->width(), 240);
-    table.turntimeTimer();
+    core.events().turnTick();
     EXPECT_EQ(label("label_timer")->text(), "Time: 0:29");
     EXPECT_EQ(panel.image_timer->width(), 232);
     EXPECT_EQ(label("label_timer")->palette().color(QPalette::WindowText), QColor(Qt::black));
-    while (table.model().timeleft() > 19)
-        table.turntimeTimer();
+    while (model().timeleft() > 19)
+        core.events().turnTick();
     EXPECT_EQ(label("label_timer")->palette().color(QPalette::WindowText), QColor(224, 227, 157));
-    while (table.model().timeleft() > 0)
-        table.turntimeTimer();
+    while (model().timeleft() > 0)
+        core.events().turnTick();
     EXPECT_EQ(label("label_timer")->text(), "Time: 0:00");
     EXPECT_EQ(panel.image_timer->width(), 0);
     EXPECT_EQ(sounds.count("tick"), 12);  // at 20, 15 and 10 down to 1
-    table.turntimeTimer();
-    EXPECT_EQ(table.model().timeleft(), 0);
-    EXPECT_TRUE(table.turntime.isActive());
+    core.events().turnTick();
+    EXPECT_EQ(model().timeleft(), 0);
+    EXPECT_TRUE(clockRunning());
 
-    table.model().setTurnlength(75);
-    table.barunit = 3;
+    model().setTurnlength(75);
     feed(Msg::NextPlayer, {2, "t", 80});
-    table.turntimeTimer();
+    core.events().turnTick();
     EXPECT_EQ(label("label_timer")->text(), "Time: 1:14");
     EXPECT_EQ(panel.image_timer->width(), 222);
 }

@@ -44,9 +44,8 @@ std::vector<int> stepsUp(UpDownSpin* spin) {
 class GameStartFormTest : public ::testing::Test {
   protected:
     GameStartFormTest() {
-        form.setPlayerName("Ann");
-        form.setSendHandler([this](const std::string& message) {
-            sent.push_back(message);
+        form.setStartHandler([this](int playTo, int seconds) {
+            sent.push_back(std::to_string(playTo) + "+" + std::to_string(seconds));
             events.push_back(form.isVisible() ? "send while shown" : "send while hidden");
         });
         form.setSaveHandler([this] {
@@ -129,7 +128,7 @@ TEST_F(GameStartFormTest, StartSendsTheExactMessageThenHidesThenSaves) {
     form.show();
     QTest::mouseClick(form.button_start, Qt::LeftButton);
     ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], std::string("CMD_startgame+Ann+500+60+") + '\xFF');
+    EXPECT_EQ(sent[0], "500+60");
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(events, (std::vector<std::string>{"send while shown", "save while hidden"}));
 }
@@ -140,24 +139,21 @@ TEST_F(GameStartFormTest, StartSendsTheChosenValuesAndSavesEvenWhenNothingChange
     form.show();
     form.button_startClick();
     ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], std::string("CMD_startgame+Ann+0+120+") + '\xFF');
+    EXPECT_EQ(sent[0], "0+120");
     form.show();
     form.button_startClick();
     EXPECT_EQ(sent.size(), 2u);
     EXPECT_EQ(std::count(events.begin(), events.end(), "save while hidden"), 2);
 }
 
-TEST_F(GameStartFormTest, ClosingStartsNothingAndAHostNameIsCleanedAsAtLogin) {
+TEST_F(GameStartFormTest, ClosingStartsNothingAndStartHandsOverTheChoice) {
     form.show();
     form.close();
     EXPECT_TRUE(sent.empty());
-    // The login sends "A-nn|" as "A-nn-"; the start must name the same player, or the host
-    // never sees "You have started a game.".
-    form.setPlayerName("A+nn|");
     form.show();
     form.button_startClick();
     ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], std::string("CMD_startgame+A-nn-+500+60+") + '\xFF');
+    EXPECT_EQ(sent[0], "500+60");
     EXPECT_FALSE(form.isVisible());
 }
 
@@ -190,7 +186,7 @@ TEST_F(GameStartFormTest, TheKeyboardAloneStartsAndCloses) {
     EXPECT_EQ(form.timePerTurn(), 65);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter from a number
     ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], std::string("CMD_startgame+Ann+400+65+") + '\xFF');
+    EXPECT_EQ(sent[0], "400+65");
     EXPECT_FALSE(form.isVisible());
 
     form.showOver(nullptr);

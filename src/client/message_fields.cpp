@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table/message_fields.h"
+#include "client/message_fields.h"
 
-#include "text/text_codec.h"
+#include "client/client_board.h"
+#include "protocol/seats.h"
 
-#include "table/client_state.h"
-
-namespace hexaline::table {
+namespace hexaline::client {
 
 namespace {
 
@@ -20,8 +19,8 @@ int ranged(protocol::Reader& fields, int low, int high, const char* what) {
 
 }  // namespace
 
-int playerSeatField(protocol::Reader& fields, int maxplayers) {
-    return ranged(fields, 1, maxplayers, "seat");
+int playerSeatField(protocol::Reader& fields) {
+    return ranged(fields, 1, protocol::kPlayerSeats, "seat");
 }
 
 int slotField(protocol::Reader& fields) {
@@ -40,24 +39,17 @@ int boardTileField(protocol::Reader& fields) {
     return ranged(fields, 1, kMaxTileCode, "tile");
 }
 
-QString numberText(protocol::Reader& fields) {
-    const std::string text = fields.text();
-    if (!protocol::parseNumber(text)) {
+std::string numberText(protocol::Reader& fields) {
+    std::string text = fields.text();
+    if (!protocol::parseNumber(text))
         throw protocol::FieldError("\"" + text.substr(0, 32) + "\" is not a number");
-    }
-    return fromWire(text);
+    return text;
 }
 
-QString textField(protocol::Reader& fields) {
-    return fromWire(fields.text());
+std::string minutesText(int seconds) {
+    const int m = seconds / 60;
+    const int s = seconds % 60;
+    return std::to_string(m) + (s >= 10 ? ":" : ":0") + std::to_string(s);
 }
 
-QString fromWire(std::string_view text) {
-    return text::decodeText(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-std::string toWire(const QString& text) {
-    return text::encodeText(text).toStdString();
-}
-
-}  // namespace hexaline::table
+}  // namespace hexaline::client
