@@ -80,7 +80,8 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
 }
 
 void GameClient::closeWhenDrained() {
-    // What the host said before it hung up ("CMD_full+", the last plays) is still handled.
+    // What the host said before it hung up (that the game is full, the last plays) is still
+    // handled.
     if (!window_.sock().queue().empty()) {
         connect(&window_.sock(), &transport::ClientLink::dispatched, this,
                 &GameClient::closeWhenDrained, Qt::SingleShotConnection);

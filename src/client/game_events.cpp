@@ -2,6 +2,7 @@
 #include "client/game_events.h"
 
 #include "client/message_fields.h"
+#include "client/minutes_text.h"
 #include "protocol/system_colour.h"
 
 namespace hexaline::client {

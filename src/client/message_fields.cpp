@@ -46,10 +46,4 @@ std::string numberText(protocol::Reader& fields) {
     return text;
 }
 
-std::string minutesText(int seconds) {
-    const int m = seconds / 60;
-    const int s = seconds % 60;
-    return std::to_string(m) + (s >= 10 ? ":" : ":0") + std::to_string(s);
-}
-
 }  // namespace hexaline::client

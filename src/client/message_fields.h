@@ -18,7 +18,4 @@ int boardTileField(protocol::Reader& fields);   // 1..108 (a tile on the board)
 // A decimal number whose text is shown as the host wrote it.
 std::string numberText(protocol::Reader& fields);
 
-// "m:ss" of a number of seconds.
-std::string minutesText(int seconds);
-
 }  // namespace hexaline::client

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "art/picture_button.h"
-#include "client/message_fields.h"
+#include "client/minutes_text.h"
 #include "table/game_table.h"
 #include "table/picture_widget.h"
 #include "table/table_panel.h"

@@ -1,10 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 cmake_minimum_required(VERSION 3.25)
 # Reads every include of src/ and fails when a folder uses one that comes after it in the
-# order of the layers, or when the standard-library-only folders include Qt.
+# order of the layers, or when the standard-library-only folders include Qt. The views (table,
+# chat, windows, app) neither build nor read a protocol message: of the protocol they use only
+# the seats, the system colour and the version, and no message word or builder call.
 #   cmake -DSRC=<path to src> -P check_layers.cmake
 set(layers protocol engine transport host client text web art table chat windows app)
 set(plain_layers protocol engine)
+set(view_layers table chat windows app)
+set(view_protocol seats.h system_colour.h version.h)
 
 set(failures "")
 get_filename_component(SRC "${SRC}" ABSOLUTE)
@@ -16,8 +20,23 @@ foreach(source IN LISTS sources)
     string(APPEND failures "\n  ${source}: folder ${folder} is not a layer")
     continue()
   endif()
+  if(folder IN_LIST view_layers)
+    file(STRINGS "${SRC}/${source}" messages REGEX "protocol::build|protocol::Reader|Msg::|\"CMD_")
+    foreach(line IN LISTS messages)
+      string(STRIP "${line}" line)
+      string(APPEND failures "\n  ${source}: a view handles a protocol message: ${line}")
+    endforeach()
+  endif()
   file(STRINGS "${SRC}/${source}" includes REGEX "^[ \t]*#[ \t]*include")
   foreach(line IN LISTS includes)
+    if(folder IN_LIST view_layers AND line MATCHES "#[ \t]*include[ \t]*\"protocol/([^\"]+)\"")
+      if(NOT CMAKE_MATCH_1 IN_LIST view_protocol)
+        string(APPEND failures "\n  ${source}: a view includes protocol/${CMAKE_MATCH_1}")
+      endif()
+    endif()
+    if(folder IN_LIST view_layers AND line MATCHES "client/message_fields.h")
+      string(APPEND failures "\n  ${source}: a view reads message fields")
+    endif()
     if(line MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/")
       set(used "${CMAKE_MATCH_1}")
       list(FIND layers "${used}" used_rank)
