@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "art/artwork.h"
-include "protocol/version.h"
+#include "protocol/version.h"
 #include "windows/about/home_page.h"
 
 namespace hexaline::about {
