@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.install(dispatcher);
     port.game = &host.game();
     for (session::ConnectionId c = 1; c <= 2; ++c)
-        host.Sock1Accept(c);
+        host.onAccepted(c);
 
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     while (!rest.empty()) {
@@ -98,11 +98,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         message.remove_prefix(1);
         const session::ConnectionId from = 1 + control % 8;
         if (control & 0x08)
-            host.Sock1Accept(from);
+            host.onAccepted(from);
         if ((control & 0x30) == 0x30)
             host.connectionClosed(from);
         if ((control & 0x40) && port.breakArmed)
-            host.timer_breaksTimer();
+            host.breakTick();
         if ((control & 0x80) && port.computerArmed)
             host.computertimerTimer();
         port.now += control;

@@ -74,8 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session::HostSession host(port, random);
     protocol::Dispatcher dispatcher(protocol::Direction::ToHost);
     host.install(dispatcher);
-    host.Sock1Accept(1);
-    host.Sock1Accept(2);
+    host.onAccepted(1);
+    host.onAccepted(2);
 
     std::string_view input(reinterpret_cast<const char*>(data), size);
     protocol::Framer framer;

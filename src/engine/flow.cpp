@@ -151,7 +151,7 @@ bool Host::checkforwin() {
     return true;
 }
 
-void Host::timer_breaksTimer() {
+void Host::breakTick() {
     --breakcount;
     if (breakcount >= 1)
         return;

@@ -50,7 +50,7 @@ class Host : public HostTables {
     void timeup();
     void endround();
     bool checkforwin();
-    void timer_breaksTimer();  // one tick of the break timer
+    void breakTick();  // one tick of the break timer
 
     // --- Calls from the host session ---
     // A new connection takes the lowest seat without a client, or a new seat up to

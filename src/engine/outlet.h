@@ -12,7 +12,7 @@ class GameClock {
   public:
     virtual ~GameClock() = default;
 
-    // (Re)starts the one-second break timer from now; each tick calls Host::timer_breaksTimer.
+    // (Re)starts the one-second break timer from now; each tick calls Host::breakTick.
     virtual void armBreakTimer() = 0;
     virtual void stopBreakTimer() = 0;
     // Starts the computer timer; each tick calls Host::computertimerTimer.

@@ -34,7 +34,7 @@ bool VirtualOutlet::step() {
     } else {
         now_ = breakNext_;
         breakNext_ += 1000;
-        host_->timer_breaksTimer();
+        host_->breakTick();
     }
     return true;
 }

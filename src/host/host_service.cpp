@@ -13,12 +13,12 @@ HostService::HostService(engine::Random& random, Options options, QObject* paren
     link_.setAdmission(
         [this](int id, const std::string& message) { return session_.admit(id, message); });
     connect(&link_, &transport::HostLink::accepted, this,
-            [this](int id) { session_.Sock1Accept(id); });
+            [this](int id) { session_.onAccepted(id); });
     // The peer's close is followed by "Socket Closed"; the seat is released on that.
     connect(&link_, &transport::HostLink::closed, this,
             [this](int id) { session_.connectionClosed(id); });
     breakTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&breakTimer_, &QTimer::timeout, this, [this] { session_.timer_breaksTimer(); });
+    connect(&breakTimer_, &QTimer::timeout, this, [this] { session_.breakTick(); });
     connect(&computerTimer_, &QTimer::timeout, this, [this] { session_.computertimerTimer(); });
     loginTimer_.setSingleShot(true);
     connect(&loginTimer_, &QTimer::timeout, this, [this] { session_.expireLogins(); });

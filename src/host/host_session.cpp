@@ -155,7 +155,7 @@ int HostSession::takeFreeSeat(const std::string& address) {
     return 0;
 }
 
-void HostSession::Sock1Accept(ConnectionId connection) {
+void HostSession::onAccepted(ConnectionId connection) {
     const std::string address = port_.peerAddress(connection);
     const int seat = takeFreeSeat(address);
     if (seat == 0) {

@@ -29,7 +29,7 @@ class HostSession : private engine::EngineOutlet {
     void install(protocol::Dispatcher& dispatcher);
 
     // A new connection waits: seat it, or refuse it when all nine seats are taken.
-    void Sock1Accept(ConnectionId connection);
+    void onAccepted(ConnectionId connection);
     // A connection closed, by either side; harmless when reported twice.
     void connectionClosed(ConnectionId connection);
 
@@ -44,7 +44,7 @@ class HostSession : private engine::EngineOutlet {
     void disconnectall();
 
     // Timer ticks.
-    void timer_breaksTimer() { game_.timer_breaksTimer(); }
+    void breakTick() { game_.breakTick(); }
     void computertimerTimer() { game_.computertimerTimer(); }
 
     // Message handlers; `from` is the connection the message came from.

@@ -127,7 +127,7 @@ TEST(HostFuzz, RandomMessagesNeverBreakTheTables) {
         protocol::Dispatcher dispatcher(protocol::Direction::ToHost);
         host.install(dispatcher);
         for (ConnectionId c = 1; c <= 3; ++c) {
-            host.Sock1Accept(c);
+            host.onAccepted(c);
             dispatcher.dispatch(
                 FakeHostPort::text(protocol::build(
                     Msg::Login, {host.seatOf(c), "1.0.1", "P" + std::to_string(c)})),
@@ -142,7 +142,7 @@ TEST(HostFuzz, RandomMessagesNeverBreakTheTables) {
             // and log in again; the hosting user's connection 1 stays.
             if (garbler.pick(0, 15) == 0) {
                 host.connectionClosed(garbler.pick(2, newest));
-                host.Sock1Accept(++newest);
+                host.onAccepted(++newest);
             }
             const ConnectionId from = garbler.pick(0, 9) == 0 ? 0 : garbler.pick(1, newest);
             if (garbler.pick(0, 9) == 0) {
@@ -164,7 +164,7 @@ TEST(HostFuzz, RandomMessagesNeverBreakTheTables) {
                 }
             }
             if (garbler.pick(0, 3) == 0)
-                host.timer_breaksTimer();
+                host.breakTick();
             if (port.computerArmed && garbler.pick(0, 1) == 0)
                 host.computertimerTimer();
             while (!port.closed.empty()) {

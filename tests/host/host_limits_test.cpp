@@ -26,7 +26,7 @@ class HostLimitsTest : public ::testing::Test {
         join(2, "Bob");
     }
     void join(ConnectionId connection, const std::string& name) {
-        host.Sock1Accept(connection);
+        host.onAccepted(connection);
         say(connection, protocol::build(Msg::Login, {host.seatOf(connection), "1.0.1", name}));
     }
     // A message arrives (and is counted) and is then handled, as the transport does it.
@@ -160,9 +160,9 @@ TEST_F(HostLimitsTest, LinesAreCountedWhenTheyArriveNotWhenTheBusyHostHandlesThe
 }
 
 TEST_F(HostLimitsTest, AConnectionThatDoesNotLogInInTimeIsClosed) {
-    host.Sock1Accept(3);
+    host.onAccepted(3);
     port.now += 5000;
-    host.Sock1Accept(4);
+    host.onAccepted(4);
     say(4, protocol::build(Msg::Login, {host.seatOf(4), "1.0.1", "Dee"}));
     host.expireLogins();
     EXPECT_TRUE(port.closed.empty());

@@ -67,7 +67,7 @@ class RejoinTest : public HostServiceFixture {
             return;
         if (g.breakaction == BreakAction::NextTurn || g.breakaction == BreakAction::StartRound ||
             g.breakaction == BreakAction::EndRound) {
-            host->session().timer_breaksTimer();
+            host->session().breakTick();
         } else if (computerMoves && g.turnstate == TurnState::Play &&
                    g.computerplays(g.currentplayer)) {
             host->session().computertimerTimer();

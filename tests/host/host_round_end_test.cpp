@@ -76,7 +76,7 @@ class Table {
 
     void arrive() {
         const ConnectionId c = ++newest_;
-        host_.Sock1Accept(c);
+        host_.onAccepted(c);
         const int seat = host_.seatOf(c);
         if (seat == 0)
             return;
@@ -158,7 +158,7 @@ class Table {
         }
         for (int n = pick(0, 3); n > 0; --n) {
             if (port.breakArmed)
-                host_.timer_breaksTimer();
+                host_.breakTick();
             if (port.computerArmed && pick(0, 1) == 0)
                 host_.computertimerTimer();
         }

@@ -25,7 +25,7 @@ class HostSessionTest : public ::testing::Test {
     // A connection from `connection` (ids count from 1) that logs in under `name`.
     void join(ConnectionId connection, const std::string& name,
               const std::string& version = "1.0.1") {
-        host.Sock1Accept(connection);
+        host.onAccepted(connection);
         const int seat = host.seatOf(connection);
         ASSERT_NE(seat, 0);
         say(connection, protocol::build(Msg::Login, {seat, version, name}));
@@ -45,7 +45,7 @@ class HostSessionTest : public ::testing::Test {
     // Runs the break timer until the engine stops arming it or `ticks` run out.
     void tickBreaks(int ticks) {
         for (int i = 0; i < ticks && port.breakArmed; ++i)
-            host.timer_breaksTimer();
+            host.breakTick();
     }
 
     FakeHostPort port;
@@ -56,19 +56,19 @@ class HostSessionTest : public ::testing::Test {
 
 TEST_F(HostSessionTest, SeatsAreHandedOutLowestFreeFirstAndTheTenthIsRefused) {
     for (ConnectionId c = 1; c <= 5; ++c)
-        host.Sock1Accept(c);
+        host.onAccepted(c);
     for (ConnectionId c = 1; c <= 5; ++c)
         EXPECT_EQ(host.seatOf(c), c);
     EXPECT_EQ(port.inbox[3].front(), text(protocol::build(Msg::SendLoginInfo, {3})));
 
     host.connectionClosed(3);
-    host.Sock1Accept(6);
+    host.onAccepted(6);
     EXPECT_EQ(host.seatOf(6), 3);  // the freed seat, not seat 6
     for (ConnectionId c = 7; c <= 10; ++c)
-        host.Sock1Accept(c);
+        host.onAccepted(c);
     EXPECT_EQ(host.game().seatcount, 9);
 
-    host.Sock1Accept(11);
+    host.onAccepted(11);
     EXPECT_EQ(port.inbox[11], (std::vector<std::string>{text(protocol::build(Msg::Full))}));
     EXPECT_EQ(port.closed, (std::vector<ConnectionId>{11}));
     flushCloses();
@@ -274,7 +274,7 @@ TEST_F(HostSessionTest, AWholeGamePlaysToAWinner) {
         if (port.computerArmed) {
             host.computertimerTimer();
         } else {
-            host.timer_breaksTimer();
+            host.breakTick();
         }
     }
     ASSERT_FALSE(host.game().gameon);
