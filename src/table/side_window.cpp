@@ -40,4 +40,13 @@ void centreOver(QWidget& window, const QWidget* over) {
         centreIn(window, over->frameGeometry());
 }
 
+void showOver(QWidget& window, const QWidget* over, Reopen reopen, bool activate) {
+    if (reopen == Reopen::Centred || !window.isVisible())
+        centreOver(window, over);
+    window.show();
+    window.raise();
+    if (activate)
+        window.activateWindow();
+}
+
 }  // namespace hexaline::table

@@ -35,4 +35,12 @@ void centreIn(QWidget& window, const QRect& area);
 // is null.
 void centreOver(QWidget& window, const QWidget* over);
 
+// When a side window opened again goes back over the window that opens it.
+enum class Reopen {
+    Centred,       // always
+    WhereItStays,  // only when it was hidden; an open one stays where the user put it
+};
+// Shows a side window without blocking, in front and, with `activate`, taking the keyboard.
+void showOver(QWidget& window, const QWidget* over, Reopen reopen, bool activate = true);
+
 }  // namespace hexaline::table

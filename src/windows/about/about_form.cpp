@@ -77,10 +77,7 @@ AboutForm::AboutForm(QWidget* parent)
 }
 
 void AboutForm::showOver(const QWidget* mainWindow) {
-    table::centreOver(*this, mainWindow);
-    show();
-    raise();
-    activateWindow();
+    table::showOver(*this, mainWindow, table::Reopen::Centred);
 }
 
 void AboutForm::paintEvent(QPaintEvent*) {

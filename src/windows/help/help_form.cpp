@@ -123,11 +123,7 @@ void HelpForm::showPage(int number, const QString& caption) {
 }
 
 void HelpForm::showOver(const QWidget* mainWindow) {
-    if (!isVisible())
-        table::centreOver(*this, mainWindow);
-    show();
-    raise();
-    activateWindow();
+    table::showOver(*this, mainWindow, table::Reopen::WhereItStays);
 }
 
 void HelpForm::paintEvent(QPaintEvent*) {

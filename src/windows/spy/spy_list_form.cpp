@@ -113,10 +113,8 @@ bool SpyListForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SpyListForm::showOver(const QWidget* mainWindow) {
-    if (!isVisible())
-        table::centreOver(*this, mainWindow);
-    show();
-    raise();
+    // The list comes to the front without taking the keyboard.
+    table::showOver(*this, mainWindow, table::Reopen::WhereItStays, false);
 }
 
 void SpyListForm::paintEvent(QPaintEvent*) {

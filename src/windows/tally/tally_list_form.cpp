@@ -241,10 +241,7 @@ void TallyListForm::resetTally() {
 
 void TallyListForm::showOver(const QWidget* mainWindow) {
     loadchecklist();
-    table::centreOver(*this, mainWindow);
-    show();
-    raise();
-    activateWindow();
+    table::showOver(*this, mainWindow, table::Reopen::Centred);
 }
 
 void TallyListForm::paintEvent(QPaintEvent*) {
