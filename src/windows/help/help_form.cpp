@@ -49,7 +49,8 @@ HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
         button->setProperty("tag", topic.tag);
         button->setGeometry(8, y, kSideWidth - 16, 24);
         y += 28;
-        const QString caption = button->text();
+        topicButtons_.push_back(button);
+        const QString caption = QString::fromLatin1(topic.caption);
         if (topic.tag > 0) {
             connect(button, &QPushButton::clicked, this,
                     [this, tag = topic.tag, caption] { showPage(tag, caption); });
@@ -109,9 +110,9 @@ HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QPushButton* HelpForm::topicButton(const QString& caption) const {
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        if (button->text() == caption)
-            return button;
+    for (std::size_t i = 0; i < std::size(kTopics); ++i) {
+        if (caption == QLatin1String(kTopics[i].caption))
+            return topicButtons_.at(i);
     }
     return nullptr;
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "windows/help/help_pages.h"
 
@@ -49,6 +50,7 @@ class HelpForm : public QWidget {
     void showPage(int page, const QString& caption);
 
     std::array<QTextBrowser*, kPageCount> pages_{};
+    std::vector<QPushButton*> topicButtons_;  // in the order of the topics
     int current_ = 1;
     std::function<bool(const QUrl&)> openLink_;
 };

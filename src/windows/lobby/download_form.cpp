@@ -123,8 +123,10 @@ DownloadForm::DownloadForm(QWidget* parent)
     buildPanels();
     setInstallerUrl(url_);
 
-    connect(http_, &HttpGet::headerLine, this,
-            [this] { progressLabel->setText(progressLabel->text() + QLatin1Char('.')); });
+    connect(http_, &HttpGet::headerLine, this, [this] {
+        ++headerLines_;
+        progressLabel->setText(QStringLiteral("Loading") + QString(headerLines_, QLatin1Char('.')));
+    });
     connect(http_, &HttpGet::bodyStarted, this,
             [this] { detailLabel->setText(QStringLiteral("Downloading: ") + fileName_); });
     connect(http_, &HttpGet::bodyData, this, [this](qint64 total) {
@@ -214,6 +216,7 @@ void DownloadForm::startDownload() {
     }
     downloadButton->setEnabled(false);
     stopButton->setEnabled(true);
+    headerLines_ = 0;
     progressLabel->setText(QStringLiteral("Loading"));
     if (!http_->start(url_, &file_)) {
         transferFinished(false, HttpGet::failureText(HttpGet::Failure::BadResponse, 0));

@@ -119,6 +119,7 @@ class DownloadForm : public QWidget {
     std::function<void(const QString&)> message_;
     QString fileName_;
     DownloadState state_ = DownloadState::Idle;
+    int headerLines_ = 0;  // "Loading" shows a dot for each header line received
 };
 
 }  // namespace hexaline::lobby
