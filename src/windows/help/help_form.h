@@ -46,8 +46,8 @@ class HelpForm : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    // Brings page `page` to the front under `caption`.
-    void showPage(int page, const QString& caption);
+    // Brings page `number` to the front under `caption`.
+    void showPage(int number, const QString& caption);
 
     std::array<QTextBrowser*, kPageCount> pages_{};
     std::vector<QPushButton*> topicButtons_;  // in the order of the topics

@@ -28,7 +28,6 @@ class SpyListForm : public QWidget {
     bool removeSpectator(const QString& entry);
     // Shows exactly these entries, in this order.
     void showEntries(const QStringList& entries);
-
     QStringList entries() const { return entries_; }
 
     // "Remove From Game" is offered only in the hosting instance.
