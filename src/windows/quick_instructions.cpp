@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "art/artwork.h"
+#include "table/side_window.h"
 #include "windows/example_board.h"
 
 namespace hexaline::windows {
@@ -74,17 +75,10 @@ const std::vector<Example>& examples() {
     return all;
 }
 
+// Wrapped light text, placed by the panel's layout.
 QLabel* label(const QString& text, int pixelSize, bool bold, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    QFont font = l->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    l->setFont(font);
-    l->setWordWrap(true);
-    QPalette palette = l->palette();
-    palette.setColor(QPalette::WindowText, art::kLabelText);
-    l->setPalette(palette);
-    return l;
+    return table::styledLabel(parent, text, QRect(),
+                              {.pixels = pixelSize, .bold = bold, .wordWrap = true});
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 // The host and join dialogs' fields, what they remember in the settings file, and the found
 // games list kept live from a listener.
 #include <gtest/gtest.h>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
@@ -91,6 +94,37 @@ TEST(ConnectDialogs, NamesAndAddressesAreCleanedAndFoundGamesListedLive) {
     a.gone = true;
     sender.writeDatagram(transport::writeAnnouncement(a), QHostAddress::LocalHost, games.port());
     ASSERT_TRUE(QTest::qWaitFor([&] { return join.foundGames()->topLevelItemCount() == 0; }, 5000));
+}
+
+// What the user types, ticks and turns is what the dialogs report, through every way in.
+TEST(ConnectDialogs, TheDialogsReportWhatTheUserLeftInTheFields) {
+    HostDialog host;
+    QTest::keyClicks(host.findChild<QLineEdit*>("edit_name"), " Ann+Bob ");
+    host.findChild<QCheckBox*>("check_announce")->setChecked(false);
+    EXPECT_EQ(host.webPort(), -1);
+    host.findChild<QCheckBox*>("check_web")->setChecked(true);
+    EXPECT_TRUE(host.findChild<QSpinBox*>("spin_webport")->isEnabled());
+    host.findChild<QSpinBox*>("spin_webport")->setValue(8080);
+    host.setPort(7001);
+    EXPECT_EQ(host.playerName(), "Ann Bob");
+    EXPECT_FALSE(host.announce());
+    EXPECT_EQ(host.webPort(), 8080);
+    EXPECT_EQ(host.port(), 7001);
+
+    JoinDialog join(nullptr);
+    join.setRecentAddresses({"10.0.0.2", "example.lan"});
+    auto* address = join.findChild<QComboBox*>("combo_address");
+    address->setCurrentIndex(1);
+    EXPECT_EQ(join.address(), "example.lan");
+    address->lineEdit()->clear();
+    QTest::keyClicks(address->lineEdit(), " [::1] ");
+    EXPECT_EQ(join.address(), "::1");
+    join.setRecentAddresses({});
+    EXPECT_EQ(join.address(), "");
+    join.findChild<QSpinBox*>("spin_port")->setValue(7100);
+    join.setPlayerName("Cid");
+    EXPECT_EQ(join.port(), 7100);
+    EXPECT_EQ(join.playerName(), "Cid");
 }
 
 }  // namespace

@@ -37,9 +37,9 @@ class DownloadTest : public ::testing::Test {
         form.show();
     }
 
-    QString info() const { return form.infolabel->text(); }
-    QString phase() const { return form.infolabel3->text(); }
-    bool idle() const { return form.getbutton->isEnabled() && !form.abortbutton->isEnabled(); }
+    QString info() const { return form.progressLabel->text(); }
+    QString phase() const { return form.detailLabel->text(); }
+    bool idle() const { return form.downloadButton->isEnabled() && !form.stopButton->isEnabled(); }
     QByteArray saved() const {
         QFile file(form.filePath());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
@@ -57,13 +57,14 @@ TEST_F(DownloadTest, AnInstallerOverHttpsIsStartedAndTheGameEnds) {
     form.http().setSslConfiguration(HttpTestServer::trustingClient());
     form.setInstallerUrl(server.url("/get/Orvik7LobbySetup.run"));
     QSignalSpy exit(&form, &DownloadForm::exitRequested);
-    QTest::mouseClick(form.getbutton, Qt::LeftButton);
+    QTest::mouseClick(form.downloadButton, Qt::LeftButton);
     EXPECT_EQ(info(), "Loading");
-    EXPECT_FALSE(form.getbutton->isEnabled());
-    EXPECT_TRUE(form.abortbutton->isEnabled());
+    EXPECT_FALSE(form.downloadButton->isEnabled());
+    EXPECT_TRUE(form.stopButton->isEnabled());
     ASSERT_TRUE(exit.wait(10000)) << info().toStdString();
     EXPECT_EQ(info(), "Received 10 bytes");
     EXPECT_EQ(phase(), "Installing");
+    EXPECT_EQ(form.state(), DownloadState::Installing);
     EXPECT_EQ(saved(), "0123456789");
     EXPECT_EQ(started, QStringList{form.filePath() + " --silent --no-prompt --no-icons"});
     EXPECT_TRUE(QFileInfo(form.filePath()).isExecutable());
@@ -77,7 +78,7 @@ TEST_F(DownloadTest, AnInstallerThatWillNotStartIsReported) {
     form.setInstallerUrl(server.url("/Setup.run"));
     startWorks = false;
     QSignalSpy exit(&form, &DownloadForm::exitRequested);
-    form.getbuttonClick();
+    form.startDownload();
     (void)QTest::qWaitFor([&] { return messages == QStringList{"An Error has Occurred."}; }, 5000);
     EXPECT_EQ(messages, QStringList{"An Error has Occurred."});
     EXPECT_EQ(exit.count(), 0);
@@ -86,12 +87,13 @@ TEST_F(DownloadTest, AnInstallerThatWillNotStartIsReported) {
 TEST_F(DownloadTest, AFileOverPlainHttpIsSavedButNeverStarted) {
     HttpTestServer server;
     form.setInstallerUrl(server.url("/Orvik7LobbySetup.run"));
-    form.getbuttonClick();
+    form.startDownload();
     EXPECT_TRUE(QTest::qWaitFor([&] { return idle(); }, 5000));
     EXPECT_EQ(info(), "Received 10 bytes");
     EXPECT_EQ(saved(), "0123456789");
     EXPECT_TRUE(phase().startsWith("Saved as "));
     EXPECT_TRUE(phase().contains("not started"));
+    EXPECT_EQ(form.state(), DownloadState::Saved);
     EXPECT_TRUE(started.isEmpty());
 }
 
@@ -101,14 +103,14 @@ TEST_F(DownloadTest, StopDownloadShowsBothTextsAndStartsNothing) {
     server.close = false;
     form.http().setSslConfiguration(HttpTestServer::trustingClient());
     form.setInstallerUrl(server.url("/Setup.run"));
-    form.getbuttonClick();
+    form.startDownload();
     (void)QTest::qWaitFor([&] { return info() == QString("4 bytes"); }, 5000);
     EXPECT_EQ(info(), QString("4 bytes"));
     EXPECT_EQ(phase(), "Downloading: Setup.run");
-    QTest::mouseClick(form.abortbutton, Qt::LeftButton);
+    QTest::mouseClick(form.stopButton, Qt::LeftButton);
     EXPECT_EQ(info(), "Download has been aborted.");
     EXPECT_EQ(phase(), "Download Aborted");
-    EXPECT_EQ(form.abortMark(), 2);
+    EXPECT_EQ(form.state(), DownloadState::Aborted);
     (void)QTest::qWaitFor([&] { return info() == QString("Download Aborted"); }, 5000);
     EXPECT_EQ(info(), QString("Download Aborted"));
     EXPECT_TRUE(idle());
@@ -123,7 +125,7 @@ TEST_F(DownloadTest, AShortTransferStartsNothing) {
     server.firstPart = 7;
     form.http().setSslConfiguration(HttpTestServer::trustingClient());
     form.setInstallerUrl(server.url("/Setup.run"));
-    form.getbuttonClick();
+    form.startDownload();
     (void)QTest::qWaitFor([&] { return info() == QString("7 bytes"); }, 5000);
     EXPECT_EQ(info(), QString("7 bytes"));
     server.closeNow();
@@ -131,15 +133,37 @@ TEST_F(DownloadTest, AShortTransferStartsNothing) {
     // Nobody pressed Stop: the window says the transfer failed and why, not that it was stopped.
     EXPECT_EQ(info(), "Download Failed");
     EXPECT_EQ(phase(), "The transfer ended early, before the whole file arrived.");
-    EXPECT_EQ(form.abortMark(), 2);
+    EXPECT_EQ(form.state(), DownloadState::Failed);
     EXPECT_TRUE(started.isEmpty());
     EXPECT_EQ(saved(), "<none>");
     // It may be tried again; the file starts over.
     server.firstPart = -1;
     HttpTestServer again(true);
     form.setInstallerUrl(again.url("/Setup.run"));
-    form.getbuttonClick();
+    form.startDownload();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !started.isEmpty(); }, 5000));
+    EXPECT_EQ(saved(), "0123456789");
+}
+
+// An address without a file name fails at once and names the reason; the window keeps the
+// name it shows apart from the label, so a later good address downloads under its own name.
+TEST_F(DownloadTest, AnAddressWithoutAFileNameFailsAtOnce) {
+    form.setInstallerUrl(QUrl("https://127.0.0.1:9/"));
+    EXPECT_TRUE(form.fileName().isEmpty());
+    form.startDownload();
+    EXPECT_EQ(form.state(), DownloadState::Failed);
+    EXPECT_EQ(info(), "Download Failed");
+    EXPECT_EQ(phase(), "The installer's address names no file.");
+    EXPECT_TRUE(idle());
+    EXPECT_FALSE(form.downloading());
+
+    HttpTestServer server;
+    form.setInstallerUrl(server.url("/Setup.run"));
+    form.startDownload();
+    EXPECT_EQ(form.state(), DownloadState::Loading);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return idle(); }, 5000));
+    EXPECT_EQ(form.state(), DownloadState::Saved);
+    EXPECT_EQ(QFileInfo(form.filePath()).fileName(), "Setup.run");
     EXPECT_EQ(saved(), "0123456789");
 }
 
@@ -149,10 +173,10 @@ TEST_F(DownloadTest, ClosingTheWindowStopsTheTransfer) {
     server.close = false;
     form.http().setSslConfiguration(HttpTestServer::trustingClient());
     form.setInstallerUrl(server.url("/Setup.run"));
-    form.getbuttonClick();
+    form.startDownload();
     (void)QTest::qWaitFor([&] { return info() == QString("2 bytes"); }, 5000);
     EXPECT_EQ(info(), QString("2 bytes"));
-    QTest::mouseClick(form.Button1, Qt::LeftButton);  // Play Solo Game
+    QTest::mouseClick(form.soloButton, Qt::LeftButton);  // Play Solo Game
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(form.downloading());
     (void)QTest::qWaitFor([&] { return info() == QString("Download Aborted"); }, 5000);
@@ -166,7 +190,7 @@ TEST_F(DownloadTest, PlayWithOthersStartsAnInstalledLobbyOrTheGamesOwnWay) {
     QSignalSpy exit(&form, &DownloadForm::exitRequested);
     QSignalSpy own(&form, &DownloadForm::playWithOthersRequested);
     form.show();
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.othersButton, Qt::LeftButton);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(own.count(), 1);  // no lobby: hosting and joining are offered instead
     EXPECT_FALSE(form.isVisible());
@@ -177,10 +201,10 @@ TEST_F(DownloadTest, PlayWithOthersStartsAnInstalledLobbyOrTheGamesOwnWay) {
     ASSERT_TRUE(lobby.open(QIODevice::WriteOnly));
     lobby.write("#!/bin/sh\n");
     lobby.close();
-    QTest::mouseClick(form.Button2, Qt::LeftButton);  // not executable: not a program
+    QTest::mouseClick(form.othersButton, Qt::LeftButton);  // not executable: not a program
     EXPECT_EQ(own.count(), 2);
     lobby.setPermissions(lobby.permissions() | QFileDevice::ExeOwner);
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    QTest::mouseClick(form.othersButton, Qt::LeftButton);
     EXPECT_EQ(started, QStringList{dir.filePath("lobby/Orvik7Lobby") + " "});
     EXPECT_EQ(exit.count(), 1);
 }
@@ -189,15 +213,16 @@ TEST_F(DownloadTest, TheWindowAsItOpens) {
     EXPECT_EQ(form.windowTitle(), "Download The Orvik7 Lobby");
     EXPECT_EQ(form.size(), QSize(724, 500));
     EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(form.getbutton->text(), "Download And Install The Orvik7 Lobby Now");
-    EXPECT_EQ(form.abortbutton->text(), "Stop Download");
-    EXPECT_FALSE(form.abortbutton->isEnabled());
-    EXPECT_EQ(form.Button1->text(), "Play Solo Game");
-    EXPECT_EQ(form.Button2->text(), "Play with Others");
+    EXPECT_EQ(form.downloadButton->text(), "Download And Install The Orvik7 Lobby Now");
+    EXPECT_EQ(form.stopButton->text(), "Stop Download");
+    EXPECT_FALSE(form.stopButton->isEnabled());
+    EXPECT_EQ(form.soloButton->text(), "Play Solo Game");
+    EXPECT_EQ(form.othersButton->text(), "Play with Others");
     // The default address is a secure one, and the file is named after its last part.
     DownloadForm fresh;
     EXPECT_EQ(fresh.installerUrl().scheme(), "https");
-    EXPECT_EQ(fresh.infolabel2->text(), "Orvik7LobbySetup.run");
+    EXPECT_EQ(fresh.fileName(), "Orvik7LobbySetup.run");
+    EXPECT_EQ(fresh.state(), DownloadState::Idle);
 }
 
 // A failed download says why in a sentence, leaves nothing under the installer's name and
@@ -210,7 +235,7 @@ TEST_F(DownloadTest, AFailedDownloadSaysWhyAndKeepsNothing) {
     }
     const auto failWith = [this](HttpTestServer& server, const QString& why) {
         form.setInstallerUrl(server.url("/Setup.run"));
-        form.getbuttonClick();
+        form.startDownload();
         ASSERT_TRUE(QTest::qWaitFor([&] { return idle(); }, 5000)) << why.toStdString();
         EXPECT_EQ(info(), "Download Failed");
         EXPECT_EQ(phase(), why);
@@ -240,7 +265,7 @@ TEST_F(DownloadTest, AFailedDownloadSaysWhyAndKeepsNothing) {
     const quint16 port = closed.serverPort();
     closed.close();
     form.setInstallerUrl(QUrl(QStringLiteral("https://127.0.0.1:%1/Setup.run").arg(port)));
-    form.getbuttonClick();
+    form.startDownload();
     ASSERT_TRUE(QTest::qWaitFor([&] { return idle(); }, 5000));
     EXPECT_EQ(phase(), "The download server refused the connection.");
 

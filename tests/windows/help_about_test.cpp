@@ -23,7 +23,7 @@ TEST(HelpForm, EveryTopicShowsItsOwnPage) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.windowTitle(), "Hexaline - Help File");
-    EXPECT_EQ(form.label_caption->text(), "Overview");
+    EXPECT_EQ(form.captionLabel->text(), "Overview");
     EXPECT_EQ(form.currentPage(), 1);
     const std::vector<std::pair<QString, int>> topics{
         {"Overview", 1}, {"Connecting", 2},    {"Game Play", 3}, {"Scoring", 4},
@@ -34,29 +34,29 @@ TEST(HelpForm, EveryTopicShowsItsOwnPage) {
         ASSERT_NE(button, nullptr) << caption.toStdString();
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(form.currentPage(), page);
-        EXPECT_EQ(form.label_caption->text(), caption);
+        EXPECT_EQ(form.captionLabel->text(), caption);
         // The page in front is the one under the centre of the page area.
-        QWidget* front = form.childAt(form.memo(page)->geometry().center());
-        EXPECT_TRUE(front != nullptr && form.memo(page)->isAncestorOf(front)) << page;
-        const QString text = form.memo(page)->toPlainText();
+        QWidget* front = form.childAt(form.page(page)->geometry().center());
+        EXPECT_TRUE(front != nullptr && form.page(page)->isAncestorOf(front)) << page;
+        const QString text = form.page(page)->toPlainText();
         EXPECT_GT(text.size(), 200) << page;
         seen << text;
     }
     seen.removeDuplicates();
     EXPECT_EQ(seen.size(), 8);
     // The pages speak of this game as it is.
-    EXPECT_TRUE(form.memo(2)->toPlainText().contains("hexaline NAME ADDRESS true"));
-    EXPECT_TRUE(form.memo(2)->toPlainText().contains("7772"));
-    EXPECT_TRUE(form.memo(2)->toPlainText().contains("hexaline-host"));
+    EXPECT_TRUE(form.page(2)->toPlainText().contains("hexaline NAME ADDRESS true"));
+    EXPECT_TRUE(form.page(2)->toPlainText().contains("7772"));
+    EXPECT_TRUE(form.page(2)->toPlainText().contains("hexaline-host"));
     // Playing with others is done from the game's own menu, the local list or a browser.
     for (const char* words : {"File > Host a Game…", "File > Join a Game…", "local network",
                               "web browser", "The host has ended the game."})
-        EXPECT_TRUE(form.memo(2)->toPlainText().contains(QString::fromUtf8(words))) << words;
-    EXPECT_TRUE(form.memo(5)->toPlainText().contains("1.0.1.0"));
+        EXPECT_TRUE(form.page(2)->toPlainText().contains(QString::fromUtf8(words))) << words;
+    EXPECT_TRUE(form.page(5)->toPlainText().contains("1.0.1.0"));
     for (const char* entry : {"Just Watch", "Bot Speed", "Reset Screen Location", "Spy List",
                               "Phrase List", "View Tally", "Text Size", "Clear Main Chat"})
-        EXPECT_TRUE(form.memo(7)->toPlainText().contains(entry)) << entry;
-    EXPECT_TRUE(form.label_year->text().contains(QString::number(QDate::currentDate().year())));
+        EXPECT_TRUE(form.page(7)->toPlainText().contains(entry)) << entry;
+    EXPECT_TRUE(form.yearLabel->text().contains(QString::number(QDate::currentDate().year())));
 }
 
 TEST(HelpForm, ButtonsThatOpenOtherWindows) {
@@ -82,12 +82,12 @@ TEST(AboutForm, VersionYearAndHomePage) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     EXPECT_EQ(form.windowTitle(), "Hexaline - About");
-    EXPECT_EQ(form.version->text(), "1.0.1");
-    EXPECT_EQ(form.label_build->text(), ".0");
-    EXPECT_EQ(form.version->text().toStdString(), std::string(protocol::kVersion));
-    EXPECT_EQ(form.label_year->text(), QString::number(QDate::currentDate().year()));
-    QTest::mouseClick(form.label_url, Qt::LeftButton);
-    QTest::mouseClick(form.image_aboutlogo, Qt::LeftButton);
+    EXPECT_EQ(form.versionLabel->text(), "1.0.1");
+    EXPECT_EQ(form.buildLabel->text(), ".0");
+    EXPECT_EQ(form.versionLabel->text().toStdString(), std::string(protocol::kVersion));
+    EXPECT_EQ(form.yearLabel->text(), QString::number(QDate::currentDate().year()));
+    QTest::mouseClick(form.homePageLabel, Qt::LeftButton);
+    QTest::mouseClick(form.logo, Qt::LeftButton);
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[0], QUrl("https://hexaline.example.org/"));
     EXPECT_EQ(opened[0].scheme(), "https");
@@ -97,7 +97,7 @@ TEST(AboutForm, VersionYearAndHomePage) {
     logo.show();
     QTest::mouseClick(&logo, Qt::LeftButton);
     EXPECT_EQ(opened.size(), 3u);
-    QTest::mouseClick(form.button_done, Qt::LeftButton);
+    QTest::mouseClick(form.doneButton, Qt::LeftButton);
     EXPECT_FALSE(form.isVisible());
     about::setUrlOpener({});
 }

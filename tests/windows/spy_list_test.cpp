@@ -22,7 +22,7 @@ class SpyListTest : public ::testing::Test {
 
     // Moves the pointer over entry `index` (or below the last one for -1).
     void hover(int index) {
-        QListWidget* list = form.listbox_spys;
+        QListWidget* list = form.spyList;
         const QPoint at = index >= 0 ? list->visualItemRect(list->item(index)).center()
                                      : QPoint(5, list->viewport()->height() - 2);
         QTest::mouseMove(list->viewport(), at);
@@ -46,7 +46,7 @@ TEST_F(SpyListTest, EntriesComeAndGoByTheirWholeText) {
 
 TEST_F(SpyListTest, RemovalNeedsAHostAndAnEntryUnderThePointer) {
     EXPECT_FALSE(form.removeEnabled());
-    EXPECT_FALSE(form.popup_kickhim->isEnabled());
+    EXPECT_FALSE(form.kickAction->isEnabled());
     form.setRemoveEnabled(true);
     form.addSpectator(QStringLiteral("5: Eve"));
     form.addSpectator(QStringLiteral("x7: Odd"));
@@ -54,14 +54,14 @@ TEST_F(SpyListTest, RemovalNeedsAHostAndAnEntryUnderThePointer) {
 
     hover(2);
     EXPECT_EQ(form.hoverIndex(), 2);
-    form.popup_kickhim->trigger();
+    form.kickAction->trigger();
     hover(-1);  // empty space below the last entry
     EXPECT_EQ(form.hoverIndex(), -1);
-    form.popup_kickhim->trigger();
+    form.kickAction->trigger();
     hover(1);  // "x7" is not a seat number
-    form.popup_kickhim->trigger();
+    form.kickAction->trigger();
     hover(0);
-    form.popup_kickhim->trigger();
+    form.kickAction->trigger();
     EXPECT_EQ(kicked, std::vector<int>({9, 5}));
     // The entry stays until the spectator's departure comes back.
     EXPECT_EQ(form.entries().size(), 3);
@@ -72,7 +72,7 @@ TEST_F(SpyListTest, TheRememberedEntrySurvivesItsRemoval) {
     form.addSpectator(QStringLiteral("5: Eve"));
     hover(0);
     form.removeSpectator(QStringLiteral("5: Eve"));
-    form.popup_kickhim->trigger();  // the index now points past the list
+    form.kickAction->trigger();  // the index now points past the list
     EXPECT_TRUE(kicked.empty());
 }
 

@@ -79,6 +79,73 @@ TEST(TallyTable, TextRoundTripsAndOddTextsStillRead) {
     EXPECT_LE(TallyTable::fromText("9\r\n99999999\r\n0\r\n").rowCount(), 2);
 }
 
+// The records read from a stored tally write back to the same text, and a saved file to the
+// same bytes: the user's carried counts, names in UTF-8 and the column order included.
+TEST(TallyTable, RecordsWriteBackTheStoredTextByteForByte) {
+    const QByteArray text =
+        "9\r\n3\r\n0\r\nBob\r\nZo\xC3\xAB\r\n"  // names
+        "12\r\n4\r\n7\r\n"                      // games
+        "5\r\n1\r\n2\r\n"                       // their wins / my wins
+        "31\r\n2\r\n3\r\n"
+        "41\r\n1\r\n2\r\n"
+        "51\r\n0\r\n0\r\n"  // session columns: 0 after a load
+        "61\r\n0\r\n0\r\n"
+        "71\r\n0\r\n0\r\n"
+        "81\r\n0\r\n0\r\n";
+    const TallyTable table = TallyTable::fromText(text);
+    EXPECT_EQ(table.own().games, 12);
+    EXPECT_EQ(table.own().wins, 5);
+    EXPECT_EQ(table.own().carried, (std::array<int, 6>{31, 41, 51, 61, 71, 81}));
+    ASSERT_EQ(table.players().size(), 2u);
+    EXPECT_EQ(table.players()[1],
+              (TalliedPlayer{QStringLiteral("Zoë"), TallyCounts{7, 2, 3, 2}, TallyCounts{}}));
+    EXPECT_EQ(table.toText(), text);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("agametally.tld"));
+    const std::vector<std::uint8_t> bytes = encodeTallyFile(text.toStdString());
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    }
+    ASSERT_TRUE(saveTally(path, loadTally(path).table));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                         static_cast<qsizetype>(bytes.size())));
+
+    // Counts that are not numbers read as 0; the largest count stays where it is.
+    TallyTable odd = TallyTable::fromText("9\r\n2\r\n0\r\nBob\r\n2147483647\r\nx\r\n");
+    EXPECT_EQ(odd.players()[0].total.games, 0);
+    odd.addgame(QStringLiteral("Bob"), {QStringLiteral("Bob")});
+    EXPECT_EQ(odd.own().games, 2147483647);
+    EXPECT_EQ(odd.players()[0].total, (TallyCounts{1, 1, 0, 0}));
+}
+
+// The lists only show: a name changed in a list item (as an accessibility tool or a style
+// could) never changes who is tallied or removed.
+TEST(TallyListForm, NamesComeFromTheTallyNotFromTheLists) {
+    QTemporaryDir dir;
+    TallyListForm form(dir.filePath(QStringLiteral("agametally.tld")));
+    form.setSeatCaptions([] { return QStringList{QStringLiteral("Ann"), QStringLiteral("Bob")}; });
+    QStringList questions;
+    form.setConfirm([&](const QString& question) {
+        questions << question;
+        return true;
+    });
+    form.loadchecklist();
+    form.inGameList->item(1)->setText(QStringLiteral("Mallory"));
+    form.inGameList->item(1)->setCheckState(Qt::Checked);
+    EXPECT_EQ(form.table().names(), QStringList{QStringLiteral("Bob")});
+    form.addgame(QStringLiteral("Bob"));
+    EXPECT_EQ(form.table().players()[0].total, (TallyCounts{1, 1, 0, 0}));
+    form.talliedList->item(0)->setText(QStringLiteral("Eve"));
+    form.talliedList->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(questions, QStringList{"This will delete Bob's Tally. Do you want to delete it?"});
+    EXPECT_TRUE(form.table().names().isEmpty());
+}
+
 class TallyFormTest : public ::testing::Test {
   protected:
     QString path() const { return dir.filePath(QStringLiteral("agametally.tld")); }
@@ -108,9 +175,9 @@ TEST_F(TallyFormTest, GamesWonAndLostShowAfterARestart) {
     {
         auto form = open();
         form->loadchecklist();
-        ASSERT_EQ(form->checklist->count(), 1);  // "<Waiting>" seats are not players
-        check(form->checklist, 0, true);
-        ASSERT_EQ(form->listbox_tally->count(), 1);
+        ASSERT_EQ(form->inGameList->count(), 1);  // "<Waiting>" seats are not players
+        check(form->inGameList, 0, true);
+        ASSERT_EQ(form->talliedList->count(), 1);
         form->addgame(QStringLiteral("addtomine"));
         form->addgame(QStringLiteral("Klot"));
         // Saved after each game: the file already holds both.
@@ -119,34 +186,34 @@ TEST_F(TallyFormTest, GamesWonAndLostShowAfterARestart) {
     }
     auto form = open();
     EXPECT_TRUE(form->loadError().isEmpty());
-    EXPECT_EQ(form->mylabel_1->text(), "2");
-    EXPECT_EQ(form->mylabel_2->text(), "1");
-    ASSERT_EQ(form->listbox_tally->count(), 1);
-    EXPECT_EQ(form->listbox_tally->item(0)->checkState(), Qt::Checked);
-    form->listbox_tally->setCurrentRow(0);
-    EXPECT_EQ(form->label_hisnametop->text(), "Klot's Tally");
-    EXPECT_EQ(form->label_hisname->text(), "Klot Wins:");
+    EXPECT_EQ(form->myGamesLabel->text(), "2");
+    EXPECT_EQ(form->myWinsLabel->text(), "1");
+    ASSERT_EQ(form->talliedList->count(), 1);
+    EXPECT_EQ(form->talliedList->item(0)->checkState(), Qt::Checked);
+    form->talliedList->setCurrentRow(0);
+    EXPECT_EQ(form->playerTitleLabel->text(), "Klot's Tally");
+    EXPECT_EQ(form->playerWinsCaption->text(), "Klot Wins:");
     // Totals carry over; the session columns start again at 0.
-    const QStringList shown{form->label_[0]->text(), form->label_[1]->text(),
-                            form->label_[2]->text(), form->label_[3]->text(),
-                            form->label_[4]->text(), form->label_[5]->text()};
+    const QStringList shown{form->countLabels[0]->text(), form->countLabels[1]->text(),
+                            form->countLabels[2]->text(), form->countLabels[3]->text(),
+                            form->countLabels[4]->text(), form->countLabels[5]->text()};
     EXPECT_EQ(shown, QStringList({"2", "1", "1", "0", "0", "0"}));
 }
 
 TEST_F(TallyFormTest, RemovingAskedAndAnsweredNoKeepsThePlayer) {
     auto form = open();
     form->loadchecklist();
-    check(form->checklist, 0, true);
+    check(form->inGameList, 0, true);
     form->addgame(QStringLiteral("Klot"));
     answer = false;
-    check(form->listbox_tally, 0, false);
+    check(form->talliedList, 0, false);
     EXPECT_EQ(questions, QStringList{"This will delete Klot's Tally. Do you want to delete it?"});
-    EXPECT_EQ(form->listbox_tally->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(form->talliedList->item(0)->checkState(), Qt::Checked);
     EXPECT_EQ(form->table().count(1, 2), 1);
 
     answer = true;
-    check(form->listbox_tally, 0, false);
-    EXPECT_EQ(form->listbox_tally->count(), 0);
+    check(form->talliedList, 0, false);
+    EXPECT_EQ(form->talliedList->count(), 0);
     EXPECT_EQ(form->table().rowCount(), 1);
     EXPECT_EQ(loadTally(path()).table.rowCount(), 1);
 }
@@ -154,17 +221,17 @@ TEST_F(TallyFormTest, RemovingAskedAndAnsweredNoKeepsThePlayer) {
 TEST_F(TallyFormTest, ResetAskedFirst) {
     auto form = open();
     form->loadchecklist();
-    check(form->checklist, 0, true);
+    check(form->inGameList, 0, true);
     form->addgame(QStringLiteral("addtomine"));
     answer = false;
-    form->button_resetClick();
-    EXPECT_EQ(form->mylabel_1->text(), "1");
+    form->resetTally();
+    EXPECT_EQ(form->myGamesLabel->text(), "1");
     answer = true;
-    form->button_resetClick();
+    form->resetTally();
     EXPECT_EQ(questions.last(), "Are you sure you want to reset the Tally?");
-    EXPECT_EQ(form->mylabel_1->text(), "0");
-    EXPECT_EQ(form->listbox_tally->count(), 0);
-    EXPECT_EQ(form->label_[0]->text(), "0");
+    EXPECT_EQ(form->myGamesLabel->text(), "0");
+    EXPECT_EQ(form->talliedList->count(), 0);
+    EXPECT_EQ(form->countLabels[0]->text(), "0");
     EXPECT_EQ(form->table().rowCount(), 1);
 }
 
@@ -182,7 +249,7 @@ TEST_F(TallyFormTest, ADamagedFileIsReportedAndKeptAside) {
                   "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
         EXPECT_EQ(form->keptAs(), path() + ".damaged");
         EXPECT_EQ(form->table().rowCount(), 1);
-        EXPECT_EQ(form->mylabel_1->text(), "0");
+        EXPECT_EQ(form->myGamesLabel->text(), "0");
     }
     // The next save wrote a fresh file and left the damaged one as it was.
     QFile kept(path() + ".damaged");

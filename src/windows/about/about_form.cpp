@@ -9,6 +9,7 @@
 
 #include "art/artwork.h"
 #include "protocol/version.h"
+#include "table/side_window.h"
 #include "windows/about/home_page.h"
 
 namespace hexaline::about {
@@ -30,16 +31,7 @@ class LogoWidget : public QWidget {
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
-    QFont font = label->font();
-    font.setPixelSize(11);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, art::kLabelText);
-    label->setPalette(palette);
-    return label;
+    return table::styledLabel(parent, text, at, {.name = name});
 }
 
 }  // namespace
@@ -54,42 +46,38 @@ AboutForm::AboutForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Hexaline - About"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    image_aboutlogo = new LogoWidget(this);
-    image_aboutlogo->setObjectName(QStringLiteral("image_aboutlogo"));
-    image_aboutlogo->setGeometry(27, 12, 249, 26);
-    openHomePageOnClick(image_aboutlogo);
+    logo = new LogoWidget(this);
+    logo->setObjectName(QStringLiteral("image_aboutlogo"));
+    logo->setGeometry(27, 12, 249, 26);
+    openHomePageOnClick(logo);
 
-    label_url = makeLabel(this, "label_url", QString::fromLatin1(kHomePage), {0, 46, 304, 16});
-    label_url->setAlignment(Qt::AlignCenter);
-    QFont link = label_url->font();
+    homePageLabel = makeLabel(this, "label_url", QString::fromLatin1(kHomePage), {0, 46, 304, 16});
+    homePageLabel->setAlignment(Qt::AlignCenter);
+    QFont link = homePageLabel->font();
     link.setUnderline(true);
-    label_url->setFont(link);
-    openHomePageOnClick(label_url);
+    homePageLabel->setFont(link);
+    openHomePageOnClick(homePageLabel);
 
     makeLabel(this, "label_credit", QStringLiteral("Hexaline by Orvik7 Software"), {0, 72, 304, 16})
         ->setAlignment(Qt::AlignCenter);
     makeLabel(this, "label_copyright", QStringLiteral("Copyright \u00A9"), {70, 90, 80, 16})
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label_year = makeLabel(this, "label_year", QString::number(QDate::currentDate().year()),
-                           {154, 90, 80, 16});
+    yearLabel = makeLabel(this, "label_year", QString::number(QDate::currentDate().year()),
+                          {154, 90, 80, 16});
     makeLabel(this, "label_version", QStringLiteral("Version"), {90, 112, 50, 16});
-    version = makeLabel(this, "version", versionText(), {144, 112, 40, 16});
-    label_build = makeLabel(this, "label_build", QStringLiteral(".0"), {184, 112, 20, 16});
-    version->adjustSize();
-    label_build->move(version->geometry().right() + 1, 112);
+    versionLabel = makeLabel(this, "version", versionText(), {144, 112, 40, 16});
+    buildLabel = makeLabel(this, "label_build", QStringLiteral(".0"), {184, 112, 20, 16});
+    versionLabel->adjustSize();
+    buildLabel->move(versionLabel->geometry().right() + 1, 112);
 
-    button_done = new QPushButton(QStringLiteral("Done"), this);
-    button_done->setObjectName(QStringLiteral("button_done"));
-    button_done->setGeometry(115, 140, 74, 24);
-    connect(button_done, &QPushButton::clicked, this, &QWidget::close);
+    doneButton = new QPushButton(QStringLiteral("Done"), this);
+    doneButton->setObjectName(QStringLiteral("button_done"));
+    doneButton->setGeometry(115, 140, 74, 24);
+    connect(doneButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void AboutForm::showOver(const QWidget* mainWindow) {
-    if (mainWindow != nullptr)
-        move(mainWindow->frameGeometry().center() - QPoint(width() / 2, height() / 2));
-    show();
-    raise();
-    activateWindow();
+    table::showOver(*this, mainWindow, table::Reopen::Centred);
 }
 
 void AboutForm::paintEvent(QPaintEvent*) {

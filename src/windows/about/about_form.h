@@ -21,12 +21,12 @@ class AboutForm : public QWidget {
     // Shows the window without blocking, centred on `mainWindow`.
     void showOver(const QWidget* mainWindow);
 
-    QWidget* image_aboutlogo;
-    QLabel* label_url;
-    QLabel* label_year;
-    QLabel* version;
-    QLabel* label_build;  // ".0"
-    QPushButton* button_done;
+    QWidget* logo;
+    QLabel* homePageLabel;
+    QLabel* yearLabel;
+    QLabel* versionLabel;
+    QLabel* buildLabel;  // ".0"
+    QPushButton* doneButton;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -22,78 +22,88 @@ QString cleanPlayerName(const QString& name) {
     return clean.left(32).trimmed();
 }
 
-HostDialog::HostDialog(QWidget* parent) : QDialog(parent) {
+HostDialog::HostDialog(QWidget* parent) : QDialog(parent), port_(7772), webPortChoice_(kWebPort) {
     setObjectName(QStringLiteral("hostform"));
     setWindowTitle(QStringLiteral("Host a Game"));
     auto* form = new QFormLayout(this);
-    edit_name = new QLineEdit(this);
-    edit_name->setObjectName(QStringLiteral("edit_name"));
-    edit_name->setMaxLength(32);
-    form->addRow(QStringLiteral("Your name:"), edit_name);
-    spin_port = new QSpinBox(this);
-    spin_port->setObjectName(QStringLiteral("spin_port"));
-    spin_port->setRange(1, 65535);
-    spin_port->setValue(7772);
-    form->addRow(QStringLiteral("Port:"), spin_port);
-    check_announce =
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("edit_name"));
+    nameEdit->setMaxLength(32);
+    form->addRow(QStringLiteral("Your name:"), nameEdit);
+    portSpin = new QSpinBox(this);
+    portSpin->setObjectName(QStringLiteral("spin_port"));
+    portSpin->setRange(1, 65535);
+    portSpin->setValue(port_);
+    form->addRow(QStringLiteral("Port:"), portSpin);
+    announceCheck =
         new QCheckBox(QStringLiteral("Let players on the local network find this game"), this);
-    check_announce->setObjectName(QStringLiteral("check_announce"));
-    check_announce->setChecked(true);
-    form->addRow(check_announce);
-    check_web = new QCheckBox(QStringLiteral("Let friends join from a web browser"), this);
-    check_web->setObjectName(QStringLiteral("check_web"));
-    form->addRow(check_web);
-    spin_webport = new QSpinBox(this);
-    spin_webport->setObjectName(QStringLiteral("spin_webport"));
-    spin_webport->setRange(1, 65535);
-    spin_webport->setValue(kWebPort);
-    spin_webport->setEnabled(false);
-    form->addRow(QStringLiteral("Web page port:"), spin_webport);
-    connect(check_web, &QCheckBox::toggled, spin_webport, &QSpinBox::setEnabled);
+    announceCheck->setObjectName(QStringLiteral("check_announce"));
+    announceCheck->setChecked(announce_);
+    form->addRow(announceCheck);
+    webCheck = new QCheckBox(QStringLiteral("Let friends join from a web browser"), this);
+    webCheck->setObjectName(QStringLiteral("check_web"));
+    form->addRow(webCheck);
+    webPortSpin = new QSpinBox(this);
+    webPortSpin->setObjectName(QStringLiteral("spin_webport"));
+    webPortSpin->setRange(1, 65535);
+    webPortSpin->setValue(webPortChoice_);
+    webPortSpin->setEnabled(false);
+    form->addRow(QStringLiteral("Web page port:"), webPortSpin);
+    connect(nameEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { typedName_ = text; });
+    connect(portSpin, &QSpinBox::valueChanged, this,
+            [this](int value) { port_ = static_cast<std::uint16_t>(value); });
+    connect(announceCheck, &QCheckBox::toggled, this, [this](bool on) { announce_ = on; });
+    connect(webCheck, &QCheckBox::toggled, this, [this](bool on) {
+        web_ = on;
+        webPortSpin->setEnabled(on);
+    });
+    connect(webPortSpin, &QSpinBox::valueChanged, this,
+            [this](int value) { webPortChoice_ = value; });
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Host"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("button_host"));
     form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &HostDialog::button_hostClick);
+    connect(buttons, &QDialogButtonBox::accepted, this, &HostDialog::host);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void HostDialog::setPlayerName(const QString& name) {
-    edit_name->setText(name);
+    nameEdit->setText(name);
 }
 
 void HostDialog::setPort(std::uint16_t port) {
-    spin_port->setValue(port);
+    portSpin->setValue(port);
 }
 
 QString HostDialog::playerName() const {
-    return cleanPlayerName(edit_name->text());
+    return cleanPlayerName(typedName_);
 }
 
 std::uint16_t HostDialog::port() const {
-    return static_cast<std::uint16_t>(spin_port->value());
+    return port_;
 }
 
 bool HostDialog::announce() const {
-    return check_announce->isChecked();
+    return announce_;
 }
 
 int HostDialog::webPort() const {
-    return check_web->isChecked() ? spin_webport->value() : -1;
+    return web_ ? webPortChoice_ : -1;
 }
 
-void HostDialog::button_hostClick() {
+void HostDialog::host() {
     if (webPort() == port()) {
         QMessageBox::information(this, QStringLiteral("Host a Game"),
                                  QStringLiteral("The web page needs a port of its own."));
-        spin_webport->setFocus();
+        webPortSpin->setFocus();
         return;
     }
     if (playerName().isEmpty()) {
         QMessageBox::information(
             this, QStringLiteral("Host a Game"),
             QStringLiteral("Please type the name the other players will see."));
-        edit_name->setFocus();
+        nameEdit->setFocus();
         return;
     }
     accept();

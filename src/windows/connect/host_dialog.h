@@ -26,13 +26,20 @@ class HostDialog : public QDialog {
     int webPort() const;
 
   private:
-    void button_hostClick();
+    // "Host": accepts once the fields make sense, else says what is missing.
+    void host();
 
-    QLineEdit* edit_name;
-    QSpinBox* spin_port;
-    QCheckBox* check_announce;
-    QCheckBox* check_web;
-    QSpinBox* spin_webport;
+    QLineEdit* nameEdit;
+    QSpinBox* portSpin;
+    QCheckBox* announceCheck;
+    QCheckBox* webCheck;
+    QSpinBox* webPortSpin;
+    // The choices as the user left them, kept as the controls change.
+    QString typedName_;
+    std::uint16_t port_;
+    bool announce_ = true;
+    bool web_ = false;
+    int webPortChoice_;
 };
 
 // A name a player may use: trimmed, not empty, without the separator "+" of the messages.

@@ -19,9 +19,6 @@ namespace hexaline::windows {
 
 namespace {
 
-constexpr int kAddressRole = Qt::UserRole;
-constexpr int kPortRole = Qt::UserRole + 1;
-
 // The columns of a found game: host, seats taken, state, address and port.
 QStringList describe(const transport::FoundGame& g) {
     const transport::Announcement& a = g.announcement;
@@ -45,112 +42,123 @@ JoinDialog::JoinDialog(transport::DiscoveryListener* games, QWidget* parent)
     setObjectName(QStringLiteral("joinform"));
     setWindowTitle(QStringLiteral("Join a Game"));
     auto* form = new QFormLayout(this);
-    edit_name = new QLineEdit(this);
-    edit_name->setObjectName(QStringLiteral("edit_name"));
-    edit_name->setMaxLength(32);
-    form->addRow(QStringLiteral("Your name:"), edit_name);
-    combo_address = new QComboBox(this);
-    combo_address->setObjectName(QStringLiteral("combo_address"));
-    combo_address->setEditable(true);
-    combo_address->setInsertPolicy(QComboBox::NoInsert);
-    combo_address->setMinimumWidth(260);
-    form->addRow(QStringLiteral("Host address:"), combo_address);
-    spin_port = new QSpinBox(this);
-    spin_port->setObjectName(QStringLiteral("spin_port"));
-    spin_port->setRange(1, 65535);
-    spin_port->setValue(7772);
-    form->addRow(QStringLiteral("Port:"), spin_port);
-    label_found = new QLabel(QStringLiteral("Games on the local network:"), this);
-    form->addRow(label_found);
-    list_games = new QTreeWidget(this);
-    list_games->setObjectName(QStringLiteral("list_games"));
-    list_games->setMinimumHeight(120);
-    list_games->setRootIsDecorated(false);
-    list_games->setUniformRowHeights(true);
-    list_games->setHeaderLabels({QStringLiteral("Host"), QStringLiteral("Seats taken"),
-                                 QStringLiteral("State"), QStringLiteral("Address and port")});
+    nameEdit = new QLineEdit(this);
+    nameEdit->setObjectName(QStringLiteral("edit_name"));
+    nameEdit->setMaxLength(32);
+    form->addRow(QStringLiteral("Your name:"), nameEdit);
+    addressCombo = new QComboBox(this);
+    addressCombo->setObjectName(QStringLiteral("combo_address"));
+    addressCombo->setEditable(true);
+    addressCombo->setInsertPolicy(QComboBox::NoInsert);
+    addressCombo->setMinimumWidth(260);
+    form->addRow(QStringLiteral("Host address:"), addressCombo);
+    portSpin = new QSpinBox(this);
+    portSpin->setObjectName(QStringLiteral("spin_port"));
+    portSpin->setRange(1, 65535);
+    portSpin->setValue(port_);
+    form->addRow(QStringLiteral("Port:"), portSpin);
+    foundLabel = new QLabel(QStringLiteral("Games on the local network:"), this);
+    form->addRow(foundLabel);
+    gamesList = new QTreeWidget(this);
+    gamesList->setObjectName(QStringLiteral("list_games"));
+    gamesList->setMinimumHeight(120);
+    gamesList->setRootIsDecorated(false);
+    gamesList->setUniformRowHeights(true);
+    gamesList->setHeaderLabels({QStringLiteral("Host"), QStringLiteral("Seats taken"),
+                                QStringLiteral("State"), QStringLiteral("Address and port")});
     // Every column fits: the host's name takes what is left, nothing scrolls sideways.
-    list_games->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_games->header()->setStretchLastSection(false);
-    list_games->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    list_games->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    list_games->setMinimumWidth(480);
-    form->addRow(list_games);
+    gamesList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gamesList->header()->setStretchLastSection(false);
+    gamesList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    gamesList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    gamesList->setMinimumWidth(480);
+    form->addRow(gamesList);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Join"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("button_join"));
     form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::button_joinClick);
+    connect(nameEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { typedName_ = text; });
+    // The edit text changes both by typing and by choosing a recent address.
+    connect(addressCombo, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { typedAddress_ = text; });
+    connect(portSpin, &QSpinBox::valueChanged, this,
+            [this](int value) { port_ = static_cast<std::uint16_t>(value); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::join);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(list_games, &QTreeWidget::itemClicked, this, &JoinDialog::list_gamesClick);
+    connect(gamesList, &QTreeWidget::itemClicked, this, &JoinDialog::chooseGame);
     // A double-click, or Enter on a game, joins it.
-    connect(list_games, &QTreeWidget::itemActivated, this, &JoinDialog::list_gamesDblClick);
+    connect(gamesList, &QTreeWidget::itemActivated, this, &JoinDialog::joinGame);
     if (games_)
         connect(games_, &transport::DiscoveryListener::changed, this, &JoinDialog::refreshGames);
     refreshGames();
 }
 
 void JoinDialog::setPlayerName(const QString& name) {
-    edit_name->setText(name);
+    nameEdit->setText(name);
 }
 
 void JoinDialog::setPort(std::uint16_t port) {
-    spin_port->setValue(port);
+    portSpin->setValue(port);
 }
 
 void JoinDialog::setRecentAddresses(const QStringList& recent) {
-    combo_address->clear();
-    combo_address->addItems(recent);
-    combo_address->setCurrentIndex(recent.isEmpty() ? -1 : 0);
+    addressCombo->clear();
+    addressCombo->addItems(recent);
+    addressCombo->setCurrentIndex(recent.isEmpty() ? -1 : 0);
 }
 
 QString JoinDialog::playerName() const {
-    return cleanPlayerName(edit_name->text());
+    return cleanPlayerName(typedName_);
 }
 
 QString JoinDialog::address() const {
-    return cleanAddress(combo_address->currentText());
+    return cleanAddress(typedAddress_);
 }
 
 std::uint16_t JoinDialog::port() const {
-    return static_cast<std::uint16_t>(spin_port->value());
+    return port_;
 }
 
 void JoinDialog::refreshGames() {
-    const QString chosen =
-        list_games->currentItem()
-            ? list_games->currentItem()->data(0, kAddressRole).toString() +
-                  QString::number(list_games->currentItem()->data(0, kPortRole).toInt())
-            : QString();
-    list_games->clear();
+    // The game in the list's focus stays there when it is still heard.
+    const int row = gamesList->indexOfTopLevelItem(gamesList->currentItem());
+    const Where current = row >= 0 && row < static_cast<int>(listed_.size())
+                              ? listed_[static_cast<std::size_t>(row)]
+                              : Where{};
+    gamesList->clear();
+    listed_.clear();
     if (!games_)
         return;
     for (const transport::FoundGame& g : games_->games()) {
-        auto* item = new QTreeWidgetItem(list_games, describe(g));
-        item->setData(0, kAddressRole, g.address);
-        item->setData(0, kPortRole, g.announcement.port);
+        auto* item = new QTreeWidgetItem(gamesList, describe(g));
         item->setToolTip(0, QStringLiteral("Version %1").arg(g.announcement.version));
-        if (g.address + QString::number(g.announcement.port) == chosen)
-            list_games->setCurrentItem(item);
+        listed_.push_back({g.address, g.announcement.port});
+        if (!current.address.isEmpty() && listed_.back() == current)
+            gamesList->setCurrentItem(item);
     }
 }
 
-void JoinDialog::list_gamesClick(QTreeWidgetItem* item) {
-    combo_address->setEditText(item->data(0, kAddressRole).toString());
-    spin_port->setValue(item->data(0, kPortRole).toInt());
+void JoinDialog::chooseGame(QTreeWidgetItem* item) {
+    const int row = gamesList->indexOfTopLevelItem(item);
+    if (row < 0 || row >= static_cast<int>(listed_.size()))
+        return;
+    const Where& where = listed_[static_cast<std::size_t>(row)];
+    addressCombo->setEditText(where.address);
+    portSpin->setValue(where.port);
 }
 
-void JoinDialog::list_gamesDblClick(QTreeWidgetItem* item) {
-    list_gamesClick(item);
-    button_joinClick();
+void JoinDialog::joinGame(QTreeWidgetItem* item) {
+    chooseGame(item);
+    join();
 }
 
-void JoinDialog::button_joinClick() {
+void JoinDialog::join() {
     if (playerName().isEmpty()) {
         QMessageBox::information(
             this, QStringLiteral("Join a Game"),
             QStringLiteral("Please type the name the other players will see."));
-        edit_name->setFocus();
+        nameEdit->setFocus();
         return;
     }
     if (address().isEmpty()) {
@@ -158,7 +166,7 @@ void JoinDialog::button_joinClick() {
             this, QStringLiteral("Join a Game"),
             QStringLiteral("Please type the address of the computer that hosts the game, or "
                            "double-click a game found on the local network."));
-        combo_address->setFocus();
+        addressCombo->setFocus();
         return;
     }
     // Enter on a game reaches both the list and the Join button: one join.

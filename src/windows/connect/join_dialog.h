@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <cstdint>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -36,22 +37,35 @@ class JoinDialog : public QDialog {
     std::uint16_t port() const;
 
     // One row a game, in columns: host, seats taken, state, address and port.
-    QTreeWidget* foundGames() const { return list_games; }
+    QTreeWidget* foundGames() const { return gamesList; }
     // Fills the list again from what the listener holds.
     void refreshGames();
 
   private:
-    void button_joinClick();
-    void list_gamesDblClick(QTreeWidgetItem* item);
-    void list_gamesClick(QTreeWidgetItem* item);
+    // "Join": accepts once the fields make sense, else says what is missing.
+    void join();
+    // A click on a found game fills its address and port in; a double-click also joins.
+    void chooseGame(QTreeWidgetItem* item);
+    void joinGame(QTreeWidgetItem* item);
 
     transport::DiscoveryListener* games_;
-    QLineEdit* edit_name;
-    QComboBox* combo_address;
-    QSpinBox* spin_port;
-    QTreeWidget* list_games;
+    QLineEdit* nameEdit;
+    QComboBox* addressCombo;
+    QSpinBox* portSpin;
+    QLabel* foundLabel;
+    QTreeWidget* gamesList;
+    // The choices as the user left them, kept as the controls change.
+    QString typedName_;
+    QString typedAddress_;
+    std::uint16_t port_ = 7772;
+    // Where the listed games are, one per row of the list in the same order.
+    struct Where {
+        QString address;
+        std::uint16_t port = 0;
+        bool operator==(const Where&) const = default;
+    };
+    std::vector<Where> listed_;
     bool joined_ = false;
-    QLabel* label_found;
 };
 
 // "[::1]" and " host " become "::1" and "host".

@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 
 #include "art/artwork.h"
+#include "table/side_window.h"
 
 namespace hexaline::help {
 
@@ -33,19 +34,6 @@ constexpr Topic kTopics[] = {
     {"About", 0},         {"Done", 0},
 };
 
-QLabel* makeLabel(QWidget* parent, const QString& text, QRect at) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(at);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPixelSize(11);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, art::kLabelText);
-    label->setPalette(palette);
-    return label;
-}
-
 }  // namespace
 
 HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -61,10 +49,11 @@ HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
         button->setProperty("tag", topic.tag);
         button->setGeometry(8, y, kSideWidth - 16, 24);
         y += 28;
-        const QString caption = button->text();
+        topicButtons_.push_back(button);
+        const QString caption = QString::fromLatin1(topic.caption);
         if (topic.tag > 0) {
             connect(button, &QPushButton::clicked, this,
-                    [this, tag = topic.tag, caption] { topicClick(tag, caption); });
+                    [this, tag = topic.tag, caption] { showPage(tag, caption); });
         } else if (caption == QLatin1String("Quick Instructions")) {
             connect(button, &QPushButton::clicked, this, [this] {
                 emit quickInstructionsRequested();
@@ -78,32 +67,30 @@ HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
 
     // The maker's credit lines at the foot of the side panel.
-    makeLabel(this, QStringLiteral("Orvik7 Software"), {0, kClientHeight - 44, kSideWidth, 16});
-    label_year =
-        makeLabel(this, QStringLiteral("\u00A9 ") + QString::number(QDate::currentDate().year()),
-                  {0, kClientHeight - 26, kSideWidth, 16});
-    label_year->setObjectName(QStringLiteral("label_year"));
+    table::styledLabel(this, QStringLiteral("Orvik7 Software"),
+                       {0, kClientHeight - 44, kSideWidth, 16}, {.alignment = Qt::AlignCenter});
+    yearLabel = table::styledLabel(
+        this, QStringLiteral("\u00A9 ") + QString::number(QDate::currentDate().year()),
+        {0, kClientHeight - 26, kSideWidth, 16},
+        {.name = "label_year", .alignment = Qt::AlignCenter});
 
-    label_caption = new QLabel(QStringLiteral("Overview"), this);
-    label_caption->setObjectName(QStringLiteral("label_caption"));
-    label_caption->setGeometry(kSideWidth, 4, kClientWidth - kSideWidth - 4, 24);
-    label_caption->setAutoFillBackground(true);
-    QPalette captionPalette = label_caption->palette();
+    // The caption bar keeps the window's dark text on its light grey.
+    captionLabel = table::styledLabel(
+        this, QStringLiteral("Overview"), {kSideWidth, 4, kClientWidth - kSideWidth - 4, 24},
+        {.name = "label_caption", .pixels = 15, .bold = true, .lightText = false});
+    captionLabel->setAutoFillBackground(true);
+    QPalette captionPalette = captionLabel->palette();
     captionPalette.setColor(QPalette::Window, kCaptionBar);
-    label_caption->setPalette(captionPalette);
-    QFont captionFont = label_caption->font();
-    captionFont.setPixelSize(15);
-    captionFont.setBold(true);
-    label_caption->setFont(captionFont);
-    label_caption->setIndent(8);
+    captionLabel->setPalette(captionPalette);
+    captionLabel->setIndent(8);
 
-    for (int page = 1; page <= kPageCount; ++page) {
-        auto* memo = new QTextBrowser(this);
-        memo->setObjectName(QStringLiteral("memo") + QString::number(page));
-        memo->setGeometry(kSideWidth, 30, kClientWidth - kSideWidth - 4, kClientHeight - 34);
-        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo->setOpenLinks(false);
-        connect(memo, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+    for (int number = 1; number <= kPageCount; ++number) {
+        auto* browser = new QTextBrowser(this);
+        browser->setObjectName(QStringLiteral("memo") + QString::number(number));
+        browser->setGeometry(kSideWidth, 30, kClientWidth - kSideWidth - 4, kClientHeight - 34);
+        browser->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        browser->setOpenLinks(false);
+        connect(browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
             if (!(openLink_ ? openLink_(url) : QDesktopServices::openUrl(url)))
                 QMessageBox::information(
                     this, windowTitle(),
@@ -111,37 +98,33 @@ HelpForm::HelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
         });
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(11);
-        memo->setFont(font);
-        QPalette palette = memo->palette();
+        browser->setFont(font);
+        QPalette palette = browser->palette();
         palette.setColor(QPalette::Base, kPageBackground);
         palette.setColor(QPalette::Text, Qt::black);
-        memo->setPalette(palette);
-        memo->setHtml(helpPage(page));
-        memos_[static_cast<std::size_t>(page - 1)] = memo;
+        browser->setPalette(palette);
+        browser->setHtml(helpPage(number));
+        pages_[static_cast<std::size_t>(number - 1)] = browser;
     }
-    memo(1)->raise();
+    page(1)->raise();
 }
 
 QPushButton* HelpForm::topicButton(const QString& caption) const {
-    for (QPushButton* button : findChildren<QPushButton*>()) {
-        if (button->text() == caption)
-            return button;
+    for (std::size_t i = 0; i < std::size(kTopics); ++i) {
+        if (caption == QLatin1String(kTopics[i].caption))
+            return topicButtons_.at(i);
     }
     return nullptr;
 }
 
-void HelpForm::topicClick(int tag, const QString& caption) {
-    current_ = tag;
-    memo(tag)->raise();
-    label_caption->setText(caption);
+void HelpForm::showPage(int number, const QString& caption) {
+    current_ = number;
+    page(number)->raise();
+    captionLabel->setText(caption);
 }
 
 void HelpForm::showOver(const QWidget* mainWindow) {
-    if (mainWindow != nullptr && !isVisible())
-        move(mainWindow->frameGeometry().center() - QPoint(width() / 2, height() / 2));
-    show();
-    raise();
-    activateWindow();
+    table::showOver(*this, mainWindow, table::Reopen::WhereItStays);
 }
 
 void HelpForm::paintEvent(QPaintEvent*) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "windows/help/help_pages.h"
 
@@ -26,13 +27,13 @@ class HelpForm : public QWidget {
 
     // The page in front, 1..8.
     int currentPage() const { return current_; }
-    QTextBrowser* memo(int page) const { return memos_.at(static_cast<std::size_t>(page - 1)); }
+    QTextBrowser* page(int number) const { return pages_.at(static_cast<std::size_t>(number - 1)); }
     QPushButton* topicButton(const QString& caption) const;
     // Opens a link of a page; false when it failed at once. The desktop's own by default.
     void setLinkOpener(std::function<bool(const QUrl&)> open) { openLink_ = std::move(open); }
 
-    QLabel* label_caption;
-    QLabel* label_year;
+    QLabel* captionLabel;  // the caption of the page in front
+    QLabel* yearLabel;
 
   signals:
     // "Quick Instructions" and "About" open windows that belong to others.
@@ -45,9 +46,11 @@ class HelpForm : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void topicClick(int tag, const QString& caption);
+    // Brings page `number` to the front under `caption`.
+    void showPage(int number, const QString& caption);
 
-    std::array<QTextBrowser*, kPageCount> memos_{};
+    std::array<QTextBrowser*, kPageCount> pages_{};
+    std::vector<QPushButton*> topicButtons_;  // in the order of the topics
     int current_ = 1;
     std::function<bool(const QUrl&)> openLink_;
 };

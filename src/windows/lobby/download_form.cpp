@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include "table/notice_box.h"
+#include "table/side_window.h"
 #include "text/settings/profile_file.h"
 #include "text/settings/settings_location.h"
 #include "windows/lobby/http_get.h"
@@ -35,19 +36,16 @@ QWidget* whitePanel(QWidget* parent, QRect at) {
     return panel;
 }
 
+// Black text on the white panels, centred at the top of its place and wrapped.
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, QRect at,
                   bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    if (name != nullptr)
-        label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QFont font = label->font();
-    font.setPixelSize(13);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
+    return table::styledLabel(parent, text, at,
+                              {.name = name,
+                               .pixels = 13,
+                               .bold = bold,
+                               .lightText = false,
+                               .alignment = Qt::AlignHCenter | Qt::AlignTop,
+                               .wordWrap = true});
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect at) {
@@ -59,19 +57,13 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
 
 // The lobby's advertising picture, drawn: its name over the table's colours.
 QLabel* advert(QWidget* parent, QRect at) {
-    auto* picture = new QLabel(QStringLiteral("The Orvik7 Lobby"), parent);
-    picture->setObjectName(QStringLiteral("image_advert"));
-    picture->setGeometry(at);
-    picture->setAlignment(Qt::AlignCenter);
+    QLabel* picture = table::styledLabel(
+        parent, QStringLiteral("The Orvik7 Lobby"), at,
+        {.name = "image_advert", .pixels = 30, .bold = true, .alignment = Qt::AlignCenter});
     picture->setAutoFillBackground(true);
     QPalette palette = picture->palette();
     palette.setColor(QPalette::Window, QColor(128, 0, 0));
-    palette.setColor(QPalette::WindowText, QColor(251, 253, 206));
     picture->setPalette(palette);
-    QFont font = picture->font();
-    font.setPixelSize(30);
-    font.setBold(true);
-    picture->setFont(font);
     return picture;
 }
 
@@ -131,12 +123,14 @@ DownloadForm::DownloadForm(QWidget* parent)
     buildPanels();
     setInstallerUrl(url_);
 
-    connect(http_, &HttpGet::headerLine, this,
-            [this] { infolabel->setText(infolabel->text() + QLatin1Char('.')); });
+    connect(http_, &HttpGet::headerLine, this, [this] {
+        ++headerLines_;
+        progressLabel->setText(QStringLiteral("Loading") + QString(headerLines_, QLatin1Char('.')));
+    });
     connect(http_, &HttpGet::bodyStarted, this,
-            [this] { infolabel3->setText(QStringLiteral("Downloading: ") + infolabel2->text()); });
+            [this] { detailLabel->setText(QStringLiteral("Downloading: ") + fileName_); });
     connect(http_, &HttpGet::bodyData, this, [this](qint64 total) {
-        infolabel->setText(QString::number(total) + QStringLiteral(" bytes"));
+        progressLabel->setText(QString::number(total) + QStringLiteral(" bytes"));
     });
     connect(http_, &HttpGet::finished, this,
             [this](bool ok, const QString& why) { transferFinished(ok, why); });
@@ -151,22 +145,22 @@ void DownloadForm::buildPanels() {
               QStringLiteral("Download The Orvik7 Lobby Now to play this and other exciting games "
                              "online with other players! "),
               {20, 220, 410, 60}, true);
-    getbutton =
+    downloadButton =
         button(left, "getbutton", QStringLiteral("Download And Install The Orvik7 Lobby Now"),
                {65, 290, 320, 34});
-    infolabel = textLabel(left, "infolabel", QString(), {20, 336, 410, 20});
-    infolabel2 = textLabel(left, "infolabel2", QString(), {20, 356, 410, 20});
-    infolabel2->hide();
-    infolabel3 = textLabel(left, "infolabel3", QString(), {20, 360, 410, 56});
-    abortbutton = button(left, "abortbutton", QStringLiteral("Stop Download"), {165, 430, 120, 30});
-    abortbutton->setEnabled(false);
+    progressLabel = textLabel(left, "infolabel", QString(), {20, 336, 410, 20});
+    fileNameLabel = textLabel(left, "infolabel2", QString(), {20, 356, 410, 20});
+    fileNameLabel->hide();
+    detailLabel = textLabel(left, "infolabel3", QString(), {20, 360, 410, 56});
+    stopButton = button(left, "abortbutton", QStringLiteral("Stop Download"), {165, 430, 120, 30});
+    stopButton->setEnabled(false);
 
     QWidget* upper = whitePanel(this, {462, 6, 256, 300});
     textLabel(upper, "label_solo",
               QStringLiteral("To proceed to the game without the ability to play against others "
                              "click the button below."),
               {10, 14, 236, 70});
-    Button1 = button(upper, "Button1", QStringLiteral("Play Solo Game"), {58, 96, 140, 32});
+    soloButton = button(upper, "Button1", QStringLiteral("Play Solo Game"), {58, 96, 140, 32});
     textLabel(upper, "label_firewall",
               QStringLiteral("Note: Even if you are playing offline, you will need to configure "
                              "your FIREWALL to allow the game to access the internet components."),
@@ -177,18 +171,19 @@ void DownloadForm::buildPanels() {
               QStringLiteral("To play with others, click the button below: host a game or join "
                              "one. If The Orvik7 Lobby is installed, it opens instead."),
               {10, 10, 236, 110});
-    Button2 = button(lower, "Button2", QStringLiteral("Play with Others"), {58, 130, 140, 32});
+    othersButton = button(lower, "Button2", QStringLiteral("Play with Others"), {58, 130, 140, 32});
 
-    connect(getbutton, &QPushButton::clicked, this, &DownloadForm::getbuttonClick);
-    connect(abortbutton, &QPushButton::clicked, this, &DownloadForm::abortbuttonClick);
-    connect(Button1, &QPushButton::clicked, this, &DownloadForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &DownloadForm::Button2Click);
+    connect(downloadButton, &QPushButton::clicked, this, &DownloadForm::startDownload);
+    connect(stopButton, &QPushButton::clicked, this, &DownloadForm::abortDownload);
+    connect(soloButton, &QPushButton::clicked, this, &DownloadForm::playSolo);
+    connect(othersButton, &QPushButton::clicked, this, &DownloadForm::playWithOthers);
 }
 
 void DownloadForm::setInstallerUrl(const QUrl& url) {
     url_ = url;
     const QString path = url.path();
-    infolabel2->setText(path.mid(path.lastIndexOf(QLatin1Char('/')) + 1));
+    fileName_ = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    fileNameLabel->setText(fileName_);
 }
 
 bool DownloadForm::downloading() const {
@@ -196,77 +191,76 @@ bool DownloadForm::downloading() const {
 }
 
 QString DownloadForm::filePath() const {
-    return QDir(folder_).absoluteFilePath(infolabel2->text());
+    return QDir(folder_).absoluteFilePath(fileName_);
 }
 
-void DownloadForm::getbuttonClick() {
+void DownloadForm::fail(const QString& why) {
+    state_ = DownloadState::Failed;
+    progressLabel->setText(QStringLiteral("Download Failed"));
+    detailLabel->setText(why);
+}
+
+void DownloadForm::startDownload() {
     if (downloading())
         return;
-    abortMark_ = 1;
-    infolabel3->clear();
-    if (infolabel2->text().isEmpty()) {
-        abortMark_ = 2;
-        infolabel->setText(QStringLiteral("Download Failed"));
-        infolabel3->setText(QStringLiteral("The installer's address names no file."));
+    state_ = DownloadState::Loading;
+    detailLabel->clear();
+    if (fileName_.isEmpty()) {
+        fail(QStringLiteral("The installer's address names no file."));
         return;
     }
     file_.setFileName(filePath());
     if (!file_.open(QIODevice::WriteOnly)) {
-        abortMark_ = 2;
-        infolabel->setText(QStringLiteral("Download Failed"));
-        infolabel3->setText(QStringLiteral("Unable to write to ") +
-                            QDir::toNativeSeparators(filePath()));
+        fail(QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(filePath()));
         return;
     }
-    getbutton->setEnabled(false);
-    abortbutton->setEnabled(true);
-    infolabel->setText(QStringLiteral("Loading"));
+    downloadButton->setEnabled(false);
+    stopButton->setEnabled(true);
+    headerLines_ = 0;
+    progressLabel->setText(QStringLiteral("Loading"));
     if (!http_->start(url_, &file_)) {
         transferFinished(false, HttpGet::failureText(HttpGet::Failure::BadResponse, 0));
     }
 }
 
 void DownloadForm::transferFinished(bool ok, const QString& why) {
-    getbutton->setEnabled(true);
-    abortbutton->setEnabled(false);
+    downloadButton->setEnabled(true);
+    stopButton->setEnabled(false);
     // Only a whole file takes the installer's name; anything else is dropped with its
     // temporary file, so neither an error page nor a cut file is ever left under that name.
     if (ok && !file_.commit()) {
-        ok = false;
-        infolabel->setText(QStringLiteral("Download Failed"));
-        infolabel3->setText(QStringLiteral("Unable to write to ") +
-                            QDir::toNativeSeparators(filePath()));
-        abortMark_ = 2;
+        fail(QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(filePath()));
         return;
     }
     if (!ok) {
         file_.cancelWriting();
         file_.commit();
         if (http_->failure() == HttpGet::Failure::Aborted) {
-            infolabel->setText(QStringLiteral("Download Aborted"));
+            state_ = DownloadState::Aborted;
+            progressLabel->setText(QStringLiteral("Download Aborted"));
         } else {
-            infolabel->setText(QStringLiteral("Download Failed"));
-            infolabel3->setText(why);
+            fail(why);
         }
-        abortMark_ = 2;
         return;
     }
-    infolabel->setText(QStringLiteral("Received ") + QString::number(http_->bodyBytes()) +
-                       QStringLiteral(" bytes"));
+    progressLabel->setText(QStringLiteral("Received ") + QString::number(http_->bodyBytes()) +
+                           QStringLiteral(" bytes"));
     // A stopped transfer never starts anything, whatever the transfer says.
-    if (abortMark_ == 2)
+    if (state_ == DownloadState::Aborted)
         return;
     if (url_.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) != 0) {
-        infolabel3->setText(QStringLiteral("Saved as ") + QDir::toNativeSeparators(filePath()) +
-                            QStringLiteral(". It came without transport security, so it was "
-                                           "not started."));
+        state_ = DownloadState::Saved;
+        detailLabel->setText(QStringLiteral("Saved as ") + QDir::toNativeSeparators(filePath()) +
+                             QStringLiteral(". It came without transport security, so it was "
+                                            "not started."));
         return;
     }
     startInstaller();
 }
 
 void DownloadForm::startInstaller() {
-    infolabel3->setText(QStringLiteral("Installing"));
+    state_ = DownloadState::Installing;
+    detailLabel->setText(QStringLiteral("Installing"));
     QFile::setPermissions(filePath(), QFile::permissions(filePath()) | QFileDevice::ExeOwner |
                                           QFileDevice::ReadOwner);
     // The installer's options for a silent install without its opening prompt and without
@@ -280,20 +274,20 @@ void DownloadForm::startInstaller() {
     emit exitRequested();
 }
 
-void DownloadForm::abortbuttonClick() {
+void DownloadForm::abortDownload() {
     if (!downloading())
         return;
+    state_ = DownloadState::Aborted;
     http_->abort();
-    infolabel->setText(QStringLiteral("Download has been aborted."));
-    abortMark_ = 2;
-    infolabel3->setText(QStringLiteral("Download Aborted"));
+    progressLabel->setText(QStringLiteral("Download has been aborted."));
+    detailLabel->setText(QStringLiteral("Download Aborted"));
 }
 
-void DownloadForm::Button1Click() {
+void DownloadForm::playSolo() {
     close();
 }
 
-void DownloadForm::Button2Click() {
+void DownloadForm::playWithOthers() {
     for (const QString& lobby : lobbies_) {
         const QFileInfo program(lobby);
         if (program.isFile() && program.isExecutable()) {
@@ -312,7 +306,7 @@ void DownloadForm::Button2Click() {
 
 void DownloadForm::showOnTop() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        table::centreIn(*this, screen->availableGeometry());
     show();
     raise();
     activateWindow();
@@ -320,7 +314,7 @@ void DownloadForm::showOnTop() {
 
 void DownloadForm::closeEvent(QCloseEvent* event) {
     // Closing the window during a transfer stops it; nothing is started afterwards.
-    abortbuttonClick();
+    abortDownload();
     QWidget::closeEvent(event);
 }
 

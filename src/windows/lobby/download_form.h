@@ -37,6 +37,16 @@ QString chooseDownloadFolder(const QString& exeDir, const QString& userDataDir);
 // Where an installed lobby is looked for, in order.
 QStringList lobbyLocations();
 
+// Where the download stands.
+enum class DownloadState {
+    Idle,        // nothing tried yet
+    Loading,     // a transfer runs
+    Saved,       // the whole file arrived and was kept, but not started
+    Failed,      // the transfer or the file failed
+    Aborted,     // the user stopped the transfer, or closed the window during it
+    Installing,  // the whole file arrived and the installer is being started
+};
+
 class DownloadForm : public QWidget {
     Q_OBJECT
   public:
@@ -54,28 +64,35 @@ class DownloadForm : public QWidget {
     // Shows a message to the user; a box that does not block unless a test replaces it.
     void setMessage(std::function<void(const QString&)> message) { message_ = std::move(message); }
 
-    // 1 while a download runs normally, 2 once it was aborted or failed. The file is written
-    // under a temporary name and takes the installer's name only when the whole file arrived.
+    // The file is written under a temporary name and takes the installer's name only when the
+    // whole file arrived.
     HttpGet& http() { return *http_; }
-    int abortMark() const { return abortMark_; }
+    DownloadState state() const { return state_; }
     bool downloading() const;
+    // The installer's file name, the last part of its address; empty when the address has none.
+    const QString& fileName() const { return fileName_; }
     QString filePath() const;
 
-    void getbuttonClick();
-    void abortbuttonClick();
-    void Button1Click();
-    void Button2Click();
+    // "Download And Install": fetches the installer and, when it came over https, starts it.
+    void startDownload();
+    // "Stop Download": stops a running transfer; nothing is started afterwards.
+    void abortDownload();
+    // "Play Solo Game": closes the window; the solo game is already being set up.
+    void playSolo();
+    // "Play with Others": starts an installed lobby, else offers the game's own hosting and
+    // joining.
+    void playWithOthers();
 
     // Shows the window on top, centred on the desktop, without blocking.
     void showOnTop();
 
-    QLabel* infolabel;
-    QLabel* infolabel2;  // hidden: the downloaded file's name
-    QLabel* infolabel3;
-    QPushButton* getbutton;
-    QPushButton* abortbutton;
-    QPushButton* Button1;
-    QPushButton* Button2;
+    QLabel* progressLabel;  // what the transfer is doing: bytes, "Loading", the outcome
+    QLabel* fileNameLabel;  // hidden: the installer's file name, shown for nothing else
+    QLabel* detailLabel;    // the file being downloaded, why it failed, where it was saved
+    QPushButton* downloadButton;
+    QPushButton* stopButton;
+    QPushButton* soloButton;
+    QPushButton* othersButton;
 
   signals:
     // The game should end (an installer or the lobby was started).
@@ -89,6 +106,8 @@ class DownloadForm : public QWidget {
   private:
     void buildPanels();
     void transferFinished(bool ok, const QString& why);
+    // Ends the attempt as failed, saying why in the detail line.
+    void fail(const QString& why);
     void startInstaller();
 
     HttpGet* http_;
@@ -98,7 +117,9 @@ class DownloadForm : public QWidget {
     QStringList lobbies_;
     Starter starter_;
     std::function<void(const QString&)> message_;
-    int abortMark_ = 0;
+    QString fileName_;
+    DownloadState state_ = DownloadState::Idle;
+    int headerLines_ = 0;  // "Loading" shows a dot for each header line received
 };
 
 }  // namespace hexaline::lobby

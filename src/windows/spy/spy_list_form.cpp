@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "art/artwork.h"
+#include "table/side_window.h"
 
 namespace hexaline::spy {
 
@@ -25,86 +26,69 @@ SpyListForm::SpyListForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Hexaline - Spies"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    label_title = new QLabel(QStringLiteral("Spy List"), this);
-    label_title->setObjectName(QStringLiteral("label_title"));
-    label_title->setGeometry(4, 2, 154, 22);
-    QFont font = label_title->font();
-    font.setPixelSize(19);
-    font.setBold(true);
-    label_title->setFont(font);
-    QPalette palette = label_title->palette();
-    palette.setColor(QPalette::WindowText, art::kLabelText);
-    label_title->setPalette(palette);
+    titleLabel = table::styledLabel(this, QStringLiteral("Spy List"), {4, 2, 154, 22},
+                                    {.name = "label_title", .pixels = 19, .bold = true});
 
-    listbox_spys = new QListWidget(this);
-    listbox_spys->setObjectName(QStringLiteral("listbox_spys"));
-    listbox_spys->setGeometry(4, 24, 154, 130 - 16);
-    QPalette listPalette = listbox_spys->palette();
+    spyList = new QListWidget(this);
+    spyList->setObjectName(QStringLiteral("listbox_spys"));
+    spyList->setGeometry(4, 24, 154, 130 - 16);
+    QPalette listPalette = spyList->palette();
     listPalette.setColor(QPalette::Base, kListBackground);
-    listbox_spys->setPalette(listPalette);
-    listbox_spys->setMouseTracking(true);
-    listbox_spys->viewport()->setMouseTracking(true);
-    listbox_spys->viewport()->installEventFilter(this);
-    listbox_spys->setContextMenuPolicy(Qt::DefaultContextMenu);
+    spyList->setPalette(listPalette);
+    spyList->setMouseTracking(true);
+    spyList->viewport()->setMouseTracking(true);
+    spyList->viewport()->installEventFilter(this);
+    spyList->setContextMenuPolicy(Qt::DefaultContextMenu);
 
-    button_done = new QPushButton(QStringLiteral("Done"), this);
-    button_done->setObjectName(QStringLiteral("button_done"));
-    button_done->setGeometry(44, 142, 74, 22);
-    connect(button_done, &QPushButton::clicked, this, &QWidget::close);
+    doneButton = new QPushButton(QStringLiteral("Done"), this);
+    doneButton->setObjectName(QStringLiteral("button_done"));
+    doneButton->setGeometry(44, 142, 74, 22);
+    connect(doneButton, &QPushButton::clicked, this, &QWidget::close);
 
-    popup_kick = new QMenu(this);
-    popup_kick->setObjectName(QStringLiteral("popup_kick"));
-    popup_kickhim = popup_kick->addAction(QStringLiteral("Remove From Game"));
-    popup_kickhim->setObjectName(QStringLiteral("popup_kickhim"));
-    popup_kickhim->setEnabled(false);
-    connect(popup_kickhim, &QAction::triggered, this, &SpyListForm::popup_kickhimClick);
+    kickMenu = new QMenu(this);
+    kickMenu->setObjectName(QStringLiteral("popup_kick"));
+    kickAction = kickMenu->addAction(QStringLiteral("Remove From Game"));
+    kickAction->setObjectName(QStringLiteral("popup_kickhim"));
+    kickAction->setEnabled(false);
+    connect(kickAction, &QAction::triggered, this, &SpyListForm::kickSelected);
 }
 
 void SpyListForm::addSpectator(const QString& entry) {
-    listbox_spys->addItem(entry);
+    entries_ << entry;
+    spyList->addItem(entry);
 }
 
 bool SpyListForm::removeSpectator(const QString& entry) {
-    for (int i = 0; i < listbox_spys->count(); ++i) {
-        if (listbox_spys->item(i)->text() == entry) {
-            delete listbox_spys->takeItem(i);
-            return true;
-        }
-    }
-    return false;
+    const qsizetype index = entries_.indexOf(entry);
+    if (index < 0)
+        return false;
+    entries_.removeAt(index);
+    delete spyList->takeItem(static_cast<int>(index));
+    return true;
 }
 
 void SpyListForm::showEntries(const QStringList& entries) {
-    if (this->entries() == entries)
+    if (entries_ == entries)
         return;
-    listbox_spys->clear();
-    listbox_spys->addItems(entries);
-}
-
-QStringList SpyListForm::entries() const {
-    QStringList list;
-    for (int i = 0; i < listbox_spys->count(); ++i)
-        list << listbox_spys->item(i)->text();
-    return list;
+    entries_ = entries;
+    spyList->clear();
+    spyList->addItems(entries);
 }
 
 void SpyListForm::setRemoveEnabled(bool enabled) {
-    popup_kickhim->setEnabled(enabled);
+    removeEnabled_ = enabled;
+    kickAction->setEnabled(enabled);
 }
 
-bool SpyListForm::removeEnabled() const {
-    return popup_kickhim->isEnabled();
+void SpyListForm::rememberEntryAt(const QPoint& pos) {
+    const QListWidgetItem* item = spyList->itemAt(pos);
+    hoverIndex_ = item != nullptr ? spyList->row(item) : -1;
 }
 
-void SpyListForm::listbox_spysMouseMove(const QPoint& pos) {
-    const QListWidgetItem* item = listbox_spys->itemAt(pos);
-    hoverIndex_ = item != nullptr ? listbox_spys->row(item) : -1;
-}
-
-void SpyListForm::popup_kickhimClick() {
-    if (hoverIndex_ < 0 || hoverIndex_ >= listbox_spys->count())
+void SpyListForm::kickSelected() {
+    if (hoverIndex_ < 0 || hoverIndex_ >= entries_.size())
         return;
-    const QString text = listbox_spys->item(hoverIndex_)->text();
+    const QString& text = entries_[hoverIndex_];
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     bool ok = false;
     const int seat = text.left(colon < 0 ? text.size() : colon).toInt(&ok);
@@ -115,13 +99,13 @@ void SpyListForm::popup_kickhimClick() {
 }
 
 bool SpyListForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == listbox_spys->viewport()) {
+    if (watched == spyList->viewport()) {
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonPress) {
-            listbox_spysMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+            rememberEntryAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         } else if (event->type() == QEvent::ContextMenu) {
             auto* menuEvent = static_cast<QContextMenuEvent*>(event);
-            listbox_spysMouseMove(menuEvent->pos());
-            popup_kick->popup(menuEvent->globalPos());
+            rememberEntryAt(menuEvent->pos());
+            kickMenu->popup(menuEvent->globalPos());
             return true;
         }
     }
@@ -129,10 +113,8 @@ bool SpyListForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SpyListForm::showOver(const QWidget* mainWindow) {
-    if (mainWindow != nullptr && !isVisible())
-        move(mainWindow->frameGeometry().center() - QPoint(width() / 2, height() / 2));
-    show();
-    raise();
+    // The list comes to the front without taking the keyboard.
+    table::showOver(*this, mainWindow, table::Reopen::WhereItStays, false);
 }
 
 void SpyListForm::paintEvent(QPaintEvent*) {

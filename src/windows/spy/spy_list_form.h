@@ -28,27 +28,27 @@ class SpyListForm : public QWidget {
     bool removeSpectator(const QString& entry);
     // Shows exactly these entries, in this order.
     void showEntries(const QStringList& entries);
-    QStringList entries() const;
+    QStringList entries() const { return entries_; }
 
     // "Remove From Game" is offered only in the hosting instance.
     void setRemoveEnabled(bool enabled);
-    bool removeEnabled() const;
+    bool removeEnabled() const { return removeEnabled_; }
 
     // The entry under the pointer as last seen, -1 when the pointer was over no entry.
     int hoverIndex() const { return hoverIndex_; }
     // Remembers the entry at `pos` (list viewport coordinates).
-    void listbox_spysMouseMove(const QPoint& pos);
+    void rememberEntryAt(const QPoint& pos);
     // "Remove From Game": kicks the seat of the remembered entry.
-    void popup_kickhimClick();
+    void kickSelected();
 
     // Shows the window without blocking, centred on `mainWindow`.
     void showOver(const QWidget* mainWindow);
 
-    QListWidget* listbox_spys;
-    QLabel* label_title;
-    QPushButton* button_done;
-    QMenu* popup_kick;
-    QAction* popup_kickhim;
+    QListWidget* spyList;  // shows entries(), one item each, in the same order
+    QLabel* titleLabel;
+    QPushButton* doneButton;
+    QMenu* kickMenu;
+    QAction* kickAction;  // "Remove From Game"
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +56,8 @@ class SpyListForm : public QWidget {
 
   private:
     std::function<void(int seat)> kicking_;
+    QStringList entries_;
+    bool removeEnabled_ = false;
     int hoverIndex_ = -1;
 };
 

@@ -9,6 +9,7 @@
 
 #include "art/artwork.h"
 #include "client/seat_view.h"
+#include "table/side_window.h"
 #include "windows/tally/tally_store.h"
 
 namespace hexaline::tally {
@@ -18,21 +19,10 @@ namespace {
 constexpr int kClientWidth = 475;
 constexpr int kClientHeight = 347;
 
+// Names come from peers and from the tally file: every label here shows plain text.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect at,
                   bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);  // names come from peers and from the tally file
-    if (name != nullptr)
-        label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(at);
-    QFont font = label->font();
-    font.setPixelSize(11);
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, art::kLabelText);
-    label->setPalette(palette);
-    return label;
+    return table::styledLabel(parent, text, at, {.name = name, .bold = bold, .plainText = true});
 }
 
 QGroupBox* makePanel(QWidget* parent, const QString& title, QRect at) {
@@ -76,16 +66,16 @@ TallyListForm::~TallyListForm() {
 void TallyListForm::buildControls() {
     QGroupBox* mine = makePanel(this, QStringLiteral("Your Total Tally"), {8, 6, 220, 62});
     makeLabel(mine, nullptr, QStringLiteral("Total Games:"), {10, 18, 90, 16});
-    mylabel_1 = makeLabel(mine, "mylabel_1", QStringLiteral("0"), {104, 18, 60, 16}, true);
+    myGamesLabel = makeLabel(mine, "mylabel_1", QStringLiteral("0"), {104, 18, 60, 16}, true);
     makeLabel(mine, nullptr, QStringLiteral("Your Wins"), {10, 38, 90, 16});
-    mylabel_2 = makeLabel(mine, "mylabel_2", QStringLiteral("0"), {104, 38, 60, 16}, true);
-    mylabel_3 = makeLabel(mine, "mylabel_3", QStringLiteral("0"), {170, 18, 40, 16});
-    mylabel_4 = makeLabel(mine, "mylabel_4", QStringLiteral("0"), {170, 38, 40, 16});
-    mylabel_3->hide();
-    mylabel_4->hide();
+    myWinsLabel = makeLabel(mine, "mylabel_2", QStringLiteral("0"), {104, 38, 60, 16}, true);
+    myColumn3Label = makeLabel(mine, "mylabel_3", QStringLiteral("0"), {170, 18, 40, 16});
+    myColumn4Label = makeLabel(mine, "mylabel_4", QStringLiteral("0"), {170, 38, 40, 16});
+    myColumn3Label->hide();
+    myColumn4Label->hide();
 
     QGroupBox* player = makePanel(this, QString(), {8, 72, 220, 124});
-    label_hisnametop =
+    playerTitleLabel =
         makeLabel(player, "label_hisnametop", QStringLiteral("XX's Tally"), {10, 6, 200, 16}, true);
     makeLabel(player, nullptr, QStringLiteral("Total"), {120, 26, 40, 16}, true);
     makeLabel(player, nullptr, QStringLiteral("Session"), {166, 26, 50, 16}, true);
@@ -96,40 +86,39 @@ void TallyListForm::buildControls() {
         QLabel* caption =
             makeLabel(player, r == 1 ? "label_hisname" : nullptr, rows[r], {10, y, 108, 16});
         if (r == 1)
-            label_hisname = caption;
+            playerWinsCaption = caption;
         for (int side = 0; side < 2; ++side) {
             const int k = r + 1 + side * 4;
             const QByteArray name = "label_" + QByteArray::number(k);
-            label_[static_cast<std::size_t>(k - 1)] = makeLabel(
+            countLabels[static_cast<std::size_t>(k - 1)] = makeLabel(
                 player, name.constData(), QStringLiteral("0"), {120 + side * 46, y, 44, 16}, true);
         }
     }
 
     QGroupBox* current =
         makePanel(this, QStringLiteral("Players In Current Game"), {8, 200, 220, 110});
-    checklist = new QListWidget(current);
-    checklist->setObjectName(QStringLiteral("checklist"));
-    checklist->setGeometry(8, 20, 204, 82);
+    inGameList = new QListWidget(current);
+    inGameList->setObjectName(QStringLiteral("checklist"));
+    inGameList->setGeometry(8, 20, 204, 82);
 
     QGroupBox* tallied =
         makePanel(this, QStringLiteral("Players Being Tallied"), {236, 6, 231, 304});
-    listbox_tally = new QListWidget(tallied);
-    listbox_tally->setObjectName(QStringLiteral("listbox_tally"));
-    listbox_tally->setGeometry(8, 20, 215, 276);
+    talliedList = new QListWidget(tallied);
+    talliedList->setObjectName(QStringLiteral("listbox_tally"));
+    talliedList->setGeometry(8, 20, 215, 276);
 
-    button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
-    button_reset->setObjectName(QStringLiteral("button_reset"));
-    button_reset->setGeometry(8, 316, 100, 24);
-    button_done = new QPushButton(QStringLiteral("Done"), this);
-    button_done->setObjectName(QStringLiteral("button_done"));
-    button_done->setGeometry(367, 316, 100, 24);
+    resetButton = new QPushButton(QStringLiteral("Reset Tally"), this);
+    resetButton->setObjectName(QStringLiteral("button_reset"));
+    resetButton->setGeometry(8, 316, 100, 24);
+    doneButton = new QPushButton(QStringLiteral("Done"), this);
+    doneButton->setObjectName(QStringLiteral("button_done"));
+    doneButton->setGeometry(367, 316, 100, 24);
 
-    connect(button_reset, &QPushButton::clicked, this, &TallyListForm::button_resetClick);
-    connect(button_done, &QPushButton::clicked, this, &TallyListForm::button_doneClick);
-    connect(checklist, &QListWidget::itemChanged, this, &TallyListForm::checklistClickCheck);
-    connect(listbox_tally, &QListWidget::itemChanged, this,
-            &TallyListForm::listbox_tallyClickCheck);
-    connect(listbox_tally, &QListWidget::currentRowChanged, this, &TallyListForm::showPlayer);
+    connect(resetButton, &QPushButton::clicked, this, &TallyListForm::resetTally);
+    connect(doneButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(inGameList, &QListWidget::itemChanged, this, &TallyListForm::tallyPlayerInGame);
+    connect(talliedList, &QListWidget::itemChanged, this, &TallyListForm::untallyPlayer);
+    connect(talliedList, &QListWidget::currentRowChanged, this, &TallyListForm::showPlayer);
 }
 
 bool TallyListForm::save() {
@@ -137,42 +126,51 @@ bool TallyListForm::save() {
 }
 
 void TallyListForm::showTotals() {
-    mylabel_1->setText(table_.cell(0, 1));
-    mylabel_2->setText(table_.cell(0, 2));
-    mylabel_3->setText(table_.cell(0, 3));
-    mylabel_4->setText(table_.cell(0, 4));
+    const OwnTally& own = table_.own();
+    myGamesLabel->setText(QString::number(own.games));
+    myWinsLabel->setText(QString::number(own.wins));
+    myColumn3Label->setText(QString::number(own.carried[0]));
+    myColumn4Label->setText(QString::number(own.carried[1]));
 }
 
 void TallyListForm::showPlayer(int index) {
-    const int row = index + 1;
-    if (index < 0 || row >= table_.rowCount())
+    const std::vector<TalliedPlayer>& players = table_.players();
+    if (index < 0 || index >= static_cast<int>(players.size()))
         return;
-    for (int c = 1; c <= 8; ++c)
-        label_[static_cast<std::size_t>(c - 1)]->setText(table_.cell(row, c));
-    const QString name = table_.cell(row, 0);
-    label_hisname->setText(name + QStringLiteral(" Wins:"));
-    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+    const TalliedPlayer& p = players[static_cast<std::size_t>(index)];
+    const std::array<int, 8> counts{p.total.games,      p.total.theirWins,   p.total.myWins,
+                                    p.total.neitherWon, p.session.games,     p.session.theirWins,
+                                    p.session.myWins,   p.session.neitherWon};
+    for (std::size_t c = 0; c < counts.size(); ++c)
+        countLabels[c]->setText(QString::number(counts[c]));
+    playerWinsCaption->setText(p.name + QStringLiteral(" Wins:"));
+    playerTitleLabel->setText(p.name + QStringLiteral("'s Tally"));
+}
+
+void TallyListForm::addTalliedItem(const QString& name) {
+    auto* item = new QListWidgetItem(name, talliedList);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Checked);
 }
 
 void TallyListForm::fillTallied() {
     filling_ = true;
-    listbox_tally->clear();
-    for (const QString& name : table_.names()) {
-        auto* item = new QListWidgetItem(name, listbox_tally);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
-    }
+    talliedList->clear();
+    for (const TalliedPlayer& p : table_.players())
+        addTalliedItem(p.name);
     filling_ = false;
 }
 
 void TallyListForm::loadchecklist() {
     filling_ = true;
-    checklist->clear();
+    inGameList->clear();
+    inGame_.clear();
     const QStringList captions = captions_ ? captions_() : QStringList();
     for (const QString& caption : captions) {
         if (caption == QLatin1String(session::kWaiting))
             continue;
-        auto* item = new QListWidgetItem(caption, checklist);
+        inGame_ << caption;
+        auto* item = new QListWidgetItem(caption, inGameList);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(table_.isTallied(caption) ? Qt::Checked : Qt::Unchecked);
     }
@@ -181,24 +179,22 @@ void TallyListForm::loadchecklist() {
 
 void TallyListForm::addgame(const QString& winner) {
     loadchecklist();
-    QStringList inGame;
-    for (int i = 0; i < checklist->count(); ++i)
-        inGame << checklist->item(i)->text();
-    table_.addgame(winner, inGame);
+    table_.addgame(winner, inGame_);
     showTotals();
-    showPlayer(listbox_tally->currentRow());
+    showPlayer(talliedList->currentRow());
     save();
 }
 
-void TallyListForm::checklistClickCheck(QListWidgetItem* item) {
+void TallyListForm::tallyPlayerInGame(QListWidgetItem* item) {
     if (filling_)
         return;
-    const QString name = item->text();
+    const int index = inGameList->row(item);
+    if (index < 0 || index >= inGame_.size())
+        return;
+    const QString name = inGame_[index];
     if (table_.addPlayer(name)) {
         filling_ = true;
-        auto* entry = new QListWidgetItem(name, listbox_tally);
-        entry->setFlags(entry->flags() | Qt::ItemIsUserCheckable);
-        entry->setCheckState(Qt::Checked);
+        addTalliedItem(name);
         filling_ = false;
         save();
     }
@@ -208,11 +204,13 @@ void TallyListForm::checklistClickCheck(QListWidgetItem* item) {
     filling_ = false;
 }
 
-void TallyListForm::listbox_tallyClickCheck(QListWidgetItem* item) {
+void TallyListForm::untallyPlayer(QListWidgetItem* item) {
     if (filling_ || item->checkState() == Qt::Checked)
         return;
-    const int index = listbox_tally->row(item);
-    const QString name = item->text();
+    const int index = talliedList->row(item);
+    if (index < 0 || index >= static_cast<int>(table_.players().size()))
+        return;
+    const QString name = table_.players()[static_cast<std::size_t>(index)].name;
     if (!confirm_(QStringLiteral("This will delete ") + name +
                   QStringLiteral("'s Tally. Do you want to delete it?"))) {
         filling_ = true;
@@ -220,22 +218,22 @@ void TallyListForm::listbox_tallyClickCheck(QListWidgetItem* item) {
         filling_ = false;
         return;
     }
-    table_.removeRow(index + 1);
+    table_.removePlayer(index);
     filling_ = true;
-    delete listbox_tally->takeItem(index);
+    delete talliedList->takeItem(index);
     filling_ = false;
-    showPlayer(listbox_tally->currentRow());
+    showPlayer(talliedList->currentRow());
     save();
     loadchecklist();
 }
 
-void TallyListForm::button_resetClick() {
+void TallyListForm::resetTally() {
     if (!confirm_(QStringLiteral("Are you sure you want to reset the Tally?")))
         return;
     table_.reset();
     showTotals();
     fillTallied();
-    for (QLabel* label : label_)
+    for (QLabel* label : countLabels)
         label->setText(QStringLiteral("0"));
     save();
     loadchecklist();
@@ -243,11 +241,7 @@ void TallyListForm::button_resetClick() {
 
 void TallyListForm::showOver(const QWidget* mainWindow) {
     loadchecklist();
-    if (mainWindow != nullptr)
-        move(mainWindow->frameGeometry().center() - QPoint(width() / 2, height() / 2));
-    show();
-    raise();
-    activateWindow();
+    table::showOver(*this, mainWindow, table::Reopen::Centred);
 }
 
 void TallyListForm::paintEvent(QPaintEvent*) {

@@ -3,7 +3,8 @@
 // The tally window: the user's totals, the selected tallied player's counts, the other players
 // of the current game and the tallied players. It owns the tally, reads the file when it is
 // created and writes it after every recorded game, every change of the tallied players, and
-// when it is destroyed at exit.
+// when it is destroyed at exit. The lists show the tally and the current game's players; what
+// they mean is always taken from the tally and the names kept here, never from the lists.
 
 #include <QString>
 #include <QStringList>
@@ -47,20 +48,20 @@ class TallyListForm : public QWidget {
     // View > "View Tally": loadchecklist, then show without blocking, centred on `mainWindow`.
     void showOver(const QWidget* mainWindow);
 
-    void button_resetClick();
-    void button_doneClick() { close(); }
+    // "Reset Tally": after the user agrees, the user's counts go to 0 and no one is tallied.
+    void resetTally();
 
-    QLabel* mylabel_1;
-    QLabel* mylabel_2;
-    QLabel* mylabel_3;
-    QLabel* mylabel_4;
-    QLabel* label_hisnametop;
-    QLabel* label_hisname;
-    std::array<QLabel*, 8> label_;  // label_1 .. label_8
-    QListWidget* checklist;
-    QListWidget* listbox_tally;
-    QPushButton* button_reset;
-    QPushButton* button_done;
+    QLabel* myGamesLabel;
+    QLabel* myWinsLabel;
+    QLabel* myColumn3Label;  // hidden: the user's third and fourth stored counts
+    QLabel* myColumn4Label;
+    QLabel* playerTitleLabel;            // "Name's Tally"
+    QLabel* playerWinsCaption;           // "Name Wins:"
+    std::array<QLabel*, 8> countLabels;  // the selected player's counts, stored columns 1 to 8
+    QListWidget* inGameList;             // the other players of the current game
+    QListWidget* talliedList;            // the tallied players, in the tally's order
+    QPushButton* resetButton;
+    QPushButton* doneButton;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,11 +71,15 @@ class TallyListForm : public QWidget {
     void showTotals();
     void showPlayer(int index);
     void fillTallied();
-    void checklistClickCheck(QListWidgetItem* item);
-    void listbox_tallyClickCheck(QListWidgetItem* item);
+    void addTalliedItem(const QString& name);
+    // A tick in "Players In Current Game" tallies that player; the tick then shows the tally.
+    void tallyPlayerInGame(QListWidgetItem* item);
+    // Unticking a tallied player removes the player's tally once the user agrees.
+    void untallyPlayer(QListWidgetItem* item);
 
     QString path_;
     TallyTable table_;
+    QStringList inGame_;  // the names shown in "Players In Current Game", in order
     QString loadError_;
     QString keptAs_;
     std::function<QStringList()> captions_;

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <algorithm>
+#include <climits>
 
 #include "text/text_codec.h"
 
@@ -10,102 +11,109 @@ namespace hexaline::tally {
 
 namespace {
 
-TallyTable::Row zeroRow() {
-    TallyTable::Row row;
-    row.fill(QStringLiteral("0"));
-    return row;
-}
-
 // Every table row is far below this; a larger count in a file is damage, not a tally.
 constexpr qsizetype kMaxRows = 100000;
 
-}  // namespace
-
-TallyTable::TallyTable() : rows_{zeroRow()} {}
-
-const QString& TallyTable::cell(int row, int column) const {
-    return rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
-}
-
-int TallyTable::count(int row, int column) const {
+// A count as stored: empty or unreadable text counts 0.
+int readCount(const QByteArray& line) {
     bool ok = false;
-    const int value = cell(row, column).trimmed().toInt(&ok);
+    const int value = text::decodeText(line).trimmed().toInt(&ok);
     return ok ? value : 0;
 }
 
-void TallyTable::increment(int row, int column) {
-    const int value = count(row, column);
-    rows_.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)) =
-        QString::number(value + 1);
+// One more game; a count already at the largest number stays there.
+void countOne(int& count) {
+    if (count < INT_MAX)
+        ++count;
+}
+
+// A player's counts (TalliedPlayer, const or not) in the order of the stored columns 1 to 8.
+template <class Player>
+auto playerColumns(Player& p) {
+    return std::array{&p.total.games,      &p.total.theirWins,   &p.total.myWins,
+                      &p.total.neitherWon, &p.session.games,     &p.session.theirWins,
+                      &p.session.myWins,   &p.session.neitherWon};
+}
+
+// The user's counts (OwnTally, const or not) in the order of the stored columns 1 to 8.
+template <class Own>
+auto ownColumns(Own& own) {
+    return std::array{&own.games,      &own.wins,       &own.carried[0], &own.carried[1],
+                      &own.carried[2], &own.carried[3], &own.carried[4], &own.carried[5]};
+}
+
+void countGame(TallyCounts& counts, bool theirs, bool mine) {
+    countOne(counts.games);
+    countOne(theirs ? counts.theirWins : mine ? counts.myWins : counts.neitherWon);
+}
+
+}  // namespace
+
+int TallyTable::count(int row, int column) const {
+    if (column < 1 || column >= kColumns || row < 0 || row >= rowCount())
+        return 0;
+    const auto counts =
+        row == 0 ? ownColumns(own_) : playerColumns(players_[static_cast<std::size_t>(row - 1)]);
+    return *counts[static_cast<std::size_t>(column - 1)];
+}
+
+QString TallyTable::cell(int row, int column) const {
+    if (column == 0)
+        return row == 0 ? QStringLiteral("0") : players_.at(static_cast<std::size_t>(row - 1)).name;
+    return QString::number(count(row, column));
 }
 
 QStringList TallyTable::names() const {
     QStringList list;
-    for (std::size_t r = 1; r < rows_.size(); ++r)
-        list << rows_[r][0];
+    for (const TalliedPlayer& p : players_)
+        list << p.name;
     return list;
 }
 
-int TallyTable::rowOf(const QString& name) const {
-    for (std::size_t r = 1; r < rows_.size(); ++r) {
-        if (rows_[r][0].compare(name, Qt::CaseInsensitive) == 0)
-            return static_cast<int>(r);
+int TallyTable::indexOf(const QString& name) const {
+    for (std::size_t i = 0; i < players_.size(); ++i) {
+        if (players_[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i);
     }
-    return 0;
+    return -1;
 }
 
 bool TallyTable::addPlayer(const QString& name) {
     if (isTallied(name))
         return false;
-    Row row = zeroRow();
-    row[0] = name;
-    rows_.push_back(row);
+    players_.push_back(TalliedPlayer{name, {}, {}});
     return true;
 }
 
-void TallyTable::removeRow(int row) {
-    if (row >= 1 && row < rowCount())
-        rows_.erase(rows_.begin() + row);
+void TallyTable::removePlayer(int index) {
+    if (index >= 0 && index < static_cast<int>(players_.size()))
+        players_.erase(players_.begin() + index);
 }
 
 void TallyTable::reset() {
-    rows_.assign(1, zeroRow());
+    own_ = OwnTally{};
+    players_.clear();
 }
 
 void TallyTable::startSession() {
-    for (std::size_t r = 1; r < rows_.size(); ++r) {
-        for (int c = 5; c < kColumns; ++c)
-            rows_[r][static_cast<std::size_t>(c)] = QStringLiteral("0");
-    }
+    for (TalliedPlayer& p : players_)
+        p.session = TallyCounts{};
 }
 
 void TallyTable::addgame(const QString& winner, const QStringList& inGame) {
     const bool mine = winner == QLatin1String(kAddToMine);
-    increment(0, 1);
+    countOne(own_.games);
     if (mine)
-        increment(0, 2);
+        countOne(own_.wins);
     for (const QString& name : inGame) {
-        const int row = rowOf(name);
-        if (row == 0)
+        const int index = indexOf(name);
+        if (index < 0)
             continue;
-        Row& cells = rows_[static_cast<std::size_t>(row)];
-        for (int c = 1; c < kColumns; ++c) {
-            if (cells[static_cast<std::size_t>(c)].isEmpty())
-                cells[static_cast<std::size_t>(c)] = QStringLiteral("0");
-        }
-        increment(row, 1);
-        increment(row, 5);
-        // The row's own name, letter for letter, decides a win by that player.
-        if (cells[0] == winner) {
-            increment(row, 2);
-            increment(row, 6);
-        } else if (mine) {
-            increment(row, 3);
-            increment(row, 7);
-        } else {
-            increment(row, 4);
-            increment(row, 8);
-        }
+        TalliedPlayer& p = players_[static_cast<std::size_t>(index)];
+        // The player's own name, letter for letter, decides a win by that player.
+        const bool theirs = p.name == winner;
+        countGame(p.total, theirs, mine);
+        countGame(p.session, theirs, mine);
     }
 }
 
@@ -115,8 +123,8 @@ QByteArray TallyTable::toText() const {
     out += QByteArray::number(kColumns) + end;
     out += QByteArray::number(rowCount()) + end;
     for (int c = 0; c < kColumns; ++c) {
-        for (const Row& row : rows_)
-            out += text::encodeText(row[static_cast<std::size_t>(c)]) + end;
+        for (int r = 0; r < rowCount(); ++r)
+            out += text::encodeText(cell(r, c)) + end;
     }
     return out;
 }
@@ -134,17 +142,22 @@ TallyTable TallyTable::fromText(const QByteArray& text) {
     qsizetype rows = std::clamp<qsizetype>(lines[1].trimmed().toLongLong(), 1, kMaxRows);
     // Every row has at least its name line: a count beyond the text is damage.
     rows = std::min(rows, std::max<qsizetype>(1, lines.size() - 2));
-    table.rows_.assign(static_cast<std::size_t>(rows), Row{});
+    table.players_.assign(static_cast<std::size_t>(rows - 1), TalliedPlayer{});
+    const qsizetype used = std::min<qsizetype>(columns, kColumns);
     qsizetype at = 2;
-    for (qsizetype c = 0; c < columns; ++c) {
-        for (qsizetype r = 0; r < rows; ++r, ++at) {
-            if (c < kColumns && at < lines.size())
-                table.rows_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                    text::decodeText(lines[at]);
+    // The user's name cell (row 0, column 0) is not read: it always stands as "0".
+    for (qsizetype c = 0; c < used; ++c) {
+        for (qsizetype r = 0; r < rows && at < lines.size(); ++r, ++at) {
+            if (r > 0 && c == 0) {
+                table.players_[static_cast<std::size_t>(r - 1)].name = text::decodeText(lines[at]);
+            } else if (c > 0) {
+                const auto counts =
+                    r == 0 ? ownColumns(table.own_)
+                           : playerColumns(table.players_[static_cast<std::size_t>(r - 1)]);
+                *counts[static_cast<std::size_t>(c - 1)] = readCount(lines[at]);
+            }
         }
     }
-    // Row 0 always counts from "0" in the columns the user's tally does not use.
-    table.rows_[0][0] = QStringLiteral("0");
     return table;
 }
 
