@@ -18,8 +18,8 @@ std::string spectatorEntry(int seat, const std::string& name) {
 }
 }  // namespace
 
-ClientSession::ClientSession(SeatView& view, client::ClientServices& services)
-    : view_(view), services_(services) {}
+ClientSession::ClientSession(client::GameModel& model, client::ClientServices& services)
+    : model_(model), services_(services) {}
 
 void ClientSession::install(protocol::Dispatcher& dispatcher) {
     dispatcher.on(Msg::SendLoginInfo, [this](Reader& r, int) { sendloginfo(r); });
@@ -33,7 +33,7 @@ void ClientSession::install(protocol::Dispatcher& dispatcher) {
 }
 
 void ClientSession::systemLine(const std::string& text) {
-    view_.addlinetochat("0+" + text, kSystemColour);
+    model_.addlinetochat("0+" + text, kSystemColour);
 }
 
 void ClientSession::sendloginfo(Reader& fields) {
@@ -41,9 +41,9 @@ void ClientSession::sendloginfo(Reader& fields) {
     if (!isSeat(seat))
         return;  // no such seat: the host is not to be believed
     // The host takes its orders to start and to remove players from seat 1 alone.
-    view_.setHost(services_.hostsGame() || seat == 1);
-    view_.setMyseat(seat);
-    view_.setConnected(true);
+    model_.setHost(services_.hostsGame() || seat == 1);
+    model_.setMyseat(seat);
+    model_.setConnected(true);
     services_.send(protocol::build(Msg::Login, {seat, std::string(protocol::kVersion),
                                                 protocol::sanitizeName(services_.loginname())}));
 }
@@ -56,20 +56,20 @@ void ClientSession::newplayerinfo(Reader& fields) {
         const std::string flag = fields.text();
         if (!isSeat(seat))
             continue;
-        if (seat == view_.myseat()) {
+        if (seat == model_.myseat()) {
             systemLine("You are Connected.");
             services_.loadinifile();
         } else {
             systemLine(name + " is Connected.");
         }
         if (isPlayerSeat(seat)) {
-            view_.seatTaken(seat, name);
+            model_.seatTaken(seat, name);
             if (flag == "1")
-                view_.setWatching(seat, true);
+                model_.setWatching(seat, true);
         } else {
             // A seat holds one spectator: a new announcement replaces the old entry.
-            view_.addSpectator(spectatorEntry(seat, name));
-            systemLine(seat == view_.myseat() ? std::string("You are spying.")
+            model_.addSpectator(spectatorEntry(seat, name));
+            systemLine(seat == model_.myseat() ? std::string("You are spying.")
                                               : name + " is spying.");
         }
     }
@@ -80,21 +80,21 @@ void ClientSession::playerdisconnected(Reader& fields) {
     const int seat = fields.number();
     const std::string name = protocol::boundName(fields.rest());
     if (isPlayerSeat(seat)) {
-        const std::string caption = view_.playerName(seat);
+        const std::string caption = model_.playerName(seat);
         const bool person =
-            caption != kWaiting && caption != view_.computerName(seat) && !caption.ends_with(kAway);
+            caption != kWaiting && caption != model_.computerName(seat) && !caption.ends_with(kAway);
         if (person)
             systemLine(caption + " disconnected.");
         // During a game the seat is kept for its player, and the computer plays it meanwhile:
         // the name and score stay, marked as away.
-        if (person && view_.turnseat() != 0) {
-            view_.setPlayerName(seat, caption + kAway);
+        if (person && model_.turnseat() != 0) {
+            model_.setPlayerName(seat, caption + kAway);
             return;
         }
-        view_.setPlayerName(seat, kWaiting);
-        view_.setWatching(seat, false);
+        model_.setPlayerName(seat, kWaiting);
+        model_.setWatching(seat, false);
     } else if (isSeat(seat)) {
-        if (view_.removeSpectator(spectatorEntry(seat, name)))
+        if (model_.removeSpectator(spectatorEntry(seat, name)))
             systemLine(name + " has left.");
     }
 }
@@ -105,10 +105,10 @@ void ClientSession::justwatching(Reader& fields) {
     if (!isPlayerSeat(seat))
         return;
     const bool watching = flag == "1";
-    if (seat == view_.myseat())
-        view_.setJustWatching(watching);
-    systemLine(view_.playerName(seat) + (watching ? " is just watching" : " is now playing again"));
-    view_.setWatching(seat, watching);
+    if (seat == model_.myseat())
+        model_.setJustWatching(watching);
+    systemLine(model_.playerName(seat) + (watching ? " is just watching" : " is now playing again"));
+    model_.setWatching(seat, watching);
 }
 
 void ClientSession::havewrongversion(Reader& fields) {
@@ -126,45 +126,45 @@ void ClientSession::full() {
 }
 
 void ClientSession::toggleJustWatch() {
-    const int myseat = view_.myseat();
-    if (!view_.isconnected() || !isPlayerSeat(myseat))
+    const int myseat = model_.myseat();
+    if (!model_.isconnected() || !isPlayerSeat(myseat))
         return;
-    if (view_.justWatching()) {
+    if (model_.justWatching()) {
         services_.send(protocol::build(Msg::JustWatch, {myseat, "2"}));
         return;
     }
     services_.send(protocol::build(Msg::JustWatch, {myseat, "1"}));
-    if (view_.turnseat() == myseat)
-        view_.withdrawTurn();
+    if (model_.turnseat() == myseat)
+        model_.withdrawTurn();
 }
 
 KickMenu ClientSession::kickMenuFor(int seat) const {
     KickMenu menu;
-    menu.removeFromGame = menu.setToJustWatch = menu.unsetJustWatch = view_.ishost();
-    if (view_.playerName(seat) == kWaiting)
+    menu.removeFromGame = menu.setToJustWatch = menu.unsetJustWatch = model_.ishost();
+    if (model_.playerName(seat) == kWaiting)
         menu.removeFromGame = false;
     menu.target = seat;
     return menu;
 }
 
 void ClientSession::setToJustWatch(int target) {
-    if (view_.isconnected() && isPlayerSeat(target))
+    if (model_.isconnected() && isPlayerSeat(target))
         services_.send(protocol::build(Msg::JustWatch, {target, "1"}));
 }
 
 void ClientSession::unsetJustWatch(int target) {
-    if (view_.isconnected() && isPlayerSeat(target))
+    if (model_.isconnected() && isPlayerSeat(target))
         services_.send(protocol::build(Msg::JustWatch, {target, "2"}));
 }
 
 void ClientSession::kicking(int seat) {
-    if (view_.ishost() && view_.isconnected())
-        services_.send(protocol::build(Msg::Kick, {view_.myseat(), seat}));
+    if (model_.ishost() && model_.isconnected())
+        services_.send(protocol::build(Msg::Kick, {model_.myseat(), seat}));
 }
 
 void ClientSession::sockClosed() {
-    const bool seated = view_.isconnected();
-    view_.setConnected(false);
+    const bool seated = model_.isconnected();
+    model_.setConnected(false);
     services_.connectionEnded(seated);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "client/client_services.h"
-#include "client/seat_view.h"
+#include "client/game_model.h"
 #include "protocol/dispatcher.h"
 #include "protocol/seats.h"
 #include "protocol/system_colour.h"
@@ -25,7 +25,7 @@ struct KickMenu {
 
 class ClientSession {
   public:
-    ClientSession(SeatView& view, client::ClientServices& services);
+    ClientSession(client::GameModel& model, client::ClientServices& services);
 
     // Installs the handlers of the session's own messages.
     void install(protocol::Dispatcher& dispatcher);
@@ -53,7 +53,7 @@ class ClientSession {
   private:
     void systemLine(const std::string& text);
 
-    SeatView& view_;
+    client::GameModel& model_;
     client::ClientServices& services_;
 };
 

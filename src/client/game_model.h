@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "client/client_board.h"
-#include "client/seat_view.h"
+#include "client/seat_captions.h"
 #include "protocol/seats.h"
 
 namespace hexaline::client {
@@ -43,24 +43,24 @@ struct TurnButtons {
     bool operator==(const TurnButtons&) const = default;
 };
 
-class GameModel : public QObject, public session::SeatView {
+class GameModel : public QObject {
     Q_OBJECT
   public:
     explicit GameModel(QObject* parent = nullptr);
 
     // The seats.
-    std::string playerName(int seat) const override;
-    void setPlayerName(int seat, const std::string& caption) override;
-    void seatTaken(int seat, const std::string& name) override;
-    std::string computerName(int seat) const override;
-    void setWatching(int seat, bool watching) override;
+    std::string playerName(int seat) const;
+    void setPlayerName(int seat, const std::string& caption);
+    void seatTaken(int seat, const std::string& name);
+    std::string computerName(int seat) const;
+    void setWatching(int seat, bool watching);
     const PlayerSeat& seat(int seat) const { return seats_.at(static_cast<std::size_t>(seat - 1)); }
     // A free seat's caption while nobody sits there.
     bool isFree(int seat) const { return this->seat(seat).caption == session::kWaiting; }
 
     // The spectators, one entry per seat.
-    void addSpectator(const std::string& entry) override;
-    bool removeSpectator(const std::string& entry) override;
+    void addSpectator(const std::string& entry);
+    bool removeSpectator(const std::string& entry);
     const std::vector<std::string>& spectators() const { return spectators_; }
 
     // Scores.
@@ -72,25 +72,25 @@ class GameModel : public QObject, public session::SeatView {
     void resetScores();
 
     // The own seat, role and connection.
-    int myseat() const override { return myseat_; }
-    void setMyseat(int seat) override;
-    bool ishost() const override { return ishost_; }
-    void setHost(bool host) override;
+    int myseat() const { return myseat_; }
+    void setMyseat(int seat);
+    bool ishost() const { return ishost_; }
+    void setHost(bool host);
     bool isPlayer() const { return protocol::isPlayerSeat(myseat_); }
     bool isSpectator() const { return myseat_ > protocol::kPlayerSeats; }
-    bool isconnected() const override { return connected_; }
-    void setConnected(bool connected) override;
-    bool justWatching() const override { return justWatching_; }
-    void setJustWatching(bool watching) override;
+    bool isconnected() const { return connected_; }
+    void setConnected(bool connected);
+    bool justWatching() const { return justWatching_; }
+    void setJustWatching(bool watching);
 
     // Whose turn it is; input is accepted only while this is the own seat.
-    int turnseat() const override { return turnseat_; }
+    int turnseat() const { return turnseat_; }
     void setTurnseat(int seat);
     bool myturn() const { return turnseat_ != 0 && turnseat_ == myseat_; }
     // The seat the turn marker stands beside; 0 before the first turn.
     int markerSeat() const { return markerSeat_; }
     void setMarkerSeat(int seat);
-    void withdrawTurn() override;
+    void withdrawTurn();
 
     // The hand, by slot 1..6; 0 = no tile.
     int handTile(int slot) const { return hand_.at(static_cast<std::size_t>(slot)); }
@@ -136,7 +136,7 @@ class GameModel : public QObject, public session::SeatView {
     void setWinner(std::optional<std::string> text);
 
     // The chat: lines for the log, relayed chat and relayed chatter sounds.
-    void addlinetochat(const std::string& line, std::uint32_t colour) override;
+    void addlinetochat(const std::string& line, std::uint32_t colour);
     void chatRelayed(const std::string& data) { emit chatReceived(data); }
     void soundRelayedBy(int seat, const std::string& name) { emit soundRelayed(seat, name); }
 

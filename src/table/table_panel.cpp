@@ -10,7 +10,7 @@
 
 #include "art/artwork.h"
 #include "art/picture_button.h"
-#include "client/seat_view.h"
+#include "client/seat_captions.h"
 #include "protocol/seats.h"
 #include "table/board_frame.h"
 #include "table/board_view.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "client/client_session.h"
-#include "client/fake_seat_view.h"
+#include "client/game_model.h"
 #include "client/recording_services.h"
 #include "protocol/builder.h"
 #include "protocol/dispatcher.h"
@@ -18,7 +18,18 @@ namespace {
 
 class ClientSessionTest : public ::testing::Test {
   protected:
-    ClientSessionTest() : session(view, services) { session.install(dispatcher); }
+    ClientSessionTest() : session(view, services) {
+        session.install(dispatcher);
+        QObject::connect(&view, &client::GameModel::chatLine,
+                         [this](const std::string& line, std::uint32_t colour) {
+                             EXPECT_EQ(colour, kSystemColour);
+                             lines.push_back(line);
+                         });
+    }
+
+    std::array<std::string, 5> names() const {
+        return {"", view.playerName(1), view.playerName(2), view.playerName(3), view.playerName(4)};
+    }
 
     // Delivers a host message the way the client's queue does.
     void receive(const std::string& wire) {
@@ -34,19 +45,16 @@ class ClientSessionTest : public ::testing::Test {
         receive(protocol::build(Msg::NewPlayerInfo, {}, {{seat, name, "0"}}));
     }
 
-    fakes::FakeSeatView view;
+    client::GameModel view;
     client::fakes::RecordingServices services;
     protocol::Dispatcher dispatcher{protocol::Direction::ToClient};
     ClientSession session;
     std::vector<std::string>& sent = services.sent;
-    std::vector<std::string>& lines = view.lines;
+    std::vector<std::string> lines;
     std::vector<std::string>& sounds = services.sounds;
     std::vector<std::string>& boxes = services.boxes;
     int& loads = services.loads;
     int& closes = services.closes;
-    int& withdrawals = view.withdrawals;
-    int& turnseat = view.turn;
-    bool& checked = view.watching;
 };
 
 TEST_F(ClientSessionTest, LogsInWithItsSeatVersionAndASafeName) {
@@ -78,14 +86,14 @@ TEST_F(ClientSessionTest, OwnAnnouncementConnectsAndLoadsSettingsOthersAreNamed)
     seatAs(1);
     EXPECT_EQ(lines, (std::vector<std::string>{"0+You are Connected."}));
     EXPECT_EQ(loads, 1);
-    EXPECT_EQ(view.names[1], "Ann");
-    EXPECT_TRUE(view.scoreShown[1]);
+    EXPECT_EQ(view.playerName(1), "Ann");
+    EXPECT_TRUE(view.seat(1).scoreShown);
 
     receive(protocol::build(Msg::ExistingPlayers, {}, {{2, "Bob", "1"}, {6, "Eve", "0"}}));
     EXPECT_EQ(loads, 1);
-    EXPECT_EQ(view.names[2], "Bob");
-    EXPECT_TRUE(view.eyes[2]);
-    EXPECT_EQ(view.spectators, (std::vector<std::string>{"6: Eve"}));
+    EXPECT_EQ(view.playerName(2), "Bob");
+    EXPECT_TRUE(view.seat(2).watching);
+    EXPECT_EQ(view.spectators(), (std::vector<std::string>{"6: Eve"}));
     EXPECT_EQ(lines.back(), "0+Eve is spying.");
     EXPECT_EQ(lines[1], "0+Bob is Connected.");
     EXPECT_EQ(sounds, (std::vector<std::string>{"entered", "entered"}));
@@ -94,7 +102,7 @@ TEST_F(ClientSessionTest, OwnAnnouncementConnectsAndLoadsSettingsOthersAreNamed)
 TEST_F(ClientSessionTest, ASpectatorSeesItselfSpying) {
     seatAs(6, "Sam");
     EXPECT_EQ(lines, (std::vector<std::string>{"0+You are Connected.", "0+You are spying."}));
-    EXPECT_EQ(view.spectators, (std::vector<std::string>{"6: Sam"}));
+    EXPECT_EQ(view.spectators(), (std::vector<std::string>{"6: Sam"}));
 }
 
 TEST_F(ClientSessionTest, DeparturesOfPlayersComputersAndSpectators) {
@@ -104,20 +112,20 @@ TEST_F(ClientSessionTest, DeparturesOfPlayersComputersAndSpectators) {
     lines.clear();
     receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
     EXPECT_EQ(lines, (std::vector<std::string>{"0+Bob disconnected."}));
-    EXPECT_EQ(view.names[2], kWaiting);
-    EXPECT_FALSE(view.eyes[2]);
+    EXPECT_EQ(view.playerName(2), kWaiting);
+    EXPECT_FALSE(view.seat(2).watching);
 
-    view.names[3] = "Klick";  // the computer played the free seat
+    view.setPlayerName(3, "Klick");  // the computer played the free seat
     receive(protocol::build(Msg::PlayerDisconnected, {3, "Cid"}));
     EXPECT_EQ(lines.size(), 1u);
-    EXPECT_EQ(view.names[3], kWaiting);
+    EXPECT_EQ(view.playerName(3), kWaiting);
 
     receive(protocol::build(Msg::PlayerDisconnected, {7, "Nobody"}));  // never listed
     EXPECT_EQ(lines.size(), 1u);
     receive(protocol::build(Msg::NewPlayerInfo, {}, {{7, "Zed", "0"}}));
     receive(protocol::build(Msg::PlayerDisconnected, {7, "Zed"}));
     EXPECT_EQ(lines.back(), "0+Zed has left.");
-    EXPECT_TRUE(view.spectators.empty());
+    EXPECT_TRUE(view.spectators().empty());
 }
 
 // A player who drops out of a running game keeps the seat, name and score, marked as away,
@@ -125,22 +133,22 @@ TEST_F(ClientSessionTest, DeparturesOfPlayersComputersAndSpectators) {
 TEST_F(ClientSessionTest, APlayerWhoDropsOutOfARunningGameIsAway) {
     seatAs(1);
     receive(protocol::build(Msg::NewPlayerInfo, {}, {{2, "Bob", "0"}}));
-    turnseat = 1;  // a game is on
+    view.setTurnseat(1);  // a game is on
     lines.clear();
     receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
     EXPECT_EQ(lines, (std::vector<std::string>{"0+Bob disconnected."}));
-    EXPECT_EQ(view.names[2], std::string("Bob") + kAway);
-    EXPECT_TRUE(view.scoreShown[2]);
+    EXPECT_EQ(view.playerName(2), std::string("Bob") + kAway);
+    EXPECT_TRUE(view.seat(2).scoreShown);
     view.setHost(true);
     EXPECT_TRUE(session.kickMenuFor(2).removeFromGame);
     receive(protocol::build(Msg::NewPlayerInfo, {}, {{2, "Bob", "0"}}));
-    EXPECT_EQ(view.names[2], "Bob");
+    EXPECT_EQ(view.playerName(2), "Bob");
 
     // Between games a departure frees the seat, away or not.
     receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
-    turnseat = 0;
+    view.setTurnseat(0);
     receive(protocol::build(Msg::PlayerDisconnected, {2, "Bob"}));
-    EXPECT_EQ(view.names[2], kWaiting);
+    EXPECT_EQ(view.playerName(2), kWaiting);
     // One line each time Bob left, none for an away seat that is freed.
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "0+Bob disconnected."), 2);
 }
@@ -149,33 +157,41 @@ TEST_F(ClientSessionTest, JustWatchFollowsTheHostsWordOnly) {
     seatAs(2);
     session.toggleJustWatch();  // no check mark yet: ask to watch
     EXPECT_EQ(sent.back(), protocol::build(Msg::JustWatch, {2, "1"}));
-    EXPECT_FALSE(checked);  // clicking never sets the mark itself
+    EXPECT_FALSE(view.justWatching());  // clicking never sets the mark itself
 
     receive(protocol::build(Msg::JustWatching, {2, "1"}));
-    EXPECT_TRUE(checked);
-    EXPECT_TRUE(view.eyes[2]);
+    EXPECT_TRUE(view.justWatching());
+    EXPECT_TRUE(view.seat(2).watching);
     EXPECT_EQ(lines.back(), "0+Ann is just watching");
 
     session.toggleJustWatch();
     EXPECT_EQ(sent.back(), protocol::build(Msg::JustWatch, {2, "2"}));
     receive(protocol::build(Msg::JustWatching, {2, "2"}));
-    EXPECT_FALSE(checked);
+    EXPECT_FALSE(view.justWatching());
     EXPECT_EQ(lines.back(), "0+Ann is now playing again");
 
     receive(protocol::build(Msg::JustWatching, {3, "1"}));  // another seat leaves our mark alone
-    EXPECT_FALSE(checked);
+    EXPECT_FALSE(view.justWatching());
     receive(protocol::build(Msg::JustWatching, {8, "1"}));  // spectators are not watched seats
     EXPECT_EQ(lines.back(), "0+<Waiting> is just watching");
 }
 
 TEST_F(ClientSessionTest, WatchingDuringTheOwnTurnWithdrawsTheTiles) {
     seatAs(1);
-    turnseat = 1;
+    view.setTurnseat(1);
+    view.setHandTile(2, 9);
+    view.setSquare(4, 4, client::Square{9, 2});
+    view.setPlaced(2, {4, 4});
     session.toggleJustWatch();
-    EXPECT_EQ(withdrawals, 1);
-    turnseat = 2;
-    session.toggleJustWatch();
-    EXPECT_EQ(withdrawals, 1);
+    EXPECT_EQ(view.turnseat(), 0);  // no more input this turn
+    EXPECT_EQ(view.board().at(4, 4).tile, 0);
+    EXPECT_FALSE(view.tilesLaid());
+    view.setTurnseat(2);
+    view.setSquare(5, 5, client::Square{9, 2});
+    view.setPlaced(2, {5, 5});
+    session.toggleJustWatch();  // another seat's turn: nothing to take back
+    EXPECT_EQ(view.turnseat(), 2);
+    EXPECT_TRUE(view.tilesLaid());
 }
 
 TEST_F(ClientSessionTest, SpectatorsAndUnconnectedClientsSendNoWatchRequest) {
@@ -221,7 +237,7 @@ TEST_F(ClientSessionTest, VersionNoticesFullTableAndClosedConnection) {
 
 TEST_F(ClientSessionTest, MalformedAnnouncementsStopWithoutHarm) {
     seatAs(1);
-    const auto before = view.names;
+    const auto before = names();
     EXPECT_EQ(dispatcher.dispatch("CMD_newplayerinfo+x+Bob+0").outcome,
               protocol::Dispatcher::Outcome::Failed);
     EXPECT_EQ(dispatcher.dispatch("CMD_newplayerinfo+2").outcome,
@@ -229,7 +245,7 @@ TEST_F(ClientSessionTest, MalformedAnnouncementsStopWithoutHarm) {
     dispatcher.dispatch("CMD_newplayerinfo+-3+Bob+0");
     dispatcher.dispatch("CMD_playerdisconnected+99+x");
     dispatcher.dispatch("CMD_justwatching++1");
-    EXPECT_EQ(view.names, before);
+    EXPECT_EQ(names(), before);
 }
 
 }  // namespace
@@ -244,9 +260,10 @@ TEST_F(ClientSessionTest, AHostileHostCannotPileUpSeatsNamesOrSpectators) {
             Msg::NewPlayerInfo, {},
             {{7, "Spy" + std::to_string(i), "0"}, {8, std::string(5000, 'n'), "0"}}));
     }
-    EXPECT_EQ(view.spectators.size(), 3u);  // seats 6, 7 and 8, each once
-    EXPECT_EQ(view.spectators[1], "7: Spy499");
-    EXPECT_EQ(view.spectators[2], "8: " + std::string(protocol::kMaxNameBytes, 'n'));
+    EXPECT_EQ(view.spectators().size(), 3u);  // seats 6, 7 and 8, each once
+    EXPECT_EQ(view.spectators()[1], "7: Spy499");
+    // The spy list's entry, seat included, is cut to the bound of a name.
+    EXPECT_EQ(view.spectators()[2], "8: " + std::string(protocol::kMaxNameBytes - 3, 'n'));
 
     std::vector<protocol::Values> many;
     for (int i = 0; i < 1000; ++i)
@@ -254,10 +271,10 @@ TEST_F(ClientSessionTest, AHostileHostCannotPileUpSeatsNamesOrSpectators) {
     const std::size_t linesBefore = lines.size();
     receive(protocol::build(Msg::ExistingPlayers, {}, many));
     EXPECT_LE(lines.size() - linesBefore, 2u * 9);  // nine groups at most
-    EXPECT_LE(view.spectators.size(), 5u);
-    for (const std::string& entry : view.spectators)
+    EXPECT_LE(view.spectators().size(), 5u);
+    for (const std::string& entry : view.spectators())
         EXPECT_LE(entry.size(), 3 + protocol::kMaxNameBytes);
 
     receive(protocol::build(Msg::PlayerDisconnected, {7, "Spy499"}));
-    EXPECT_EQ(std::count(view.spectators.begin(), view.spectators.end(), "7: Spy499"), 0);
+    EXPECT_EQ(std::count(view.spectators().begin(), view.spectators().end(), "7: Spy499"), 0);
 }

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "art/artwork.h"
-#include "client/seat_view.h"
+#include "client/seat_captions.h"
 #include "table/side_window.h"
 #include "windows/tally/tally_store.h"
 
