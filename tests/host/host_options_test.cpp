@@ -54,5 +54,32 @@ TEST(HostOptions, WebServesOnlyWhenAskedAndTlsNeedsBothFiles) {
     }
 }
 
+// The first wrong word is reported as typed; only whole option names are options.
+TEST(HostOptions, WrongWordsAndMissingValuesAreReportedAsTyped) {
+    const struct {
+        QStringList line;
+        const char* error;
+    } cases[] = {
+        {{"--port=5"}, "unknown argument: --port=5"},
+        {{"-hx"}, "unknown argument: -hx"},
+        {{"--h"}, "unknown argument: --h"},
+        {{"--"}, "unknown argument: --"},
+        {{"--announce", "game"}, "unknown argument: game"},
+        {{"--port"}, "--port needs a number from 0 to 65535"},
+        {{"--port", "x", "--bogus"}, "unknown argument: --bogus"},
+        {{"--bot-speed", "0"}, "--bot-speed needs a number from 1 to 600000"},
+        {{"--web-cert", ""}, "--web-cert needs a file"},
+        {{"--bot-level", "--port"}, "--bot-level needs normal, strong or best"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parse(c.line).error, QString::fromLatin1(c.error)) << c.line.join(' ').toStdString();
+
+    const HostOptions fine = parse({"-h", "--announce", "--port", "0", "--port", "9", "--version"});
+    EXPECT_TRUE(fine.error.isEmpty()) << fine.error.toStdString();
+    EXPECT_TRUE(fine.help && fine.announce && fine.version);
+    EXPECT_EQ(fine.port, 9);  // the last one given
+    EXPECT_EQ(parse({"--per-address", "-1"}).error, "--per-address needs a number from 0 to 1000");
+}
+
 }  // namespace
 }  // namespace hexaline::tools

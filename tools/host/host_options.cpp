@@ -1,17 +1,87 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "host_options.h"
 
+#include <QCommandLineParser>
+#include <QHash>
+
 namespace hexaline::tools {
 
 namespace {
 
-// A whole number in [low, high], or nothing.
-bool readNumber(const QString& text, int low, int high, int& out) {
+// The options that take a value, and what each needs.
+struct Valued {
+    const char* name;
+    int low;
+    int high;
+};
+constexpr Valued kNumbers[] = {{"port", 0, 65535},      {"web", 0, 65535},
+                               {"bot-speed", 1, 600000}, {"second-ms", 1, 600000},
+                               {"per-address", 0, 1000}};
+const QStringList kFiles = {QStringLiteral("web-cert"), QStringLiteral("web-key")};
+const QString kLevel = QStringLiteral("bot-level");
+const QStringList kFlags = {QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("version"),
+                            QStringLiteral("announce")};
+
+const Valued* numberOption(const QString& name) {
+    for (const Valued& option : kNumbers) {
+        if (name == QLatin1String(option.name))
+            return &option;
+    }
+    return nullptr;
+}
+
+bool takesValue(const QString& name) {
+    return numberOption(name) || kFiles.contains(name) || name == kLevel;
+}
+
+QString needs(const QString& name) {
+    const QString word = "--" + name;
+    if (const Valued* number = numberOption(name)) {
+        return word + " needs a number from " + QString::number(number->low) + " to " +
+               QString::number(number->high);
+    }
+    return word + (name == kLevel ? " needs normal, strong or best" : " needs a file");
+}
+
+// The option's name in a word: "--port" gives "port", "-h" gives "h"; anything else (a word
+// without a dash, "--", "--port=5", "-hx") is not an option of this program.
+QString optionName(const QString& word) {
+    if (word == QLatin1String("-h"))
+        return QStringLiteral("h");
+    if (!word.startsWith(QLatin1String("--")))
+        return {};
+    const QString name = word.mid(2);
+    return (kFlags.contains(name) && name != QLatin1String("h")) || takesValue(name) ? name
+                                                                                     : QString();
+}
+
+// Reads one option's value into the options; false when it is wrong.
+bool apply(const QString& name, const QString& value, HostOptions& options) {
+    if (name == kLevel) {
+        const auto level = engine::parsebotlevel(value.toStdString());
+        if (level)
+            options.botLevel = *level;
+        return level.has_value();
+    }
+    if (kFiles.contains(name)) {
+        (name == kFiles[0] ? options.webCert : options.webKey) = value;
+        return !value.isEmpty();
+    }
+    const Valued* number = numberOption(name);
     bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high)
+    const int n = value.toInt(&ok);
+    if (!ok || n < number->low || n > number->high)
         return false;
-    out = value;
+    if (name == QLatin1String("port"))
+        options.port = static_cast<std::uint16_t>(n);
+    else if (name == QLatin1String("web"))
+        options.webPort = n;
+    else if (name == QLatin1String("bot-speed"))
+        options.botSpeedMs = n;
+    else if (name == QLatin1String("second-ms"))
+        options.secondMs = n;
+    else
+        options.perAddress = n;
     return true;
 }
 
@@ -19,74 +89,47 @@ bool readNumber(const QString& text, int low, int high, int& out) {
 
 HostOptions parseHostOptions(const QStringList& arguments) {
     HostOptions options;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg == "--help" || arg == "-h") {
+    // The first word that is not an option, or an option without its value, is reported as
+    // typed.
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString name = optionName(arguments[i]);
+        if (name.isEmpty()) {
+            options.error = "unknown argument: " + arguments[i];
+            return options;
+        }
+        if (takesValue(name) && ++i >= arguments.size()) {
+            options.error = needs(name);
+            return options;
+        }
+    }
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QString& flag : kFlags)
+        parser.addOption(QCommandLineOption(flag));
+    for (const Valued& number : kNumbers)
+        parser.addOption(QCommandLineOption(QLatin1String(number.name), {}, QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(kLevel, {}, QStringLiteral("L")));
+    for (const QString& file : kFiles)
+        parser.addOption(QCommandLineOption(file, {}, QStringLiteral("FILE")));
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+
+    // In the order given: the first wrong value makes the line wrong.
+    QHash<QString, qsizetype> taken;
+    for (const QString& name : parser.optionNames()) {
+        if (name == QLatin1String("help") || name == QLatin1String("h")) {
             options.help = true;
-            continue;
-        }
-        if (arg == "--version") {
+        } else if (name == QLatin1String("version")) {
             options.version = true;
-            continue;
-        }
-        if (arg == "--announce") {
+        } else if (name == QLatin1String("announce")) {
             options.announce = true;
-            continue;
-        }
-        if (arg == "--web-cert" || arg == "--web-key") {
-            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                options.error = arg + " needs a file";
-                return options;
-            }
-            (arg == "--web-cert" ? options.webCert : options.webKey) = arguments[++i];
-            continue;
-        }
-        if (arg == "--bot-level") {
-            const auto level = i + 1 < arguments.size()
-                                   ? engine::parsebotlevel(arguments[i + 1].toStdString())
-                                   : std::nullopt;
-            if (!level) {
-                options.error = arg + " needs normal, strong or best";
-                return options;
-            }
-            options.botLevel = *level;
-            ++i;
-            continue;
-        }
-        int* target = nullptr;
-        int low = 1;
-        int high = 0;
-        int port = 0;
-        if (arg == "--port") {
-            target = &port;
-            low = 0;  // 0: any free port, announced in the "listening on port" line
-            high = 65535;
-        } else if (arg == "--web") {
-            target = &options.webPort;
-            low = 0;
-            high = 65535;
-        } else if (arg == "--bot-speed") {
-            target = &options.botSpeedMs;
-            high = 600000;
-        } else if (arg == "--second-ms") {
-            target = &options.secondMs;
-            high = 600000;
-        } else if (arg == "--per-address") {
-            target = &options.perAddress;
-            low = 0;
-            high = 1000;
-        } else {
-            options.error = "unknown argument: " + arg;
+        } else if (!apply(name, parser.values(name).at(taken[name]++), options)) {
+            options.error = needs(name);
             return options;
         }
-        if (i + 1 >= arguments.size() || !readNumber(arguments[i + 1], low, high, *target)) {
-            options.error = arg + " needs a number from " + QString::number(low) + " to " +
-                            QString::number(high);
-            return options;
-        }
-        if (target == &port)
-            options.port = static_cast<std::uint16_t>(port);
-        ++i;
     }
     if (options.webCert.isEmpty() != options.webKey.isEmpty())
         options.error = "--web-cert and --web-key go together";
