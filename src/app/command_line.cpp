@@ -1,70 +1,75 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include <QCommandLineParser>
+
 namespace hexaline::app {
 
 namespace {
 
-bool takeValue(const QStringList& args, qsizetype& i, const QString& name, QString& value,
-               QString& error) {
-    const QString& arg = args[i];
-    if (arg.startsWith(name + '=')) {
-        value = arg.mid(name.size() + 1);
-        return true;
-    }
-    if (i + 1 >= args.size()) {
-        error = QStringLiteral("%1 needs a value").arg(name);
-        return false;
-    }
-    value = args[++i];
-    return true;
-}
-
-bool isOption(const QString& arg, const QString& name) {
-    return arg == name || arg.startsWith(name + '=');
-}
+const QStringList kValued = {QStringLiteral("port"), QStringLiteral("instance-dir")};
+const QStringList kFlags = {QStringLiteral("help"), QStringLiteral("h"), QStringLiteral("version")};
 
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& args) {
     CommandLine result;
-    bool optionsEnded = false;
+    // The options and their values go to the parser; every other word, a single dash's too,
+    // is positional and keeps its order, as is everything after "--".
+    QStringList options{QStringLiteral("hexaline")};
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (optionsEnded || !arg.startsWith(QStringLiteral("-"))) {
-            result.positional << arg;
-        } else if (arg == QStringLiteral("--")) {
-            optionsEnded = true;
-        } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
-            result.help = true;
-        } else if (arg == QStringLiteral("--version")) {
-            result.version = true;
-        } else if (isOption(arg, QStringLiteral("--port"))) {
-            QString value;
-            if (!takeValue(args, i, QStringLiteral("--port"), value, result.error))
-                break;
-            bool ok = false;
-            const uint port = value.toUInt(&ok);
-            if (!ok || port > 65535) {
-                result.error = QStringLiteral("--port needs a number from 0 to 65535");
-                break;
-            }
-            result.port = static_cast<std::uint16_t>(port);
-        } else if (isOption(arg, QStringLiteral("--instance-dir"))) {
-            if (!takeValue(args, i, QStringLiteral("--instance-dir"), result.instanceDir,
-                           result.error)) {
-                break;
-            }
-            if (result.instanceDir.isEmpty()) {
-                result.error = QStringLiteral("--instance-dir needs a folder");
-                break;
-            }
-        } else if (arg.startsWith(QStringLiteral("--"))) {
-            result.error = QStringLiteral("unknown option %1").arg(arg);
+        if (arg == QStringLiteral("--")) {
+            result.positional << args.mid(i + 1);
             break;
-        } else {
-            result.positional << arg;  // a single dash belongs to the argument, not an option
         }
+        if (!arg.startsWith(QStringLiteral("--")) && arg != QStringLiteral("-h")) {
+            result.positional << arg;
+            continue;
+        }
+        const QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1).section('=', 0, 0);
+        const bool flag = kFlags.contains(name) && !arg.contains('=') && arg != QStringLiteral("--h");
+        if (!kValued.contains(name) && !flag) {
+            result.error = QStringLiteral("unknown option %1").arg(arg);
+            return result;
+        }
+        options << arg;
+        if (kValued.contains(name) && !arg.contains('=')) {
+            if (i + 1 >= args.size()) {
+                result.error = QStringLiteral("--%1 needs a value").arg(name);
+                return result;
+            }
+            options << args[++i];
+        }
+    }
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const QString& flag : kFlags)
+        parser.addOption(QCommandLineOption(flag));
+    parser.addOption(QCommandLineOption(kValued[0], {}, QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(kValued[1], {}, QStringLiteral("DIR")));
+    if (!parser.parse(options)) {
+        result.error = parser.errorText();
+        return result;
+    }
+    result.help = parser.isSet(kFlags[0]) || parser.isSet(kFlags[1]);
+    result.version = parser.isSet(kFlags[2]);
+    for (const QString& value : parser.values(kValued[0])) {
+        bool ok = false;
+        const uint port = value.toUInt(&ok);
+        if (!ok || port > 65535) {
+            result.error = QStringLiteral("--port needs a number from 0 to 65535");
+            return result;
+        }
+        result.port = static_cast<std::uint16_t>(port);
+    }
+    for (const QString& folder : parser.values(kValued[1])) {
+        if (folder.isEmpty()) {
+            result.error = QStringLiteral("--instance-dir needs a folder");
+            return result;
+        }
+        result.instanceDir = folder;
     }
     return result;
 }

@@ -56,12 +56,16 @@ TEST(CommandLine, OptionsAreTakenOutAndPositionalsKeepTheirOrder) {
     EXPECT_EQ(parseCommandLine({}).port, 7772);
     EXPECT_TRUE(parseCommandLine({"--help"}).help);
     EXPECT_TRUE(parseCommandLine({"--version"}).version);
+    EXPECT_TRUE(parseCommandLine({"Ann", "-h"}).help);
+    EXPECT_EQ(parseCommandLine({"--port", "-5"}).error, "--port needs a number from 0 to 65535");
+    EXPECT_EQ(parseCommandLine({"x", "--prot"}).error, "unknown option --prot");
 }
 
 TEST(CommandLine, BadOptionsAreErrors) {
     for (const QStringList& args :
          {QStringList{"--port"}, QStringList{"--port", "70000"}, QStringList{"--port=x"},
-          QStringList{"--instance-dir"}, QStringList{"--prot", "1"}}) {
+          QStringList{"--instance-dir"}, QStringList{"--prot", "1"}, QStringList{"--help=1"},
+          QStringList{"--instance-dir="}, QStringList{"--h"}}) {
         EXPECT_FALSE(parseCommandLine(args).error.isEmpty()) << args.join(' ').toStdString();
     }
 }
