@@ -27,8 +27,10 @@ CommandLine parseCommandLine(const QStringList& args) {
             result.positional << arg;
             continue;
         }
-        const QString name = arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1).section('=', 0, 0);
-        const bool flag = kFlags.contains(name) && !arg.contains('=') && arg != QStringLiteral("--h");
+        const QString name =
+            arg.mid(arg.startsWith(QStringLiteral("--")) ? 2 : 1).section('=', 0, 0);
+        const bool flag =
+            kFlags.contains(name) && !arg.contains('=') && arg != QStringLiteral("--h");
         if (!kValued.contains(name) && !flag) {
             result.error = QStringLiteral("unknown option %1").arg(arg);
             return result;

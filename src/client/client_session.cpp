@@ -70,7 +70,7 @@ void ClientSession::newplayerinfo(Reader& fields) {
             // A seat holds one spectator: a new announcement replaces the old entry.
             model_.addSpectator(spectatorEntry(seat, name));
             systemLine(seat == model_.myseat() ? std::string("You are spying.")
-                                              : name + " is spying.");
+                                               : name + " is spying.");
         }
     }
     services_.playsounds("entered");
@@ -81,8 +81,8 @@ void ClientSession::playerdisconnected(Reader& fields) {
     const std::string name = protocol::boundName(fields.rest());
     if (isPlayerSeat(seat)) {
         const std::string caption = model_.playerName(seat);
-        const bool person =
-            caption != kWaiting && caption != model_.computerName(seat) && !caption.ends_with(kAway);
+        const bool person = caption != kWaiting && caption != model_.computerName(seat) &&
+                            !caption.ends_with(kAway);
         if (person)
             systemLine(caption + " disconnected.");
         // During a game the seat is kept for its player, and the computer plays it meanwhile:
@@ -107,7 +107,8 @@ void ClientSession::justwatching(Reader& fields) {
     const bool watching = flag == "1";
     if (seat == model_.myseat())
         model_.setJustWatching(watching);
-    systemLine(model_.playerName(seat) + (watching ? " is just watching" : " is now playing again"));
+    systemLine(model_.playerName(seat) +
+               (watching ? " is just watching" : " is now playing again"));
     model_.setWatching(seat, watching);
 }
 

@@ -72,7 +72,8 @@ TEST(HostOptions, WrongWordsAndMissingValuesAreReportedAsTyped) {
         {{"--bot-level", "--port"}, "--bot-level needs normal, strong or best"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(parse(c.line).error, QString::fromLatin1(c.error)) << c.line.join(' ').toStdString();
+        EXPECT_EQ(parse(c.line).error, QString::fromLatin1(c.error))
+            << c.line.join(' ').toStdString();
 
     const HostOptions fine = parse({"-h", "--announce", "--port", "0", "--port", "9", "--version"});
     EXPECT_TRUE(fine.error.isEmpty()) << fine.error.toStdString();

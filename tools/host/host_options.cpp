@@ -14,8 +14,10 @@ struct Valued {
     int low;
     int high;
 };
-constexpr Valued kNumbers[] = {{"port", 0, 65535},      {"web", 0, 65535},
-                               {"bot-speed", 1, 600000}, {"second-ms", 1, 600000},
+constexpr Valued kNumbers[] = {{"port", 0, 65535},
+                               {"web", 0, 65535},
+                               {"bot-speed", 1, 600000},
+                               {"second-ms", 1, 600000},
                                {"per-address", 0, 1000}};
 const QStringList kFiles = {QStringLiteral("web-cert"), QStringLiteral("web-key")};
 const QString kLevel = QStringLiteral("bot-level");
