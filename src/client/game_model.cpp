@@ -111,36 +111,6 @@ void GameModel::resetScores() {
     }
 }
 
-void GameModel::setMyseat(int seat) {
-    myseat_ = seat;
-    emit myseatChanged(seat);
-}
-
-void GameModel::setHost(bool host) {
-    ishost_ = host;
-    emit hostChanged(host);
-}
-
-void GameModel::setConnected(bool connected) {
-    connected_ = connected;
-    emit connectedChanged(connected);
-}
-
-void GameModel::setJustWatching(bool watching) {
-    justWatching_ = watching;
-    emit justWatchChanged(watching);
-}
-
-void GameModel::setTurnseat(int seat) {
-    turnseat_ = seat;
-    emit turnChanged(seat);
-}
-
-void GameModel::setMarkerSeat(int seat) {
-    markerSeat_ = seat;
-    emit markerChanged(seat);
-}
-
 void GameModel::withdrawTurn() {
     setTurnseat(0);
     takeBackTiles();
@@ -217,11 +187,6 @@ void GameModel::setInfo(Info line, std::string text) {
 void GameModel::setButtons(TurnButtons buttons) {
     buttons_ = buttons;
     emit buttonsChanged();
-}
-
-void GameModel::setStartShown(bool shown) {
-    startShown_ = shown;
-    emit startShownChanged(shown);
 }
 
 void GameModel::setWinner(std::optional<std::string> text) {

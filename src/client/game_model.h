@@ -73,23 +73,27 @@ class GameModel : public QObject {
 
     // The own seat, role and connection.
     int myseat() const { return myseat_; }
-    void setMyseat(int seat);
+    void setMyseat(int seat) { change(myseat_, seat, &GameModel::myseatChanged); }
     bool ishost() const { return ishost_; }
-    void setHost(bool host);
+    void setHost(bool host) { change(ishost_, host, &GameModel::hostChanged); }
     bool isPlayer() const { return protocol::isPlayerSeat(myseat_); }
     bool isSpectator() const { return myseat_ > protocol::kPlayerSeats; }
     bool isconnected() const { return connected_; }
-    void setConnected(bool connected);
+    void setConnected(bool connected) {
+        change(connected_, connected, &GameModel::connectedChanged);
+    }
     bool justWatching() const { return justWatching_; }
-    void setJustWatching(bool watching);
+    void setJustWatching(bool watching) {
+        change(justWatching_, watching, &GameModel::justWatchChanged);
+    }
 
     // Whose turn it is; input is accepted only while this is the own seat.
     int turnseat() const { return turnseat_; }
-    void setTurnseat(int seat);
+    void setTurnseat(int seat) { change(turnseat_, seat, &GameModel::turnChanged); }
     bool myturn() const { return turnseat_ != 0 && turnseat_ == myseat_; }
     // The seat the turn marker stands beside; 0 before the first turn.
     int markerSeat() const { return markerSeat_; }
-    void setMarkerSeat(int seat);
+    void setMarkerSeat(int seat) { change(markerSeat_, seat, &GameModel::markerChanged); }
     void withdrawTurn();
 
     // The hand, by slot 1..6; 0 = no tile.
@@ -130,7 +134,7 @@ class GameModel : public QObject {
     TurnButtons buttons() const { return buttons_; }
     void setButtons(TurnButtons buttons);
     bool startShown() const { return startShown_; }
-    void setStartShown(bool shown);
+    void setStartShown(bool shown) { change(startShown_, shown, &GameModel::startShownChanged); }
     // The winner panel's text while it is shown.
     const std::optional<std::string>& winner() const { return winner_; }
     void setWinner(std::optional<std::string> text);
@@ -163,6 +167,12 @@ class GameModel : public QObject {
     void soundRelayed(int seat, const std::string& name);
 
   private:
+    // Keeps a value and tells the views.
+    template <typename T>
+    void change(T& field, T value, void (GameModel::*changed)(T)) {
+        field = value;
+        emit(this->*changed)(value);
+    }
     PlayerSeat& at(int seat) { return seats_.at(static_cast<std::size_t>(seat - 1)); }
 
     std::array<PlayerSeat, protocol::kPlayerSeats> seats_;
