@@ -142,14 +142,14 @@ void MainWindow::createMenus() {
             [justWatch](bool checked) { justWatch->setChecked(!checked); });
     // Only the instance that hosts chooses how the computer plays.
     options->addSeparator();
-    ComputerStrength1 = options->addMenu(QStringLiteral("Computer Strength"));
-    ComputerStrength1->setObjectName(QStringLiteral("ComputerStrength1"));
-    ComputerStrength1->setEnabled(false);
+    computerStrength_ = options->addMenu(QStringLiteral("Computer Strength"));
+    computerStrength_->setObjectName(QStringLiteral("ComputerStrength1"));
+    computerStrength_->setEnabled(false);
     botLevelGroup_ = new QActionGroup(this);
-    radioEntry(ComputerStrength1, botLevelGroup_, "NormalStrength1", QStringLiteral("Normal"),
+    radioEntry(computerStrength_, botLevelGroup_, "NormalStrength1", QStringLiteral("Normal"),
                static_cast<int>(engine::BotLevel::Normal))
         ->setChecked(true);
-    radioEntry(ComputerStrength1, botLevelGroup_, "StrongStrength1", QStringLiteral("Strong"),
+    radioEntry(computerStrength_, botLevelGroup_, "StrongStrength1", QStringLiteral("Strong"),
                static_cast<int>(engine::BotLevel::Strong));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
@@ -189,16 +189,12 @@ void MainWindow::setJustWatchChecked(bool on) {
     entry(MenuEntry::JustWatch)->setChecked(on);
 }
 
-int MainWindow::botLevel() const {
-    return botLevelGroup_->checkedAction()->data().toInt();
-}
-
-void MainWindow::setBotLevel(int level) {
+void MainWindow::showBotLevel(int level) {
     checkTag(botLevelGroup_, level);
 }
 
 void MainWindow::setComputerStrengthAvailable(bool available) {
-    ComputerStrength1->setEnabled(available);
+    computerStrength_->setEnabled(available);
 }
 
 }  // namespace hexaline::app

@@ -26,7 +26,8 @@ namespace hexaline::app {
 
 class HostSide;
 
-// The entries of the menu bar that do something outside the window.
+// The menu bar's entries that other parts of the program connect to their work (the radio
+// groups show the preferences and are the window's own).
 enum class MenuEntry {
     StartGame,
     Exit,
@@ -46,7 +47,8 @@ enum class MenuEntry {
     About,
     QuickInstructions,
 };
-inline constexpr std::size_t kMenuEntries = 17;
+inline constexpr std::size_t kMenuEntries =
+    static_cast<std::size_t>(MenuEntry::QuickInstructions) + 1;
 
 using protocol::kSystemColour;
 inline constexpr std::uint16_t kLobbyPort = 9001;
@@ -128,9 +130,9 @@ class MainWindow : public QMainWindow {
     // The user's preferences: the menus show them and write the user's choices into them.
     settings::PreferenceStore& preferences() { return prefs_; }
     const settings::PreferenceStore& preferences() const { return prefs_; }
-    // The computer's level (an engine::BotLevel), chosen by the hosting user only.
-    int botLevel() const;
-    void setBotLevel(int level);
+    // Checks the Computer Strength entry of the computer's level (an engine::BotLevel), which
+    // the hosting user alone chooses.
+    void showBotLevel(int level);
     void setComputerStrengthAvailable(bool available);
     // The Computer Strength entries; each one's data is its level.
     QActionGroup* computerStrengthEntries() const { return botLevelGroup_; }
@@ -207,7 +209,7 @@ class MainWindow : public QMainWindow {
 
     settings::PreferenceStore prefs_;
     std::array<QAction*, kMenuEntries> entries_{};
-    QMenu* ComputerStrength1 = nullptr;
+    QMenu* computerStrength_ = nullptr;
     QActionGroup* botLevelGroup_ = nullptr;
     QActionGroup* turnSoundGroup_ = nullptr;
     QActionGroup* botSpeedGroup_ = nullptr;

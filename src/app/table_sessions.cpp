@@ -55,7 +55,8 @@ TableSessions::TableSessions(MainWindow& window, windows::GameStartForm& gamesta
     // The computer's level is kept in the game's own section of the settings file.
     const auto level =
         engine::parsebotlevel(windows::loadConnectSettings(settingsPath()).strength.toStdString());
-    window_.setBotLevel(static_cast<int>(level.value_or(engine::BotLevel::Normal)));
+    botLevel_ = static_cast<int>(level.value_or(engine::BotLevel::Normal));
+    window_.showBotLevel(botLevel_);
     connect(window_.computerStrengthEntries(), &QActionGroup::triggered, this,
             [this](QAction* entry) { chooseComputerStrength(entry->data().toInt()); });
     makeSides();
@@ -91,7 +92,7 @@ void TableSessions::makeSides() {
     host_->service().options().alert = [this](const QString& text) {
         table::showNotice(&window_, text, QMessageBox::Warning);
     };
-    host_->service().session().setbotlevel(static_cast<engine::BotLevel>(window_.botLevel()));
+    host_->service().session().setbotlevel(static_cast<engine::BotLevel>(botLevel_));
     window_.setHostSide(host_.get());
     client_ = std::make_unique<GameClient>(window_, gamestart_);
     // The client is still inside its own report: the table is made anew once it has returned.
@@ -244,6 +245,8 @@ void TableSessions::hostGone(const QString& sentence) {
 }
 
 void TableSessions::chooseComputerStrength(int level) {
+    botLevel_ = level;
+    window_.showBotLevel(level);
     const auto chosen = static_cast<engine::BotLevel>(level);
     // From the computer's next move on, on every seat it plays.
     if (host_)

@@ -103,6 +103,7 @@ class TableSessions : public QObject {
     std::function<void(GameClient&)> clientMade_;
     QString settingsPath_;
     QPointer<QObject> dialog_;
+    int botLevel_ = 0;  // the computer's level (an engine::BotLevel), as last chosen
     int attempt_ = 0;  // numbers join attempts, so an old attempt's timeout does nothing
 };
 
