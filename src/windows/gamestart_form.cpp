@@ -100,7 +100,12 @@ void GameStartForm::showPreferences(settings::PreferenceStore& prefs) {
     bindings_ << connect(&prefs, &settings::PreferenceStore::loaded, this,
                          &GameStartForm::showValues);
     // Preferences that go away leave the dialog its own.
-    bindings_ << connect(&prefs, &QObject::destroyed, this, [this] { showValues(); });
+    if (&prefs != &own_) {
+        bindings_ << connect(&prefs, &QObject::destroyed, this, [this] {
+            shown_ = nullptr;
+            showValues();
+        });
+    }
     showValues();
 }
 
