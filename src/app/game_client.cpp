@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/game_client.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -58,25 +59,46 @@ GameClient::GameClient(MainWindow& window, windows::GameStartForm& gamestart, QO
         if (core_.model().isconnected())
             linkLost_ = true;
     });
-    connect(&window_, &MainWindow::justWatchClicked, this,
-            [this] { core_.session().toggleJustWatch(); });
-    connect(&window_, &MainWindow::startGameRequested, this, [this] { core_.turn().start(); });
     connect(&window_, &MainWindow::startButtonVisibleChanged, this,
             [this](bool visible) { core_.model().setStartShown(visible); });
     connect(panel_, &table::TablePanel::playernameContextMenu, this, &GameClient::openKickMenu);
-    connect(&window_, &MainWindow::quickInstructionsRequested, help_,
-            &windows::QuickInstructions::showOverTable);
-    connect(&window_, &MainWindow::textSizeChosen, this, [this](int size) {
-        textSize_ = size;
-        chat_->area().setTextSize(size);
-        window_.setTextSizeChecked(size);
-        saveinifile();
-    });
+    connectMenus();
 
+    // The start dialog's values are saved when a game starts; every other preference when the
+    // user changes it.
+    gamestart_.showPreferences(window_.preferences());
     gamestart_.setStartHandler(
         [this](int playTo, int seconds) { core_.startgame(playTo, seconds); });
     gamestart_.setSaveHandler([this] { saveinifile(); });
-    atStart_ = shownPreferences();
+    connect(&window_.preferences(), &settings::PreferenceStore::changed, this,
+            [this](settings::PreferenceStore::Key key) {
+                using Key = settings::PreferenceStore::Key;
+                if (key != Key::PlayToScore && key != Key::TimePerTurn)
+                    saveinifile();
+            });
+}
+
+// The menu entries whose work is this client's.
+void GameClient::connectMenus() {
+    const auto entry = [this](MenuEntry which) { return window_.entry(which); };
+    connect(entry(MenuEntry::StartGame), &QAction::triggered, this,
+            [this] { core_.turn().start(); });
+    connect(entry(MenuEntry::JustWatch), &QAction::triggered, this,
+            [this] { core_.session().toggleJustWatch(); });
+    connect(entry(MenuEntry::QuickInstructions), &QAction::triggered, help_,
+            &windows::QuickInstructions::showOverTable);
+
+    chat::ChatArea& area = chat_->area();
+    connect(entry(MenuEntry::TextColor), &QAction::triggered, &area,
+            &chat::ChatArea::chooseTextColour);
+    connect(entry(MenuEntry::ClearMainChat), &QAction::triggered, &area,
+            &chat::ChatArea::clearChat);
+    // Both "Scroll Chat Off" entries, here and in the chat log's menu, keep one state.
+    QAction* scrollChatOff = entry(MenuEntry::ScrollChatOff);
+    connect(scrollChatOff, &QAction::triggered, &area, &chat::ChatArea::setScrollLock);
+    connect(&area, &chat::ChatArea::scrollLockToggled, scrollChatOff, &QAction::setChecked);
+    connect(entry(MenuEntry::PhraseList), &QAction::triggered, &chat_->phrases(),
+            &chat::PhraseButtons::openPhraseList);
 }
 
 void GameClient::closeWhenDrained() {
@@ -115,7 +137,7 @@ void GameClient::send(const std::string& message) {
 }
 
 void GameClient::playsounds(const std::string& name) {
-    if (name == "turn" && window_.turnSound() == settings::kTurnSoundNew)
+    if (name == "turn" && window_.preferences().turnSound() == settings::kTurnSoundNew)
         chat_->playsounds(QStringLiteral("turnnew"));
     else
         chat_->playsounds(table::fromWire(name));
@@ -152,29 +174,16 @@ void GameClient::closeWindow() {
         window_.close();
 }
 
-// Chat, phrases and sounds: their hooks and the menu entries.
+// Chat, phrases and sounds: they show the window's preferences; their desktop hooks.
 void GameClient::attachChat() {
-    chat_ = std::make_unique<chat::Chat>(*panel_, &window_, core_);
+    chat_ = std::make_unique<chat::Chat>(*panel_, &window_, core_, window_.preferences());
     chat::ChatHooks& h = chat_->hooks;
-    h.playSoundsChecked = [this] { return window_.playSounds(); };
-    h.playerPhraseSoundsChecked = [this] { return window_.playerPhraseSounds(); };
     h.showMessage = [this](const QString& text) { showNotice(text); };
-    h.saveinifile = [this] { saveinifile(); };
     // A launcher that fails says so as well as one that cannot start.
     h.openUrl = [this](const QUrl& url) {
         openLink(url, this, [this](const QString& sentence) { showNotice(sentence); });
         return true;
     };
-
-    chat::ChatArea& area = chat_->area();
-    connect(&window_, &MainWindow::textColorRequested, &area, &chat::ChatArea::TextColor1Click);
-    connect(&window_, &MainWindow::clearMainChatRequested, &area,
-            &chat::ChatArea::ClearMainChat1Click);
-    connect(&window_, &MainWindow::scrollChatOffToggled, &area, &chat::ChatArea::setScrollLock);
-    connect(&area, &chat::ChatArea::scrollLockToggled, this,
-            [this](bool on) { window_.scrollChatOffEntry()->setChecked(on); });
-    connect(&window_, &MainWindow::phraseListRequested, &chat_->phrases(),
-            &chat::PhraseButtons::PrhaseList1Click);
 }
 
 void GameClient::showNotice(const QString& text) {
@@ -202,70 +211,36 @@ void GameClient::openKickMenu(int seat, const QPoint& where) {
 }
 
 void GameClient::loadinifile() {
-    const settings::LoadResult loaded = settings::loadinifile();
-    loaded_ = true;
-    textSize_ = loaded.textSize;
+    settings::LoadResult loaded = settings::loadinifile();
     window_.setSavedBounds(loaded.bounds);
     window_.applyBounds(loaded.bounds);
-    window_.setTextSizeChecked(loaded.textSize);
-    chat_->area().applyTextSizeNow(loaded.textSize);
-    chat_->area().setChosenColourText(loaded.textColor);
-    if (loaded.playToScore)
-        gamestart_.setPlayToScore(*loaded.playToScore);
-    if (loaded.timePerTurn)
-        gamestart_.setTimePerTurn(*loaded.timePerTurn);
-    window_.setBotSpeed(loaded.botSpeedMs);
-    window_.setTurnSound(loaded.turnSound);
+    // The colour is kept as the chat writes it: text it cannot read is black.
+    loaded.textColor = chat::writtenColourText(loaded.textColor);
+    window_.preferences().load(loaded);
     for (int k = 1; k <= settings::kPhraseCount; ++k) {
         const auto& phrase = loaded.phrases[static_cast<std::size_t>(k - 1)];
         if (phrase && !phrase->isEmpty())
             chat_->phrases().setPhrase(k, *phrase);
     }
-    window_.setPlaySounds(loaded.playSounds);
-    window_.setPlayerPhraseSounds(loaded.playerPhraseSounds);
     if (loaded.showHelp)
         help_->showOverTable();
     if (!loaded.helpWrite.ok)
         showNotice(loaded.helpWrite.message());
 }
 
-settings::Preferences GameClient::shownPreferences() const {
-    settings::Preferences prefs;
-    prefs.textSize = textSize_;
-    prefs.window = window_.bounds();
-    prefs.textColor = chat_->area().chosenColourText();
-    prefs.playToScore = gamestart_.playToScore();
-    prefs.timePerTurn = gamestart_.timePerTurn();
-    prefs.botSpeedMs = window_.botSpeed();
-    prefs.turnSound = window_.turnSound();
-    prefs.playSounds = window_.playSounds();
-    prefs.playerPhraseSounds = window_.playerPhraseSounds();
-    return prefs;
-}
-
 void GameClient::saveinifile() {
-    settings::Preferences prefs = shownPreferences();
-    if (!loaded_) {
+    const settings::PreferenceStore& prefs = window_.preferences();
+    settings::Preferences stored;
+    if (!prefs.isLoaded()) {
         // Never the defaults of values this window did not load: what the file holds, and
         // over it what the user changed here.
-        settings::Preferences stored;
         settings::applyLoadResult(settings::readinifile(settings::settingsFilePath()), stored);
-        const auto keep = [](auto& value, const auto& start, const auto& kept) {
-            if (value == start)
-                value = kept;
-        };
-        keep(prefs.textSize, atStart_.textSize, stored.textSize);
-        if (!window_.placedFromFile())
-            prefs.window = stored.window;  // the window was never placed from the file
-        keep(prefs.textColor, atStart_.textColor, stored.textColor);
-        keep(prefs.playToScore, atStart_.playToScore, stored.playToScore);
-        keep(prefs.timePerTurn, atStart_.timePerTurn, stored.timePerTurn);
-        keep(prefs.botSpeedMs, atStart_.botSpeedMs, stored.botSpeedMs);
-        keep(prefs.turnSound, atStart_.turnSound, stored.turnSound);
-        keep(prefs.playSounds, atStart_.playSounds, stored.playSounds);
-        keep(prefs.playerPhraseSounds, atStart_.playerPhraseSounds, stored.playerPhraseSounds);
     }
-    const settings::WriteResult written = settings::saveinifile(prefs);
+    settings::Preferences values = prefs.toSave(stored);
+    // A window never placed from the file keeps the file's bounds until it has been.
+    if (prefs.isLoaded() || window_.placedFromFile())
+        values.window = window_.bounds();
+    const settings::WriteResult written = settings::saveinifile(values);
     if (!written.ok)
         showNotice(written.message());
 }

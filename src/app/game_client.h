@@ -9,7 +9,7 @@
 
 #include "client/client_core.h"
 #include "table/game_table.h"
-#include "text/settings/preferences.h"
+#include "text/settings/preference_store.h"
 
 namespace hexaline::chat {
 class Chat;
@@ -39,9 +39,10 @@ class GameClient : public QObject, private client::ClientServices {
     client::ClientCore& core() { return core_; }
     const client::GameModel& model() const { return core_.model(); }
 
-    // The settings file: read when this client sees itself announced, written when a
-    // preference changes, a game starts, or the window closes moved or resized. Until it has
-    // been read, a save keeps what the file holds and writes only what the user changed here.
+    // The settings file: read into the window's preferences when this client sees itself
+    // announced; written from them when the user changes one (the start dialog's values when
+    // a game starts), and when the window closes moved or resized. Until it has been read, a
+    // save keeps what the file holds and writes only what the user changed here.
     void loadinifile() override;
     void saveinifile();
 
@@ -72,8 +73,7 @@ class GameClient : public QObject, private client::ClientServices {
     void openKickMenu(int seat, const QPoint& where);
     void showHostRole(bool hosting);
     void attachChat();
-    // The preferences as this window shows them now.
-    settings::Preferences shownPreferences() const;
+    void connectMenus();
 
     MainWindow& window_;
     windows::GameStartForm& gamestart_;
@@ -86,13 +86,6 @@ class GameClient : public QObject, private client::ClientServices {
     // A box the user must answer before the window may close.
     bool waitingBox_ = false;
     bool linkLost_ = false;  // the connection ended in an error, not in the host's close
-
-    // Stored preferences that no control holds yet.
-    int textSize_ = 10;
-    bool loaded_ = false;  // the settings file was read into this window
-    // What the window showed when this client was made: a value that differs from it at a save
-    // was changed by the user.
-    settings::Preferences atStart_;
 };
 
 }  // namespace hexaline::app

@@ -54,9 +54,10 @@ void checkTag(QActionGroup* group, int tag) {
 
 }  // namespace
 
-QAction* MainWindow::addEntry(QMenu* menu, const char* name, const QString& text) {
+QAction* MainWindow::addEntry(QMenu* menu, MenuEntry which, const char* name, const QString& text) {
     QAction* entry = menu->addAction(text);
     entry->setObjectName(QString::fromLatin1(name));
+    entries_[static_cast<std::size_t>(which)] = entry;
     return entry;
 }
 
@@ -65,238 +66,135 @@ void MainWindow::createMenus() {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    StartGame1 = addEntry(file, "StartGame1", QStringLiteral("Start Game"));
-    StartGame1->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    StartGame1->setEnabled(false);
-    connect(StartGame1, &QAction::triggered, this, &MainWindow::StartGame1Click);
+    QAction* startGame =
+        addEntry(file, MenuEntry::StartGame, "StartGame1", QStringLiteral("Start Game"));
+    startGame->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    startGame->setEnabled(false);
     file->addSeparator();
-    connect(addEntry(file, "Exit1", QStringLiteral("Exit")), &QAction::triggered, this,
-            &MainWindow::Exit1Click);
+    connect(addEntry(file, MenuEntry::Exit, "Exit1", QStringLiteral("Exit")), &QAction::triggered,
+            this, &QWidget::close);
     // Playing with friends without a command line.
     file->addSeparator();
-    connect(addEntry(file, "HostaGame1", QStringLiteral("Host a Game…")), &QAction::triggered, this,
-            &MainWindow::HostaGame1Click);
-    connect(addEntry(file, "JoinaGame1", QStringLiteral("Join a Game…")), &QAction::triggered, this,
-            &MainWindow::JoinaGame1Click);
+    addEntry(file, MenuEntry::HostGame, "HostaGame1", QStringLiteral("Host a Game…"));
+    addEntry(file, MenuEntry::JoinGame, "JoinaGame1", QStringLiteral("Join a Game…"));
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options1"));
-    PlaySounds1 = addEntry(options, "PlaySounds1", QStringLiteral("Play Sounds"));
-    PlaySounds1->setCheckable(true);
-    PlaySounds1->setChecked(true);
-    connect(PlaySounds1, &QAction::triggered, this, &MainWindow::PlaySounds1Click);
-    PlayerPhraseSounds1 =
-        addEntry(options, "PlayerPhraseSounds1", QStringLiteral("Player Phrase Sounds"));
-    PlayerPhraseSounds1->setCheckable(true);
-    PlayerPhraseSounds1->setChecked(true);
-    connect(PlayerPhraseSounds1, &QAction::triggered, this, &MainWindow::PlayerPhraseSounds1Click);
+    QAction* playSounds =
+        addEntry(options, MenuEntry::PlaySounds, "PlaySounds1", QStringLiteral("Play Sounds"));
+    playSounds->setCheckable(true);
+    connect(playSounds, &QAction::triggered, &prefs_, &settings::PreferenceStore::setPlaySounds);
+    QAction* phraseSounds = addEntry(options, MenuEntry::PlayerPhraseSounds, "PlayerPhraseSounds1",
+                                     QStringLiteral("Player Phrase Sounds"));
+    phraseSounds->setCheckable(true);
+    connect(phraseSounds, &QAction::triggered, &prefs_,
+            &settings::PreferenceStore::setPlayerPhraseSounds);
 
     QMenu* turnSound = options->addMenu(QStringLiteral("Turn Sound"));
     turnSound->setObjectName(QStringLiteral("TurnSound1"));
     turnSoundGroup_ = new QActionGroup(this);
     radioEntry(turnSound, turnSoundGroup_, "Classic1", QStringLiteral("Classic"),
-               settings::kTurnSoundClassic)
-        ->setChecked(true);
+               settings::kTurnSoundClassic);
     radioEntry(turnSound, turnSoundGroup_, "New1", QStringLiteral("New"), settings::kTurnSoundNew);
-    connect(turnSoundGroup_, &QActionGroup::triggered, this, &MainWindow::TurnSoundClick);
+    connect(turnSoundGroup_, &QActionGroup::triggered, &prefs_,
+            [this](QAction* entry) { prefs_.setTurnSound(entry->data().toInt()); });
 
     QMenu* botSpeed = options->addMenu(QStringLiteral("Bot Speed"));
     botSpeed->setObjectName(QStringLiteral("BotSpeed1"));
     botSpeedGroup_ = new QActionGroup(this);
     radioEntry(botSpeed, botSpeedGroup_, "Slow1", QStringLiteral("Slow"), settings::kBotSpeedSlow);
     radioEntry(botSpeed, botSpeedGroup_, "Normal1", QStringLiteral("Normal"),
-               settings::kBotSpeedNormal)
-        ->setChecked(true);
+               settings::kBotSpeedNormal);
     radioEntry(botSpeed, botSpeedGroup_, "Fast1", QStringLiteral("Fast"), settings::kBotSpeedFast);
-    connect(botSpeedGroup_, &QActionGroup::triggered, this, &MainWindow::BotSpeedClick);
+    connect(botSpeedGroup_, &QActionGroup::triggered, &prefs_,
+            [this](QAction* entry) { prefs_.setBotSpeedMs(entry->data().toInt()); });
 
     options->addSeparator();
-    connect(addEntry(options, "TextColor1", QStringLiteral("Text Color")), &QAction::triggered,
-            this, &MainWindow::TextColor1Click);
+    addEntry(options, MenuEntry::TextColor, "TextColor1", QStringLiteral("Text Color"));
     QMenu* textSize = options->addMenu(QStringLiteral("Text Size"));
     textSize->setObjectName(QStringLiteral("TextSize1"));
     textSizeGroup_ = new QActionGroup(this);
     for (const auto& [name, size] : {std::pair{"N8", 8}, {"N10", 10}, {"N12", 12}, {"N14", 14}}) {
         radioEntry(textSize, textSizeGroup_, name, QString::number(size), size);
     }
-    connect(textSizeGroup_, &QActionGroup::triggered, this, &MainWindow::TextSizeClick);
+    connect(textSizeGroup_, &QActionGroup::triggered, &prefs_,
+            [this](QAction* entry) { prefs_.setTextSize(entry->data().toInt()); });
 
     // Ctrl+S belongs to "Start Game" wherever the focus is. This entry only shows the key and
     // answers it while its menu is open: a second shortcut for the same key would make Qt
     // report it as ambiguous and trigger neither.
-    ScrollChatOff2 = addEntry(options, "ScrollChatOff2", QStringLiteral("Scroll Chat Off\tCtrl+S"));
-    ScrollChatOff2->setCheckable(true);
-    connect(ScrollChatOff2, &QAction::triggered, this, &MainWindow::ScrollChatOff2Click);
-    options->installEventFilter(
-        new MenuKey(QKeySequence(QStringLiteral("Ctrl+S")), ScrollChatOff2));
-    connect(addEntry(options, "ClearMainChat1", QStringLiteral("Clear Main Chat")),
-            &QAction::triggered, this, &MainWindow::ClearMainChat1Click);
-    connect(addEntry(options, "ResetScreenLocation1", QStringLiteral("Reset Screen Location")),
-            &QAction::triggered, this, &MainWindow::ResetScreenLocation1Click);
+    QAction* scrollChatOff = addEntry(options, MenuEntry::ScrollChatOff, "ScrollChatOff2",
+                                      QStringLiteral("Scroll Chat Off\tCtrl+S"));
+    scrollChatOff->setCheckable(true);
+    options->installEventFilter(new MenuKey(QKeySequence(QStringLiteral("Ctrl+S")), scrollChatOff));
+    addEntry(options, MenuEntry::ClearMainChat, "ClearMainChat1",
+             QStringLiteral("Clear Main Chat"));
+    connect(addEntry(options, MenuEntry::ResetScreenLocation, "ResetScreenLocation1",
+                     QStringLiteral("Reset Screen Location")),
+            &QAction::triggered, this, &MainWindow::resetScreenLocation);
     options->addSeparator();
-    JustWatch1 = addEntry(options, "JustWatch1", QStringLiteral("Just Watch"));
-    JustWatch1->setCheckable(true);
-    connect(JustWatch1, &QAction::triggered, this, &MainWindow::JustWatch1Click);
+    QAction* justWatch =
+        addEntry(options, MenuEntry::JustWatch, "JustWatch1", QStringLiteral("Just Watch"));
+    justWatch->setCheckable(true);
+    // The mark changes only on the host's word: a click puts it back before the click's work
+    // asks the host.
+    connect(justWatch, &QAction::triggered, this,
+            [justWatch](bool checked) { justWatch->setChecked(!checked); });
     // Only the instance that hosts chooses how the computer plays.
     options->addSeparator();
-    ComputerStrength1 = options->addMenu(QStringLiteral("Computer Strength"));
-    ComputerStrength1->setObjectName(QStringLiteral("ComputerStrength1"));
-    ComputerStrength1->setEnabled(false);
+    computerStrength_ = options->addMenu(QStringLiteral("Computer Strength"));
+    computerStrength_->setObjectName(QStringLiteral("ComputerStrength1"));
+    computerStrength_->setEnabled(false);
     botLevelGroup_ = new QActionGroup(this);
-    radioEntry(ComputerStrength1, botLevelGroup_, "NormalStrength1", QStringLiteral("Normal"),
+    radioEntry(computerStrength_, botLevelGroup_, "NormalStrength1", QStringLiteral("Normal"),
                static_cast<int>(engine::BotLevel::Normal))
         ->setChecked(true);
-    radioEntry(ComputerStrength1, botLevelGroup_, "StrongStrength1", QStringLiteral("Strong"),
+    radioEntry(computerStrength_, botLevelGroup_, "StrongStrength1", QStringLiteral("Strong"),
                static_cast<int>(engine::BotLevel::Strong));
-    connect(botLevelGroup_, &QActionGroup::triggered, this,
-            [this](QAction* entry) { emit botLevelChosen(entry->data().toInt()); });
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View1"));
-    connect(addEntry(view, "ViewTally1", QStringLiteral("View Tally")), &QAction::triggered, this,
-            &MainWindow::ViewTally1Click);
-    connect(addEntry(view, "SpyList1", QStringLiteral("Spy List")), &QAction::triggered, this,
-            &MainWindow::SpyList1Click);
-    connect(addEntry(view, "PrhaseList1", QStringLiteral("Phrase List")), &QAction::triggered, this,
-            &MainWindow::PrhaseList1Click);
+    addEntry(view, MenuEntry::ViewTally, "ViewTally1", QStringLiteral("View Tally"));
+    addEntry(view, MenuEntry::SpyList, "SpyList1", QStringLiteral("Spy List"));
+    addEntry(view, MenuEntry::PhraseList, "PrhaseList1", QStringLiteral("Phrase List"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    QAction* content = addEntry(help, "Help2", QStringLiteral("Content"));
-    content->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(content, &QAction::triggered, this, &MainWindow::Help2Click);
+    addEntry(help, MenuEntry::Help, "Help2", QStringLiteral("Content"))
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    connect(addEntry(help, "About1", QStringLiteral("About")), &QAction::triggered, this,
-            &MainWindow::About1Click);
-    QAction* quick = addEntry(help, "QuickInstructions1", QStringLiteral("Quick Instructions"));
-    quick->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
-    connect(quick, &QAction::triggered, this, &MainWindow::QuickInstructions1Click);
+    addEntry(help, MenuEntry::About, "About1", QStringLiteral("About"));
+    addEntry(help, MenuEntry::QuickInstructions, "QuickInstructions1",
+             QStringLiteral("Quick Instructions"))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+I")));
+
+    showPreferences();
+    connect(&prefs_, &settings::PreferenceStore::changed, this, &MainWindow::showPreferences);
+    connect(&prefs_, &settings::PreferenceStore::loaded, this, &MainWindow::showPreferences);
 }
 
-bool MainWindow::playSounds() const {
-    return PlaySounds1->isChecked();
-}
-
-void MainWindow::setPlaySounds(bool on) {
-    PlaySounds1->setChecked(on);
-}
-
-bool MainWindow::playerPhraseSounds() const {
-    return PlayerPhraseSounds1->isChecked();
-}
-
-void MainWindow::setPlayerPhraseSounds(bool on) {
-    PlayerPhraseSounds1->setChecked(on);
-}
-
-bool MainWindow::justWatchChecked() const {
-    return JustWatch1->isChecked();
-}
-
-void MainWindow::setJustWatchChecked(bool on) {
-    JustWatch1->setChecked(on);
-}
-
-void MainWindow::setTurnSound(int tag) {
-    turnSound_ = tag;
-    checkTag(turnSoundGroup_, tag);
-}
-
-void MainWindow::setBotSpeed(int tag) {
-    botSpeed_ = tag;
-    checkTag(botSpeedGroup_, tag);
-}
-
-void MainWindow::setTextSizeChecked(int size) {
-    // An exclusive group cannot show "none checked" through setChecked(false) alone.
+void MainWindow::showPreferences() {
+    entry(MenuEntry::PlaySounds)->setChecked(prefs_.playSounds());
+    entry(MenuEntry::PlayerPhraseSounds)->setChecked(prefs_.playerPhraseSounds());
+    checkTag(turnSoundGroup_, prefs_.turnSound());
+    checkTag(botSpeedGroup_, prefs_.botSpeedMs());
+    // A size without an entry checks none, which an exclusive group cannot show through
+    // setChecked(false) alone.
     textSizeGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    checkTag(textSizeGroup_, size);
+    checkTag(textSizeGroup_, prefs_.textSize());
     textSizeGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
 }
 
-int MainWindow::botLevel() const {
-    return botLevelGroup_->checkedAction()->data().toInt();
+void MainWindow::setJustWatchChecked(bool on) {
+    entry(MenuEntry::JustWatch)->setChecked(on);
 }
 
-void MainWindow::setBotLevel(int level) {
+void MainWindow::showBotLevel(int level) {
     checkTag(botLevelGroup_, level);
 }
 
 void MainWindow::setComputerStrengthAvailable(bool available) {
-    ComputerStrength1->setEnabled(available);
-}
-
-void MainWindow::StartGame1Click() {
-    emit startGameRequested();
-}
-
-void MainWindow::PlaySounds1Click() {
-    if (saveinifile_)
-        saveinifile_();
-}
-
-void MainWindow::PlayerPhraseSounds1Click() {
-    if (saveinifile_)
-        saveinifile_();
-}
-
-void MainWindow::TurnSoundClick(QAction* entry) {
-    setTurnSound(entry->data().toInt());
-    if (saveinifile_)
-        saveinifile_();
-}
-
-void MainWindow::BotSpeedClick(QAction* entry) {
-    setBotSpeed(entry->data().toInt());
-    if (saveinifile_)
-        saveinifile_();
-}
-
-void MainWindow::TextColor1Click() {
-    emit textColorRequested();
-}
-
-void MainWindow::TextSizeClick(QAction* entry) {
-    emit textSizeChosen(entry->data().toInt());
-}
-
-void MainWindow::ScrollChatOff2Click() {
-    emit scrollChatOffToggled(ScrollChatOff2->isChecked());
-}
-
-void MainWindow::ClearMainChat1Click() {
-    emit clearMainChatRequested();
-}
-
-void MainWindow::JustWatch1Click() {
-    // The check mark changes only on the host's word, never by the click itself.
-    QAction* entry = JustWatch1;
-    entry->setChecked(!entry->isChecked());
-    emit justWatchClicked();
-}
-
-void MainWindow::ViewTally1Click() {
-    emit viewTallyRequested();
-}
-
-void MainWindow::SpyList1Click() {
-    emit spyListRequested();
-}
-
-void MainWindow::PrhaseList1Click() {
-    emit phraseListRequested();
-}
-
-void MainWindow::Help2Click() {
-    emit helpRequested();
-}
-
-void MainWindow::About1Click() {
-    emit aboutRequested();
-}
-
-void MainWindow::QuickInstructions1Click() {
-    emit quickInstructionsRequested();
+    computerStrength_->setEnabled(available);
 }
 
 }  // namespace hexaline::app

@@ -108,19 +108,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    FormClose();
+    saveBoundsOnClose();
     event->accept();
     emit closed();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    keepMinimumSize();
 }
 
 // When the window moved or changed size since the settings were loaded or saved, it is kept
 // within the work area (one step of 15 pixels each way) and its bounds are saved.
-void MainWindow::FormClose() {
+void MainWindow::saveBoundsOnClose() {
     settings::WindowBounds now = bounds();
     if (now == savedBounds_)
         return;
@@ -138,19 +138,15 @@ void MainWindow::FormClose() {
         saveinifile_();
 }
 
-void MainWindow::FormResize() {
+void MainWindow::keepMinimumSize() {
     const QSize client = central_->size();
     if (client.width() >= kMinClient.width() && client.height() >= kMinClient.height())
         return;
     resize(size() + client.expandedTo(kMinClient) - client);
 }
 
-void MainWindow::ResetScreenLocation1Click() {
+void MainWindow::resetScreenLocation() {
     applyBounds({3, 3, kDefaultWidth, kDefaultHeight});
-}
-
-void MainWindow::Exit1Click() {
-    close();
 }
 
 void MainWindow::bringToFront() {

@@ -8,13 +8,14 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 #include "protocol/system_colour.h"
 
-#include "text/settings/preferences.h"
+#include "text/settings/preference_store.h"
 #include "transport/client_link.h"
 
 class QAction;
@@ -24,6 +25,30 @@ class QTcpSocket;
 namespace hexaline::app {
 
 class HostSide;
+
+// The menu bar's entries that other parts of the program connect to their work (the radio
+// groups show the preferences and are the window's own).
+enum class MenuEntry {
+    StartGame,
+    Exit,
+    HostGame,
+    JoinGame,
+    PlaySounds,
+    PlayerPhraseSounds,
+    TextColor,
+    ScrollChatOff,
+    ClearMainChat,
+    ResetScreenLocation,
+    JustWatch,
+    ViewTally,
+    SpyList,
+    PhraseList,
+    Help,
+    About,
+    QuickInstructions,
+};
+inline constexpr std::size_t kMenuEntries =
+    static_cast<std::size_t>(MenuEntry::QuickInstructions) + 1;
 
 using protocol::kSystemColour;
 inline constexpr std::uint16_t kLobbyPort = 9001;
@@ -78,7 +103,7 @@ class MainWindow : public QMainWindow {
     void setStartAvailable(bool available);
     // Asked before the window closes; false keeps it open.
     void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
-    bool lobbyLinkOpened() const { return Sock11 != nullptr; }
+    bool lobbyLinkOpened() const { return lobbyLink_ != nullptr; }
 
     // The chat log. Until the chat window exists the lines are kept in a list.
     using ChatSink = std::function<void(const std::string& line, std::uint32_t colour)>;
@@ -86,8 +111,8 @@ class MainWindow : public QMainWindow {
     void addlinetochat(const std::string& line, std::uint32_t colour);
     const std::vector<std::string>& chatLines() const { return chatLines_; }
 
-    // Settings: the save is installed by the settings code; the window calls it when a
-    // preference changes and at close when the window moved or changed size.
+    // Settings: the save is installed by the settings code; the window calls it at close when
+    // the window moved or changed size.
     void setSaveinifile(std::function<void()> save) { saveinifile_ = std::move(save); }
     settings::WindowBounds savedBounds() const { return savedBounds_; }
     void setSavedBounds(settings::WindowBounds bounds) {
@@ -102,25 +127,21 @@ class MainWindow : public QMainWindow {
     // The available geometry of the window's screen; empty without a screen.
     settings::WindowBounds workArea() const;
 
-    // Preferences held in the menus.
-    bool playSounds() const;
-    void setPlaySounds(bool on);
-    bool playerPhraseSounds() const;
-    void setPlayerPhraseSounds(bool on);
-    int turnSound() const { return turnSound_; }
-    void setTurnSound(int tag);
-    int botSpeed() const { return botSpeed_; }
-    void setBotSpeed(int tag);
-    // The computer's level (an engine::BotLevel), chosen by the hosting user only.
-    int botLevel() const;
-    void setBotLevel(int level);
+    // The user's preferences: the menus show them and write the user's choices into them.
+    settings::PreferenceStore& preferences() { return prefs_; }
+    const settings::PreferenceStore& preferences() const { return prefs_; }
+    // Checks the Computer Strength entry of the computer's level (an engine::BotLevel), which
+    // the hosting user alone chooses.
+    void showBotLevel(int level);
     void setComputerStrengthAvailable(bool available);
-    bool justWatchChecked() const;
+    // The Computer Strength entries; each one's data is its level.
+    QActionGroup* computerStrengthEntries() const { return botLevelGroup_; }
+    // The "Just Watch" mark shows whether this client only watches; a click asks the host and
+    // leaves the mark as it is.
     void setJustWatchChecked(bool on);
-    // Checks the Text Size entry of that size; a size without an entry checks none.
-    void setTextSizeChecked(int size);
 
-    QAction* scrollChatOffEntry() const { return ScrollChatOff2; }
+    // The menu entries, for the parts of the program that do their work.
+    QAction* entry(MenuEntry which) const { return entries_[static_cast<std::size_t>(which)]; }
 
     // Launch modes (run by the first show).
     void processparams();
@@ -132,45 +153,10 @@ class MainWindow : public QMainWindow {
     // Another copy was started: restore the window when minimised, else bring it to the front.
     void bringToFront();
 
-  public slots:
-    void StartGame1Click();
-    void Exit1Click();
-    void PlaySounds1Click();
-    void PlayerPhraseSounds1Click();
-    void TurnSoundClick(QAction* entry);
-    void BotSpeedClick(QAction* entry);
-    void TextColor1Click();
-    void TextSizeClick(QAction* entry);
-    void ScrollChatOff2Click();
-    void ClearMainChat1Click();
-    void ResetScreenLocation1Click();
-    void JustWatch1Click();
-    void ViewTally1Click();
-    void SpyList1Click();
-    void PrhaseList1Click();
-    void Help2Click();
-    void About1Click();
-    void QuickInstructions1Click();
-    void HostaGame1Click() { emit hostGameRequested(); }
-    void JoinaGame1Click() { emit joinGameRequested(); }
+    // The window's own entries.
+    void resetScreenLocation();
 
   signals:
-    void hostGameRequested();
-    void botLevelChosen(int level);
-    void joinGameRequested();
-    // Entries whose work belongs to other parts of the program.
-    void startGameRequested();
-    void textColorRequested();
-    void textSizeChosen(int size);
-    void scrollChatOffToggled(bool on);
-    void clearMainChatRequested();
-    void justWatchClicked();
-    void viewTallyRequested();
-    void spyListRequested();
-    void phraseListRequested();
-    void helpRequested();
-    void aboutRequested();
-    void quickInstructionsRequested();
     // Launch.
     void startButtonVisibleChanged(bool visible);
     void lobbyDownloadRequested();  // solo mode shows the lobby download window
@@ -187,19 +173,22 @@ class MainWindow : public QMainWindow {
 
   private:
     void createMenus();
-    QAction* addEntry(QMenu* menu, const char* name, const QString& text);
+    // The Options menu's marks and radio groups show the preferences.
+    void showPreferences();
+    QAction* addEntry(QMenu* menu, MenuEntry which, const char* name, const QString& text);
     void showError(const QString& text);
     void openLobbyLink();
     void joinFailed(const QString& reason);
-    void FormClose();
-    void FormResize();
+    // Closing saves the window's bounds when it moved or changed size.
+    void saveBoundsOnClose();
+    void keepMinimumSize();
 
     LaunchOptions options_;
     HostSide* host_ = nullptr;
     QWidget* central_ = nullptr;
     QPointer<QWidget> panel_board;
     transport::ClientLink* sock_;
-    QTcpSocket* Sock11 = nullptr;  // the lobby link: nothing is sent or read on it
+    QTcpSocket* lobbyLink_ = nullptr;  // nothing is sent or read on it
 
     QString playername_;
     QString hostaddress_;
@@ -218,15 +207,9 @@ class MainWindow : public QMainWindow {
     settings::WindowBounds savedBounds_{0, 0, 0, 0};
     bool placedFromFile_ = false;
 
-    int turnSound_ = settings::kTurnSoundClassic;
-    int botSpeed_ = settings::kBotSpeedNormal;
-    // Entries whose state the window reads or changes.
-    QAction* StartGame1 = nullptr;
-    QAction* PlaySounds1 = nullptr;
-    QAction* PlayerPhraseSounds1 = nullptr;
-    QAction* ScrollChatOff2 = nullptr;
-    QAction* JustWatch1 = nullptr;
-    QMenu* ComputerStrength1 = nullptr;
+    settings::PreferenceStore prefs_;
+    std::array<QAction*, kMenuEntries> entries_{};
+    QMenu* computerStrength_ = nullptr;
     QActionGroup* botLevelGroup_ = nullptr;
     QActionGroup* turnSoundGroup_ = nullptr;
     QActionGroup* botSpeedGroup_ = nullptr;

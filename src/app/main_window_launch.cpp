@@ -13,7 +13,7 @@ namespace hexaline::app {
 
 void MainWindow::setStartAvailable(bool available) {
     startVisible_ = available;
-    StartGame1->setEnabled(available);
+    entry(MenuEntry::StartGame)->setEnabled(available);
     emit startButtonVisibleChanged(available);
 }
 
@@ -129,13 +129,13 @@ void MainWindow::joinFailed(const QString& reason) {
 }
 
 void MainWindow::openLobbyLink() {
-    if (Sock11)
+    if (lobbyLink_)
         return;
     // Nothing is ever sent or read on it, and a failure to connect is ignored: it only marks
     // to a listening lobby program that the game runs.
-    Sock11 = new QTcpSocket(this);
-    Sock11->setObjectName(QStringLiteral("Sock11"));
-    Sock11->connectToHost(QStringLiteral("127.0.0.1"), options_.lobbyPort);
+    lobbyLink_ = new QTcpSocket(this);
+    lobbyLink_->setObjectName(QStringLiteral("Sock11"));
+    lobbyLink_->connectToHost(QStringLiteral("127.0.0.1"), options_.lobbyPort);
 }
 
 }  // namespace hexaline::app

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/play_with_others.h"
 
+#include <QAction>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,9 +26,9 @@ QMessageBox* offerPlayWithOthers(MainWindow& window) {
     box->setEscapeButton(QMessageBox::Cancel);
     QObject::connect(box, &QMessageBox::buttonClicked, &window, [&window, host, join](auto* which) {
         if (which == host)
-            window.HostaGame1Click();
+            window.entry(MenuEntry::HostGame)->trigger();
         else if (which == join)
-            window.JoinaGame1Click();
+            window.entry(MenuEntry::JoinGame)->trigger();
     });
     box->open();
     return box;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/side_windows.h"
 
+#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -57,7 +58,7 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
         closeOnEscape(*sideWindow);
 
     // Tally list.
-    QObject::connect(&window, &MainWindow::viewTallyRequested, &tallylist,
+    QObject::connect(window.entry(MenuEntry::ViewTally), &QAction::triggered, &tallylist,
                      [&window, &tallylist] { tallylist.showOver(&window); });
     if (!tallylist.loadError().isEmpty())
         QTimer::singleShot(0, &window,
@@ -66,7 +67,7 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
     // Spy list.
     QObject::connect(&window, &MainWindow::hostModeStarted, &spylist,
                      [&spylist] { spylist.setRemoveEnabled(true); });
-    QObject::connect(&window, &MainWindow::spyListRequested, &spylist,
+    QObject::connect(window.entry(MenuEntry::SpyList), &QAction::triggered, &spylist,
                      [&window, &spylist] { spylist.showOver(&window); });
 
     // Help and about. A link the desktop cannot open is told.
@@ -83,19 +84,18 @@ void connectSideWindows(MainWindow& window, const SideWindows& side) {
                     table::showNotice(window, sentence);
             });
     });
-    QObject::connect(&window, &MainWindow::helpRequested, &helpForm,
+    QObject::connect(window.entry(MenuEntry::Help), &QAction::triggered, &helpForm,
                      [&window, &helpForm] { helpForm.showOver(&window); });
-    QObject::connect(&helpForm, &help::HelpForm::quickInstructionsRequested, &window,
-                     &MainWindow::QuickInstructions1Click);
+    QObject::connect(&helpForm, &help::HelpForm::quickInstructionsRequested,
+                     window.entry(MenuEntry::QuickInstructions), &QAction::trigger);
     const auto showAbout = [&window, &aboutForm] { aboutForm.showOver(&window); };
     QObject::connect(&helpForm, &help::HelpForm::aboutRequested, &aboutForm, showAbout);
-    QObject::connect(&window, &MainWindow::aboutRequested, &aboutForm, showAbout);
+    QObject::connect(window.entry(MenuEntry::About), &QAction::triggered, &aboutForm, showAbout);
 
     // Lobby download.
     QObject::connect(&window, &MainWindow::lobbyDownloadRequested, &download,
                      [&download] { download.showOnTop(); });
-    QObject::connect(&download, &lobby::DownloadForm::exitRequested, &window,
-                     &MainWindow::Exit1Click);
+    QObject::connect(&download, &lobby::DownloadForm::exitRequested, &window, &QWidget::close);
     QObject::connect(&download, &lobby::DownloadForm::playWithOthersRequested, &window,
                      [&window] { offerPlayWithOthers(window); });
 }

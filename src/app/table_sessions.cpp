@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/table_sessions.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
@@ -53,11 +55,15 @@ TableSessions::TableSessions(MainWindow& window, windows::GameStartForm& gamesta
     // The computer's level is kept in the game's own section of the settings file.
     const auto level =
         engine::parsebotlevel(windows::loadConnectSettings(settingsPath()).strength.toStdString());
-    window_.setBotLevel(static_cast<int>(level.value_or(engine::BotLevel::Normal)));
-    connect(&window_, &MainWindow::botLevelChosen, this, &TableSessions::ComputerStrengthClick);
+    botLevel_ = static_cast<int>(level.value_or(engine::BotLevel::Normal));
+    window_.showBotLevel(botLevel_);
+    connect(window_.computerStrengthEntries(), &QActionGroup::triggered, this,
+            [this](QAction* entry) { chooseComputerStrength(entry->data().toInt()); });
     makeSides();
-    connect(&window_, &MainWindow::hostGameRequested, this, &TableSessions::HostaGame1Click);
-    connect(&window_, &MainWindow::joinGameRequested, this, &TableSessions::JoinaGame1Click);
+    connect(window_.entry(MenuEntry::HostGame), &QAction::triggered, this,
+            &TableSessions::openHostDialog);
+    connect(window_.entry(MenuEntry::JoinGame), &QAction::triggered, this,
+            &TableSessions::openJoinDialog);
     window_.setCloseGuard([this] { return mayLeaveTable(); });
 }
 
@@ -82,11 +88,11 @@ void TableSessions::setClientMade(std::function<void(GameClient&)> made) {
 void TableSessions::makeSides() {
     host_ = std::make_unique<HostSide>();
     // The host uses the bot speed chosen in the window; its notices are not modal.
-    host_->service().options().botSpeed = [this] { return window_.botSpeed(); };
+    host_->service().options().botSpeed = [this] { return window_.preferences().botSpeedMs(); };
     host_->service().options().alert = [this](const QString& text) {
         table::showNotice(&window_, text, QMessageBox::Warning);
     };
-    host_->service().session().setbotlevel(static_cast<engine::BotLevel>(window_.botLevel()));
+    host_->service().session().setbotlevel(static_cast<engine::BotLevel>(botLevel_));
     window_.setHostSide(host_.get());
     client_ = std::make_unique<GameClient>(window_, gamestart_);
     // The client is still inside its own report: the table is made anew once it has returned.
@@ -238,7 +244,9 @@ void TableSessions::hostGone(const QString& sentence) {
     client_->panel().label_status->setText(sentence);
 }
 
-void TableSessions::ComputerStrengthClick(int level) {
+void TableSessions::chooseComputerStrength(int level) {
+    botLevel_ = level;
+    window_.showBotLevel(level);
     const auto chosen = static_cast<engine::BotLevel>(level);
     // From the computer's next move on, on every seat it plays.
     if (host_)
@@ -261,7 +269,7 @@ void TableSessions::rememberFields(const QString& name, std::uint16_t port, cons
     windows::saveConnectSettings(settingsPath(), s);
 }
 
-void TableSessions::HostaGame1Click() {
+void TableSessions::openHostDialog() {
     if (dialog_)
         return;
     const windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());
@@ -277,7 +285,7 @@ void TableSessions::HostaGame1Click() {
     dialog->open();
 }
 
-void TableSessions::JoinaGame1Click() {
+void TableSessions::openJoinDialog() {
     if (dialog_)
         return;
     const windows::ConnectSettings s = windows::loadConnectSettings(settingsPath());

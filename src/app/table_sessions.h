@@ -58,14 +58,14 @@ class TableSessions : public QObject {
     void setSettingsPath(const QString& path) { settingsPath_ = path; }
 
     // The File menu's entries: the dialog, then the switch.
-    void HostaGame1Click();
-    void JoinaGame1Click();
+    void openHostDialog();
+    void openJoinDialog();
     // The switch itself. False when the user chose to stay at the current table. With a
     // webPort (0: any free one) the hosted game also serves the page for web browsers.
     bool hostGame(const QString& name, std::uint16_t port, bool announce, int webPort = -1);
     bool joinGame(const QString& name, const QString& address, std::uint16_t port);
     // Options > Computer Strength: applied to the host and kept in the settings file.
-    void ComputerStrengthClick(int level);
+    void chooseComputerStrength(int level);
 
     // Asks before a host ends a game other people sit at; true to go on.
     bool mayLeaveTable();
@@ -103,6 +103,7 @@ class TableSessions : public QObject {
     std::function<void(GameClient&)> clientMade_;
     QString settingsPath_;
     QPointer<QObject> dialog_;
+    int botLevel_ = 0;  // the computer's level (an engine::BotLevel), as last chosen
     int attempt_ = 0;  // numbers join attempts, so an old attempt's timeout does nothing
 };
 

@@ -15,20 +15,22 @@
 namespace hexaline::chat {
 
 Chat::Chat(table::TablePanel& panel, QWidget* window, client::ClientCore& core,
-           std::unique_ptr<SoundService> sounds, FloodGuard::Clock clock, QObject* parent)
+           settings::PreferenceStore& prefs, std::unique_ptr<SoundService> sounds,
+           FloodGuard::Clock clock, QObject* parent)
     : QObject(parent),
       hooks(defaultChatHooks()),
       core_(core),
+      prefs_(prefs),
       sounds_(sounds ? std::move(sounds) : std::make_unique<SoundService>()) {
-    area_ =
-        new ChatArea(panel.mainchat, panel.mychat, panel.button_smilies, core.chat(), hooks, this);
+    area_ = new ChatArea(panel.mainchat, panel.mychat, panel.button_smilies, core.chat(), prefs,
+                         hooks, this);
     panel.mainchat = area_->mainchat;
-    hooks.chosenColourText = [this] { return area_->chosenColourText(); };
     std::array<QPushButton*, PhraseButtons::kButtons> buttons{};
     for (int k = 1; k <= PhraseButtons::kButtons; ++k)
         buttons[static_cast<std::size_t>(k - 1)] = panel.phrase(k);
-    phrases_ = new PhraseButtons(buttons, window, core.chat(), hooks, std::move(clock), this);
-    connect(&panel, &table::TablePanel::phraseClicked, phrases_, &PhraseButtons::b_phraseClick);
+    phrases_ =
+        new PhraseButtons(buttons, window, core.chat(), prefs, hooks, std::move(clock), this);
+    connect(&panel, &table::TablePanel::phraseClicked, phrases_, &PhraseButtons::sayPhrase);
 
     const client::GameModel& model = core.model();
     connect(&model, &client::GameModel::chatReceived, this,
@@ -44,12 +46,12 @@ bool Chat::addlinetochat(const QString& line, std::uint32_t colour) {
 }
 
 void Chat::playsounds(const QString& name) {
-    if (hooks.playSoundsChecked())
+    if (prefs_.playSounds())
         sounds_->play(name);
 }
 
 void Chat::playasound(int seat, const QString& name) {
-    if (hooks.playerPhraseSoundsChecked()) {
+    if (prefs_.playerPhraseSounds()) {
         sounds_->play(name);
         return;
     }

@@ -18,15 +18,26 @@
 
 namespace hexaline::chat {
 
+QString writtenColourText(const QString& text) {
+    const std::uint32_t colour = readColourText(text.toStdString()).value_or(kBlack);
+    return QString::fromStdString(colourText(colour));
+}
+
 ChatArea::ChatArea(QTextBrowser* standIn, QLineEdit* input, QPushButton* smileyButton,
-                   client::ChatLink& link, const ChatHooks& hooks, QObject* parent)
-    : QObject(parent), mychat(input), button_smilies(smileyButton), link_(link), hooks_(hooks) {
+                   client::ChatLink& link, settings::PreferenceStore& prefs, const ChatHooks& hooks,
+                   QObject* parent)
+    : QObject(parent),
+      mychat(input),
+      button_smilies(smileyButton),
+      link_(link),
+      prefs_(prefs),
+      hooks_(hooks) {
     mainchat = new ChatLog(standIn->parentWidget());
     mainchat->setGeometry(standIn->geometry());
     mainchat->setVisible(!standIn->isHidden());
     delete standIn;
     connect(mainchat, &ChatLog::linkClicked, this, &ChatArea::followLink);
-    connect(mainchat, &ChatLog::clearRequested, this, &ChatArea::ClearMainChat1Click);
+    connect(mainchat, &ChatLog::clearRequested, this, &ChatArea::clearChat);
     connect(mainchat, &ChatLog::scrollLockToggled, this, &ChatArea::scrollLockToggled);
 
     QPalette look = mychat->palette();
@@ -40,7 +51,7 @@ ChatArea::ChatArea(QTextBrowser* standIn, QLineEdit* input, QPushButton* smileyB
     Paste1->setObjectName(QStringLiteral("Paste1"));
     Paste1->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
     Paste1->setShortcutContext(Qt::WidgetShortcut);
-    connect(Paste1, &QAction::triggered, this, &ChatArea::Paste1Click);
+    connect(Paste1, &QAction::triggered, this, &ChatArea::pasteIntoInput);
     connect(mychat, &QWidget::customContextMenuRequested, this,
             [this](QPoint at) { popup_mychat->exec(mychat->mapToGlobal(at)); });
 
@@ -51,7 +62,20 @@ ChatArea::ChatArea(QTextBrowser* standIn, QLineEdit* input, QPushButton* smileyB
         popup_smilies->popup(
             button_smilies->mapToGlobal(QPoint(button_smilies->width(), button_smilies->height())));
     });
+    // The text size shows from the next line when the user chooses it, at once when loaded.
+    mainchat->applyTextSizeNow(prefs_.textSize());
     showInputColour();
+    connect(&prefs_, &settings::PreferenceStore::changed, this,
+            [this](settings::PreferenceStore::Key key) {
+                if (key == settings::PreferenceStore::Key::TextSize)
+                    setTextSize(prefs_.textSize());
+                if (key == settings::PreferenceStore::Key::TextColor)
+                    showInputColour();
+            });
+    connect(&prefs_, &settings::PreferenceStore::loaded, this, [this] {
+        applyTextSizeNow(prefs_.textSize());
+        showInputColour();
+    });
 }
 
 void ChatArea::buildSmileyMenu() {
@@ -93,29 +117,27 @@ void ChatArea::sendit() {
         mychat->clear();
 }
 
-QString ChatArea::chosenColourText() const {
-    return QString::fromStdString(colourText(chosenColour_));
+std::uint32_t ChatArea::chosenColour() const {
+    return readColourText(prefs_.textColor().toStdString()).value_or(kBlack);
 }
 
 void ChatArea::setChosenColourText(const QString& text) {
-    chosenColour_ = readColourText(text.toStdString()).value_or(kBlack);
-    showInputColour();
+    prefs_.setTextColor(writtenColourText(text));
 }
 
 void ChatArea::showInputColour() {
     QPalette look = mychat->palette();
-    look.setColor(QPalette::Text, colourOf(chosenColour_, mychat->palette()));
+    look.setColor(QPalette::Text, colourOf(chosenColour(), mychat->palette()));
     mychat->setPalette(look);
 }
 
-void ChatArea::TextColor1Click() {
+void ChatArea::chooseTextColour() {
     const std::optional<QColor> chosen =
-        hooks_.pickColour(colourOf(chosenColour_, mychat->palette()));
+        hooks_.pickColour(colourOf(chosenColour(), mychat->palette()));
     if (!chosen)
         return;
-    chosenColour_ = colourValue(chosen->red(), chosen->green(), chosen->blue());
-    showInputColour();
-    hooks_.saveinifile();
+    const std::uint32_t colour = colourValue(chosen->red(), chosen->green(), chosen->blue());
+    prefs_.setTextColor(QString::fromStdString(colourText(colour)));
 }
 
 void ChatArea::setTextSize(int size) {
@@ -126,7 +148,7 @@ void ChatArea::applyTextSizeNow(int size) {
     mainchat->applyTextSizeNow(size);
 }
 
-void ChatArea::ClearMainChat1Click() {
+void ChatArea::clearChat() {
     mainchat->clearLog();
     mychat->setFocus();
 }
@@ -135,7 +157,7 @@ void ChatArea::setScrollLock(bool on) {
     mainchat->setScrollLock(on);
 }
 
-void ChatArea::Paste1Click() {
+void ChatArea::pasteIntoInput() {
     const QString text = QApplication::clipboard()->text();
     if (text.isEmpty())
         return;
@@ -170,7 +192,7 @@ bool ChatArea::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (key->matches(QKeySequence::Paste)) {
-        Paste1Click();
+        pasteIntoInput();
         return true;
     }
     return false;

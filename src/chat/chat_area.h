@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The chat log with its input: showing lines (`addlinetochat`, `chatrecieved`), sending the
-// input (`sendit`), the smiley button and menu, the input's Paste, the log's menu, the chosen
-// text colour and the text size.
+// input (`sendit`), the smiley button and menu, the input's Paste, the log's menu. It shows the
+// text colour and text size of the preferences.
 
 #include <QObject>
 #include <QString>
@@ -10,6 +10,7 @@
 
 #include "chat/chat_hooks.h"
 #include "client/chat_link.h"
+#include "text/settings/preference_store.h"
 
 class QLineEdit;
 class QMenu;
@@ -23,13 +24,21 @@ class ChatLog;
 
 inline const QString kPlaceholder = QStringLiteral("<Enter Chat Here>");
 
+// Colour text as this program writes it: text that cannot be read gives black.
+QString writtenColourText(const QString& text);
+// The colour text every sent line carries: the chosen colour's, as written.
+inline QString chosenColourText(const settings::PreferenceStore& prefs) {
+    return writtenColourText(prefs.textColor());
+}
+
 class ChatArea : public QObject {
     Q_OBJECT
   public:
     // Takes the place of `standIn` (same parent and geometry), which is deleted, and gives the
     // input and the smiley button their behaviour.
     ChatArea(QTextBrowser* standIn, QLineEdit* input, QPushButton* smileyButton,
-             client::ChatLink& link, const ChatHooks& hooks, QObject* parent = nullptr);
+             client::ChatLink& link, settings::PreferenceStore& prefs, const ChatHooks& hooks,
+             QObject* parent = nullptr);
 
     // Shows one line "n+body" in `colour`. A line without a seat 0..9 before its first "+" is
     // logged and dropped; false then.
@@ -39,17 +48,18 @@ class ChatArea : public QObject {
     void sendit();
 
     // The chosen text colour, as a colour value and as colour text.
-    std::uint32_t chosenColour() const { return chosenColour_; }
-    QString chosenColourText() const;
-    // Sets the chosen colour from colour text; text that cannot be read gives black.
+    std::uint32_t chosenColour() const;
+    QString chosenColourText() const { return chat::chosenColourText(prefs_); }
+    // The user chose a colour by its colour text; text that cannot be read gives black.
     void setChosenColourText(const QString& text);
 
-    void TextColor1Click();
+    // Options > "Text Color": the colour dialog, and the chosen colour into the preferences.
+    void chooseTextColour();
     void setTextSize(int size);       // from the next line or clear
     void applyTextSizeNow(int size);  // the settings load
-    void ClearMainChat1Click();
+    void clearChat();
     void setScrollLock(bool on);
-    void Paste1Click();
+    void pasteIntoInput();
     void smileyChosen(int code);
     void followLink(const QString& target);
 
@@ -71,8 +81,8 @@ class ChatArea : public QObject {
     void showInputColour();
 
     client::ChatLink& link_;
+    settings::PreferenceStore& prefs_;
     const ChatHooks& hooks_;
-    std::uint32_t chosenColour_ = 0;
 };
 
 }  // namespace hexaline::chat

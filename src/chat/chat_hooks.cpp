@@ -10,8 +10,6 @@ namespace hexaline::chat {
 
 ChatHooks defaultChatHooks() {
     ChatHooks h;
-    h.playSoundsChecked = [] { return true; };
-    h.playerPhraseSoundsChecked = [] { return true; };
     h.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     h.showMessage = [](const QString& text) { qWarning("%s", qPrintable(text)); };
     h.pickColour = [](const QColor& current) -> std::optional<QColor> {
@@ -20,8 +18,6 @@ ChatHooks defaultChatHooks() {
             return std::nullopt;
         return chosen;
     };
-    h.chosenColourText = [] { return QStringLiteral("clBlack"); };
-    h.saveinifile = [] {};
     h.savephrases = [](const std::array<QString, settings::kPhraseCount>& phrases) {
         return settings::savephrases(phrases);
     };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the chat needs from the rest of the client. Every hook has a harmless default, so the
-// chat works on its own (and in tests) before the rest is attached.
+// What the chat needs from the desktop. Every hook has a harmless default, so the chat works on
+// its own (and in tests) before the rest is attached.
 
 #include <QColor>
 #include <QString>
@@ -17,25 +17,18 @@
 namespace hexaline::chat {
 
 struct ChatHooks {
-    // The "Play Sounds" and "Player Phrase Sounds" check marks.
-    std::function<bool()> playSoundsChecked;
-    std::function<bool()> playerPhraseSoundsChecked;
     // The desktop's "open" of a web address; false when it failed.
     std::function<bool(const QUrl& url)> openUrl;
     // A message box for something the user just did (never for network input).
     std::function<void(const QString& text)> showMessage;
     // The colour dialog: the chosen colour, or nothing when cancelled.
     std::function<std::optional<QColor>(const QColor& current)> pickColour;
-    // Colour text of the chosen text colour, which every sent line carries.
-    std::function<QString()> chosenColourText;
-    // Saves the preferences (text colour, text size).
-    std::function<void()> saveinifile;
     // Writes "Phrase1".."Phrase9".
     std::function<settings::WriteResult(const std::array<QString, settings::kPhraseCount>&)>
         savephrases;
 };
 
-// Hooks with their defaults: nothing sent, not connected, the desktop's own dialogs.
+// Hooks with their defaults: the desktop's own dialogs and launcher, the settings file.
 ChatHooks defaultChatHooks();
 
 }  // namespace hexaline::chat

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "chat/chat_area.h"
 #include "chat/chat_art.h"
 #include "chat/phrase_editor.h"
 #include "table/notice_box.h"
@@ -43,12 +44,13 @@ int chatterNumber(const QString& name) {
 }
 
 PhraseButtons::PhraseButtons(const std::array<QPushButton*, kButtons>& buttons, QWidget* window,
-                             client::ChatLink& link, const ChatHooks& hooks,
-                             FloodGuard::Clock clock, QObject* parent)
+                             client::ChatLink& link, const settings::PreferenceStore& prefs,
+                             const ChatHooks& hooks, FloodGuard::Clock clock, QObject* parent)
     : QObject(parent),
       buttons_(buttons),
       window_(window),
       link_(link),
+      prefs_(prefs),
       hooks_(hooks),
       guard_(std::move(clock)) {
     for (int k = 1; k <= kButtons; ++k) {
@@ -59,7 +61,7 @@ PhraseButtons::PhraseButtons(const std::array<QPushButton*, kButtons>& buttons, 
     buildSoundMenu();
     phrases = new PhraseEditor(window_);
     phrases->hide();
-    connect(phrases, &PhraseEditor::doneClicked, this, &PhraseButtons::button_doneClick);
+    connect(phrases, &PhraseEditor::doneClicked, this, &PhraseButtons::savePhrases);
 }
 
 void PhraseButtons::buildSoundMenu() {
@@ -68,14 +70,14 @@ void PhraseButtons::buildSoundMenu() {
     popup_sounds->setToolTipsVisible(true);
     QAction* cancel = popup_sounds->addAction(QStringLiteral("<Cancel>"));
     cancel->setData(0);
-    connect(cancel, &QAction::triggered, this, [this] { popup_soundsClick(0); });
+    connect(cancel, &QAction::triggered, this, [this] { sendChatterSound(0); });
     for (int n = 1; n <= kChatterSounds; ++n) {
         QAction* entry = popup_sounds->addAction(chatterCaption(n));
         entry->setObjectName(QStringLiteral("wave%1").arg(n));
         entry->setToolTip(chatterCaption(n));
         entry->setStatusTip(chatterCaption(n));
         entry->setData(n);
-        connect(entry, &QAction::triggered, this, [this, n] { popup_soundsClick(n); });
+        connect(entry, &QAction::triggered, this, [this, n] { sendChatterSound(n); });
     }
 }
 
@@ -93,7 +95,7 @@ void PhraseButtons::setPhrase(int k, const QString& text) {
     }
 }
 
-void PhraseButtons::b_phraseClick(int k) {
+void PhraseButtons::sayPhrase(int k) {
     if (k == kButtons) {
         QPushButton* button = buttons_[kButtons - 1];
         popup_sounds->popup(button->mapToGlobal(QPoint(button->width(), button->height())));
@@ -104,16 +106,16 @@ void PhraseButtons::b_phraseClick(int k) {
     const QString said = phrase(k);
     const QString text =
         said.startsWith(QLatin1String("/me ")) ? said.mid(4) : QStringLiteral("says: ") + said;
-    link_.sendAction(table::toWire(text), hooks_.chosenColourText().toStdString());
+    link_.sendAction(table::toWire(text), chosenColourText(prefs_).toStdString());
     guard_.sent();
 }
 
-void PhraseButtons::popup_soundsClick(int tag) {
+void PhraseButtons::sendChatterSound(int tag) {
     if (tag >= 1 && tag <= kChatterSounds)
         link_.sendChatter(tag);
 }
 
-void PhraseButtons::PrhaseList1Click() {
+void PhraseButtons::openPhraseList() {
     for (int k = 1; k <= settings::kPhraseCount; ++k)
         phrases->field(k)->setText(phrase(k));
     if (window_)
@@ -122,7 +124,7 @@ void PhraseButtons::PrhaseList1Click() {
     phrases->raise();
 }
 
-void PhraseButtons::button_doneClick() {
+void PhraseButtons::savePhrases() {
     std::array<QString, settings::kPhraseCount> texts;
     for (int k = 1; k <= settings::kPhraseCount; ++k) {
         texts[static_cast<std::size_t>(k - 1)] = phrases->field(k)->text();

@@ -10,6 +10,7 @@
 #include "chat/chat_hooks.h"
 #include "chat/flood_guard.h"
 #include "client/chat_link.h"
+#include "text/settings/preference_store.h"
 
 class QMenu;
 class QPushButton;
@@ -31,20 +32,21 @@ class PhraseButtons : public QObject {
     static constexpr int kChatterSounds = 20;
 
     // `buttons` are b_phrase1..b_phrase10 in order; `window` is the editor's parent.
+    // Phrases go out in the text colour of `prefs`.
     PhraseButtons(const std::array<QPushButton*, kButtons>& buttons, QWidget* window,
-                  client::ChatLink& link, const ChatHooks& hooks, FloodGuard::Clock clock = {},
-                  QObject* parent = nullptr);
+                  client::ChatLink& link, const settings::PreferenceStore& prefs,
+                  const ChatHooks& hooks, FloodGuard::Clock clock = {}, QObject* parent = nullptr);
 
     QString phrase(int k) const;  // k = 1..9
     void setPhrase(int k, const QString& text);
 
     // Button k (1..10) released: a phrase, or the chatter-sound menu for 10.
-    void b_phraseClick(int k);
+    void sayPhrase(int k);
     // An entry of the chatter-sound menu: 0 "<Cancel>", 1..20 a sound.
-    void popup_soundsClick(int tag);
-    // View > "Phrase List" and the editor's "Done".
-    void PrhaseList1Click();
-    void button_doneClick();
+    void sendChatterSound(int tag);
+    // View > "Phrase List" opens the editor; its "Done" keeps and saves the phrases.
+    void openPhraseList();
+    void savePhrases();
 
     QMenu* popup_sounds;
     PhraseEditor* phrases;
@@ -55,6 +57,7 @@ class PhraseButtons : public QObject {
     std::array<QPushButton*, kButtons> buttons_;
     QWidget* window_;
     client::ChatLink& link_;
+    const settings::PreferenceStore& prefs_;
     const ChatHooks& hooks_;
     FloodGuard guard_;
 };

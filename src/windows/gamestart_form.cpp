@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QtDebug>
-#include <algorithm>
 
 #include "art/artwork.h"
 
@@ -58,36 +57,67 @@ GameStartForm::GameStartForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(kClientWidth, kClientHeight);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Game Options"),
-                       QRect(0, 6, kClientWidth, 30), 24, true);
-    Label2 = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Play to Score:"),
-                       QRect(30, 46, 110, 24), 13, false);
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Time Per Turn:"),
-                       QRect(30, 77, 110, 24), 13, false);
-    UpDown1 = makeSpin(this, QStringLiteral("UpDown1"), QStringLiteral("edit_playtoscore"),
-                       kPlayToMin, kPlayToMax, kPlayToStep, kPlayToInitial, QRect(146, 46, 80, 24));
-    UpDown2 =
+    titleLabel = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Game Options"),
+                           QRect(0, 6, kClientWidth, 30), 24, true);
+    playToLabel = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Play to Score:"),
+                            QRect(30, 46, 110, 24), 13, false);
+    turnTimeLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Time Per Turn:"),
+                              QRect(30, 77, 110, 24), 13, false);
+    playToSpin =
+        makeSpin(this, QStringLiteral("UpDown1"), QStringLiteral("edit_playtoscore"), kPlayToMin,
+                 kPlayToMax, kPlayToStep, own_.playToScore(), QRect(146, 46, 80, 24));
+    turnTimeSpin =
         makeSpin(this, QStringLiteral("UpDown2"), QStringLiteral("edit_creationtime"), kTurnTimeMin,
-                 kTurnTimeMax, kTurnTimeStep, kTurnTimeInitial, QRect(146, 77, 80, 24));
-    edit_playtoscore = UpDown1->edit();
-    edit_creationtime = UpDown2->edit();
+                 kTurnTimeMax, kTurnTimeStep, own_.timePerTurn(), QRect(146, 77, 80, 24));
+    edit_playtoscore = playToSpin->edit();
+    edit_creationtime = turnTimeSpin->edit();
 
     button_start = new art::PictureButton(art::Button::DialogStart, this);
     button_start->setObjectName(QStringLiteral("button_start"));
     const QSize buttonSize = art::buttonSize(art::Button::DialogStart);
     button_start->move((kClientWidth - buttonSize.width()) / 2, 112);
-    connect(button_start, &QAbstractButton::clicked, this, [this] { button_startClick(); });
+    connect(button_start, &QAbstractButton::clicked, this, &GameStartForm::startGame);
     // From the keyboard: Tab reaches both numbers and START; Space presses START.
     button_start->setFocusPolicy(Qt::StrongFocus);
     button_start->installEventFilter(this);
-    setTabOrder(UpDown1, UpDown2);
-    setTabOrder(UpDown2, button_start);
+    setTabOrder(playToSpin, turnTimeSpin);
+    setTabOrder(turnTimeSpin, button_start);
+    // A step of a spin is the user's choice; the preferences put it into its range.
+    connect(playToSpin, &QSpinBox::valueChanged, this,
+            [this](int points) { prefs().setPlayToScore(points); });
+    connect(turnTimeSpin, &QSpinBox::valueChanged, this,
+            [this](int seconds) { prefs().setTimePerTurn(seconds); });
+    showPreferences(own_);
+}
+
+void GameStartForm::showPreferences(settings::PreferenceStore& prefs) {
+    for (const QMetaObject::Connection& binding : bindings_)
+        disconnect(binding);
+    bindings_.clear();
+    shown_ = &prefs;
+    bindings_ << connect(&prefs, &settings::PreferenceStore::changed, this,
+                         &GameStartForm::showValues);
+    bindings_ << connect(&prefs, &settings::PreferenceStore::loaded, this,
+                         &GameStartForm::showValues);
+    // Preferences that go away leave the dialog its own.
+    if (&prefs != &own_) {
+        bindings_ << connect(&prefs, &QObject::destroyed, this, [this] {
+            shown_ = nullptr;
+            showValues();
+        });
+    }
+    showValues();
+}
+
+void GameStartForm::showValues() {
+    playToSpin->setValue(playToScore());
+    turnTimeSpin->setValue(timePerTurn());
 }
 
 void GameStartForm::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter || event->matches(QKeySequence::Save)) {
-        button_startClick();
+        startGame();
         return;
     }
     QDialog::keyPressEvent(event);  // Esc closes the dialog
@@ -101,11 +131,6 @@ bool GameStartForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void GameStartForm::setPlayToScore(int points) {
-    points = std::clamp(points, kPlayToMin, kPlayToMax);
-    UpDown1->setValue((points + kPlayToStep / 2) / kPlayToStep * kPlayToStep);
-}
-
 void GameStartForm::showOver(const QWidget* mainWindow) {
     if (mainWindow != nullptr) {
         const QPoint centre = mainWindow->frameGeometry().center();
@@ -117,7 +142,7 @@ void GameStartForm::showOver(const QWidget* mainWindow) {
     button_start->setFocus();  // Enter or Space starts the game at once
 }
 
-void GameStartForm::button_startClick() {
+void GameStartForm::startGame() {
     if (start_)
         start_(playToScore(), timePerTurn());
     hide();

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game start dialog: the hosting player picks the score to play to and the time per turn,
-// and starts the game.
+// and starts the game. The spins show the preferences and write the user's steps into them.
 
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
+#include <QPointer>
 #include <functional>
 #include <string>
 
 #include "art/picture_button.h"
+#include "text/settings/preference_store.h"
 #include "windows/updown_spin.h"
 
 namespace hexaline::windows {
@@ -23,38 +26,40 @@ class GameStartForm : public QDialog {
     // Stores the settings; called after every start.
     using SaveHandler = std::function<void()>;
 
-    static constexpr int kPlayToMin = 0;
-    static constexpr int kPlayToMax = 1000;
-    static constexpr int kPlayToStep = 100;
-    static constexpr int kPlayToInitial = 500;
-    static constexpr int kTurnTimeMin = 30;
-    static constexpr int kTurnTimeMax = 120;
+    static constexpr int kPlayToMin = settings::kPlayToMin;
+    static constexpr int kPlayToMax = settings::kPlayToMax;
+    static constexpr int kPlayToStep = settings::kPlayToStep;
+    static constexpr int kTurnTimeMin = settings::kTurnTimeMin;
+    static constexpr int kTurnTimeMax = settings::kTurnTimeMax;
     static constexpr int kTurnTimeStep = 5;
-    static constexpr int kTurnTimeInitial = 60;
 
     explicit GameStartForm(QWidget* parent = nullptr);
 
     void setStartHandler(StartHandler handler) { start_ = std::move(handler); }
     void setSaveHandler(SaveHandler handler) { save_ = std::move(handler); }
 
-    // Spin positions; a value outside the range is moved to the nearer end, and a play-to
-    // score between two steps to the nearer step (a fresh profile stores 30).
-    int playToScore() const { return UpDown1->value(); }
-    void setPlayToScore(int points);
-    int timePerTurn() const { return UpDown2->value(); }
-    void setTimePerTurn(int seconds) { UpDown2->setValue(seconds); }
+    // The preferences the spins show from now on; until then the dialog's own.
+    void showPreferences(settings::PreferenceStore& prefs);
+
+    // The chosen values, as the preferences hold them. Setting one is the user's choice; a
+    // value outside the range is moved to the nearer end, and a play-to score between two
+    // steps to the nearer step (a fresh profile stores 30).
+    int playToScore() const { return prefs().playToScore(); }
+    void setPlayToScore(int points) { prefs().setPlayToScore(points); }
+    int timePerTurn() const { return prefs().timePerTurn(); }
+    void setTimePerTurn(int seconds) { prefs().setTimePerTurn(seconds); }
 
     // Shows the dialog without blocking, centred on `mainWindow` (or where it is when null).
     void showOver(const QWidget* mainWindow);
 
-    // The start action: hands over the choice, hides the dialog, saves the settings.
-    void button_startClick();
+    // START: hands over the choice, hides the dialog, saves the settings.
+    void startGame();
 
-    QLabel* Label3;
-    QLabel* Label2;
-    QLabel* Label1;
-    UpDownSpin* UpDown1;
-    UpDownSpin* UpDown2;
+    QLabel* titleLabel;
+    QLabel* playToLabel;
+    QLabel* turnTimeLabel;
+    UpDownSpin* playToSpin;
+    UpDownSpin* turnTimeSpin;
     QLineEdit* edit_playtoscore;
     QLineEdit* edit_creationtime;
     art::PictureButton* button_start;
@@ -66,8 +71,15 @@ class GameStartForm : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    settings::PreferenceStore& prefs() const { return shown_ ? *shown_ : own_; }
+    // The spins show the values of the preferences.
+    void showValues();
+
     StartHandler start_;
     SaveHandler save_;
+    mutable settings::PreferenceStore own_;
+    QPointer<settings::PreferenceStore> shown_;
+    QList<QMetaObject::Connection> bindings_;
 };
 
 }  // namespace hexaline::windows

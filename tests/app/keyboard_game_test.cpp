@@ -97,11 +97,11 @@ TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&gamestart));
     EXPECT_TRUE(gamestart.button_start->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_TRUE(gamestart.UpDown1->hasFocus());
+    ASSERT_TRUE(gamestart.playToSpin->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
     EXPECT_EQ(gamestart.playToScore(), 0);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    ASSERT_TRUE(gamestart.UpDown2->hasFocus());
+    ASSERT_TRUE(gamestart.turnTimeSpin->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
     EXPECT_EQ(gamestart.timePerTurn(), 30);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

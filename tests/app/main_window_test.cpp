@@ -61,33 +61,86 @@ TEST(MainWindowMenus, EntriesShortcutsAndStatesAtStart) {
     EXPECT_EQ(entry(w, "Fast1")->data().toInt(), 500);
     EXPECT_EQ(entry(w, "New1")->data().toInt(), 1);
     EXPECT_EQ(entry(w, "N14")->data().toInt(), 14);
-    EXPECT_EQ(w.botSpeed(), 1000);
-    EXPECT_EQ(w.turnSound(), 0);
+    EXPECT_EQ(w.preferences().botSpeedMs(), 1000);
+    EXPECT_EQ(w.preferences().turnSound(), 0);
     EXPECT_NE(w.findChild<QWidget*>("panel_board"), nullptr);
 }
 
-TEST(MainWindowMenus, RadioEntriesSaveAndJustWatchWaitsForTheHost) {
+TEST(MainWindowMenus, EntriesWriteThePreferencesAndJustWatchWaitsForTheHost) {
     MainWindow w;
-    int saves = 0;
-    w.setSaveinifile([&] { ++saves; });
+    QSignalSpy changed(&w.preferences(), &hexaline::settings::PreferenceStore::changed);
     entry(w, "Fast1")->trigger();
-    EXPECT_EQ(w.botSpeed(), 500);
+    EXPECT_EQ(w.preferences().botSpeedMs(), 500);
     EXPECT_FALSE(entry(w, "Normal1")->isChecked());
     entry(w, "New1")->trigger();
-    EXPECT_EQ(w.turnSound(), 1);
+    EXPECT_EQ(w.preferences().turnSound(), 1);
     entry(w, "PlaySounds1")->trigger();
-    EXPECT_FALSE(w.playSounds());
-    EXPECT_EQ(saves, 3);
+    EXPECT_FALSE(w.preferences().playSounds());
+    entry(w, "PlayerPhraseSounds1")->trigger();
+    EXPECT_FALSE(w.preferences().playerPhraseSounds());
+    entry(w, "N12")->trigger();
+    EXPECT_EQ(w.preferences().textSize(), 12);
+    EXPECT_EQ(changed.size(), 5);  // each one is saved by the settings code
 
-    QSignalSpy clicked(&w, &MainWindow::justWatchClicked);
+    QSignalSpy clicked(entry(w, "JustWatch1"), &QAction::triggered);
     entry(w, "JustWatch1")->trigger();
     EXPECT_EQ(clicked.size(), 1);
-    EXPECT_FALSE(w.justWatchChecked());  // only the host's answer sets it
+    EXPECT_FALSE(entry(w, "JustWatch1")->isChecked());  // only the host's answer sets it
+    w.setJustWatchChecked(true);
+    entry(w, "JustWatch1")->trigger();
+    EXPECT_TRUE(entry(w, "JustWatch1")->isChecked());
+}
 
-    w.setTextSizeChecked(12);
+// The marks show the preferences, whoever changed them.
+TEST(MainWindowMenus, MarksShowThePreferences) {
+    MainWindow w;
+    hexaline::settings::PreferenceStore& prefs = w.preferences();
+    prefs.setTextSize(12);
     EXPECT_TRUE(entry(w, "N12")->isChecked());
-    w.setTextSizeChecked(9);  // no entry: none checked
+    prefs.setTextSize(9);  // no entry: none checked
     EXPECT_FALSE(entry(w, "N12")->isChecked());
+    EXPECT_FALSE(entry(w, "N10")->isChecked());
+
+    hexaline::settings::LoadResult loaded;
+    loaded.textSize = 14;
+    loaded.botSpeedMs = 2000;
+    loaded.turnSound = 1;
+    loaded.playSounds = false;
+    loaded.playerPhraseSounds = false;
+    prefs.load(loaded);
+    EXPECT_TRUE(entry(w, "N14")->isChecked());
+    EXPECT_TRUE(entry(w, "Slow1")->isChecked());
+    EXPECT_FALSE(entry(w, "Normal1")->isChecked());
+    EXPECT_TRUE(entry(w, "New1")->isChecked());
+    EXPECT_FALSE(entry(w, "Classic1")->isChecked());
+    EXPECT_FALSE(entry(w, "PlaySounds1")->isChecked());
+    EXPECT_FALSE(entry(w, "PlayerPhraseSounds1")->isChecked());
+}
+
+TEST(MainWindowMenus, EntriesAreReachedByTheirNames) {
+    MainWindow w;
+    const std::pair<MenuEntry, const char*> named[] = {
+        {MenuEntry::StartGame, "StartGame1"},
+        {MenuEntry::Exit, "Exit1"},
+        {MenuEntry::HostGame, "HostaGame1"},
+        {MenuEntry::JoinGame, "JoinaGame1"},
+        {MenuEntry::PlaySounds, "PlaySounds1"},
+        {MenuEntry::PlayerPhraseSounds, "PlayerPhraseSounds1"},
+        {MenuEntry::TextColor, "TextColor1"},
+        {MenuEntry::ScrollChatOff, "ScrollChatOff2"},
+        {MenuEntry::ClearMainChat, "ClearMainChat1"},
+        {MenuEntry::ResetScreenLocation, "ResetScreenLocation1"},
+        {MenuEntry::JustWatch, "JustWatch1"},
+        {MenuEntry::ViewTally, "ViewTally1"},
+        {MenuEntry::SpyList, "SpyList1"},
+        {MenuEntry::PhraseList, "PrhaseList1"},
+        {MenuEntry::Help, "Help2"},
+        {MenuEntry::About, "About1"},
+        {MenuEntry::QuickInstructions, "QuickInstructions1"},
+    };
+    ASSERT_EQ(std::size(named), kMenuEntries);
+    for (const auto& [which, name] : named)
+        EXPECT_EQ(w.entry(which), entry(w, name)) << name;
 }
 
 TEST(MainWindowFrame, ClientAreaNeverBelowTheBoardPanel) {
@@ -249,7 +302,7 @@ TEST(MainWindowMenus, CtrlSBelongsToStartGameAloneAndScrollTakesItInsideItsMenu)
     EXPECT_EQ(entry(w, "StartGame1")->shortcut(), QKeySequence("Ctrl+S"));
 
     // With the Options menu open, the key reaches its Scroll Chat Off entry.
-    QSignalSpy starts(&w, &MainWindow::startGameRequested);
+    QSignalSpy starts(entry(w, "StartGame1"), &QAction::triggered);
     QMenu* options = w.menuBar()->actions()[1]->menu();
     options->popup(QPoint(0, 0));
     QTest::keyClick(options, Qt::Key_S, Qt::ControlModifier);

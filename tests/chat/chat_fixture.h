@@ -22,6 +22,7 @@
 #include "client/recording_services.h"
 #include "protocol/builder.h"
 #include "table/table_panel.h"
+#include "text/settings/preference_store.h"
 
 namespace hexaline::chat {
 
@@ -39,19 +40,18 @@ class RecordingBackend : public SoundBackend {
 class ChatTest : public ::testing::Test {
   protected:
     ChatTest()
-        : chat(panel, &window, core,
+        : chat(panel, &window, core, prefs,
                std::make_unique<SoundService>(std::make_unique<RecordingBackend>(played)),
                [this] { return now; }) {
         ChatHooks& h = chat.hooks;
-        h.playSoundsChecked = [this] { return playSounds; };
-        h.playerPhraseSoundsChecked = [this] { return phraseSounds; };
         h.openUrl = [this](const QUrl& url) {
             opened << url.toString();
             return openWorks;
         };
         h.showMessage = [this](const QString& text) { messages << text; };
         h.pickColour = [this](const QColor&) { return picked; };
-        h.saveinifile = [this] { ++saves; };
+        // The settings code saves when the user changes a preference.
+        QObject::connect(&prefs, &settings::PreferenceStore::changed, [this] { ++saves; });
         for (int s = 1; s <= 4; ++s)
             core.model().seatTaken(s, names[static_cast<std::size_t>(s - 1)].toStdString());
         setSeat(1);
@@ -79,13 +79,12 @@ class ChatTest : public ::testing::Test {
     table::TablePanel panel{&window};
     QStringList played;
     std::int64_t now = 0;
+    settings::PreferenceStore prefs;
     Chat chat;
 
     std::vector<std::string>& sent = services.sent;
     std::array<QString, 4> names{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Cy"),
                                  QStringLiteral("Di")};
-    bool playSounds = true;
-    bool phraseSounds = true;
     QStringList opened;
     bool openWorks = true;
     QStringList messages;

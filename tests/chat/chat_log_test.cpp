@@ -91,7 +91,7 @@ TEST_F(ChatTest, TextSizeShowsFromTheNextLineOrClear) {
     chat.addlinetochat(QStringLiteral("0+second"), kBlue);
     EXPECT_EQ(doc().defaultFont().pointSize(), 14);
     chat.area().setTextSize(12);
-    chat.area().ClearMainChat1Click();
+    chat.area().clearChat();
     EXPECT_EQ(doc().defaultFont().pointSize(), 12);
     EXPECT_EQ(log().lineCount(), 0);
 }
@@ -225,7 +225,7 @@ TEST_F(ChatTest, CopyGivesPlainTextWithCrLfAndSmileyCodes) {
 TEST_F(ChatTest, EachLinkOpensItsOwnTargetAfterAClearAndManyLinks) {
     for (int n = 0; n < 150; ++n)
         chat.addlinetochat(QStringLiteral("1+Ann chats: www.site%1.org").arg(n), kRed);
-    chat.area().ClearMainChat1Click();
+    chat.area().clearChat();
     chat.addlinetochat(QStringLiteral("1+Ann chats: first http://one.example/a"), kRed);
     for (int n = 0; n < 150; ++n)
         chat.addlinetochat(QStringLiteral("2+Bob chats: www.more%1.org").arg(n), kRed);

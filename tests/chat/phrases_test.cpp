@@ -34,9 +34,9 @@ TEST_F(ChatTest, PhraseButtonsSendOncePerTwoSeconds) {
 TEST_F(ChatTest, MePhrasesSendTheirWordsAlone) {
     chat.phrases().setPhrase(4, QStringLiteral("/me waves hello"));
     chat.phrases().setPhrase(5, QStringLiteral("/mewaves"));
-    chat.phrases().b_phraseClick(4);
+    chat.phrases().sayPhrase(4);
     now += 2000;
-    chat.phrases().b_phraseClick(5);
+    chat.phrases().sayPhrase(5);
     EXPECT_EQ(sent, (std::vector<std::string>{"CMD_action+1+waves hello|clBlack" + kEnd,
                                               "CMD_action+1+says: /mewaves|clBlack" + kEnd}));
 }
@@ -53,7 +53,7 @@ TEST_F(ChatTest, EditorDoneSetsThePhrasesAndWritesThemKeepingOtherSections) {
     chat.hooks.savephrases = defaultChatHooks().savephrases;
 
     PhraseButtons& row = chat.phrases();
-    row.PrhaseList1Click();
+    row.openPhraseList();
     PhraseEditor& editor = *row.phrases;
     EXPECT_TRUE(editor.isVisible());
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("Hexaline - Phrase Buttons "));
@@ -82,9 +82,9 @@ TEST_F(ChatTest, AFailedWriteKeepsTheEditorOpen) {
     chat.hooks.savephrases = [](const std::array<QString, settings::kPhraseCount>&) {
         return settings::WriteResult{false, QStringLiteral("/nowhere/orviklobby.ini")};
     };
-    chat.phrases().PrhaseList1Click();
+    chat.phrases().openPhraseList();
     chat.phrases().phrases->field(1)->setText(QStringLiteral("New"));
-    chat.phrases().button_doneClick();
+    chat.phrases().savePhrases();
     EXPECT_TRUE(chat.phrases().phrases->isVisible());
     EXPECT_EQ(messages, QStringList{QStringLiteral("Unable to write to /nowhere/orviklobby.ini")});
     EXPECT_EQ(panel.phrase(1)->toolTip(), QStringLiteral("New"));

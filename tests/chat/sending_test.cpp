@@ -70,15 +70,15 @@ TEST_F(SendingTest, SmileyMenuAndPasteAppendToTheInput) {
 
 TEST_F(SendingTest, TheChosenColourTravelsWithEveryLineAndIsSaved) {
     picked = std::nullopt;
-    chat.area().TextColor1Click();  // cancelled
+    chat.area().chooseTextColour();  // cancelled
     EXPECT_EQ(saves, 0);
     picked = QColor(0, 128, 0);
-    chat.area().TextColor1Click();
+    chat.area().chooseTextColour();
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(chat.area().chosenColourText(), QStringLiteral("clGreen"));
     EXPECT_EQ(input().palette().color(QPalette::Text), QColor(0, 128, 0));
     picked = QColor(1, 2, 3);
-    chat.area().TextColor1Click();
+    chat.area().chooseTextColour();
     type(QStringLiteral("hi"));
     EXPECT_EQ(sent.back(), "CMD_chat+1+hi|$00030201" + kEnd);
     chat.area().setChosenColourText(QStringLiteral("not a colour"));

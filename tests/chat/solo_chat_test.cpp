@@ -108,8 +108,8 @@ TEST(SoloChat, LinesGoToTheHostAndComeBackInTheSendersColour) {
     say(QStringLiteral("/nick nobody"));
     QTest::mouseClick(panel.phrase(1), Qt::LeftButton);
     ASSERT_TRUE(support::waitFor([&] { return logHas(log, "You says:  Way To Go!"); }, 5000));
-    window.setPlayerPhraseSounds(false);
-    chat.phrases().popup_soundsClick(13);
+    window.preferences().setPlayerPhraseSounds(false);
+    chat.phrases().sendChatterSound(13);
     ASSERT_TRUE(
         support::waitFor([&] { return logHas(log, "You:  <Chatter Sound> Applause"); }, 5000));
     EXPECT_FALSE(logHas(log, "nobody"));

@@ -14,13 +14,13 @@ const std::string kEnd(1, protocol::kTerminator);
 
 TEST_F(ChatTest, PlaySoundsGovernsGameEventsOnlyAndPhraseSoundsChooseSoundOrNotice) {
     chat.playsounds(QStringLiteral("finish"));
-    playSounds = false;
+    prefs.setPlaySounds(false);
     chat.playsounds(QStringLiteral("tick"));
     feed(protocol::Msg::SoundRelay, {2, "wave1+"});  // Player Phrase Sounds on: plays anyway
     EXPECT_EQ(played, (QStringList{QStringLiteral("finish"), QStringLiteral("wave1")}));
     EXPECT_EQ(chat.area().mainchat->lineCount(), 0);
 
-    phraseSounds = false;
+    prefs.setPlayerPhraseSounds(false);
     feed(protocol::Msg::SoundRelay, {2, "wave1+"});
     EXPECT_EQ(played.size(), 2);
     ASSERT_EQ(chat.area().mainchat->lineCount(), 1);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "text/settings/preference_store.h"
 #include "windows/gamestart_form.h"
 
 using hexaline::windows::GameStartForm;
@@ -64,8 +65,8 @@ TEST_F(GameStartFormTest, OpensWithItsCaptionSizeTextsAndInitialValues) {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Hexaline - Game Start"));
     EXPECT_EQ(form.size(), QSize(257, 152));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_EQ(form.Label2->text(), QStringLiteral("Play to Score:"));
-    EXPECT_EQ(form.Label1->text(), QStringLiteral("Time Per Turn:"));
+    EXPECT_EQ(form.playToLabel->text(), QStringLiteral("Play to Score:"));
+    EXPECT_EQ(form.turnTimeLabel->text(), QStringLiteral("Time Per Turn:"));
     EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("500"));
     EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("60"));
     EXPECT_FALSE(form.isModal());
@@ -74,26 +75,26 @@ TEST_F(GameStartFormTest, OpensWithItsCaptionSizeTextsAndInitialValues) {
 TEST_F(GameStartFormTest, PlayToSpinStepsByHundredAndStopsAtBothEnds) {
     form.show();
     form.setPlayToScore(700);
-    EXPECT_EQ(stepsUp(form.UpDown1), (std::vector<int>{700, 800, 900, 1000}));
-    clickArrow(form.UpDown1, true);
+    EXPECT_EQ(stepsUp(form.playToSpin), (std::vector<int>{700, 800, 900, 1000}));
+    clickArrow(form.playToSpin, true);
     EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("1000"));  // no wrap, no separator
     form.setPlayToScore(100);
-    clickArrow(form.UpDown1, false);
+    clickArrow(form.playToSpin, false);
     EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("0"));
-    clickArrow(form.UpDown1, false);
+    clickArrow(form.playToSpin, false);
     EXPECT_EQ(form.playToScore(), 0);
 }
 
 TEST_F(GameStartFormTest, TurnTimeSpinRunsFromThirtyToHundredTwentyInFives) {
     form.show();
     form.setTimePerTurn(30);
-    clickArrow(form.UpDown2, false);
+    clickArrow(form.turnTimeSpin, false);
     EXPECT_EQ(form.timePerTurn(), 30);
     std::vector<int> expected;
     for (int t = 30; t <= 120; t += 5) {
         expected.push_back(t);
     }
-    EXPECT_EQ(stepsUp(form.UpDown2), expected);
+    EXPECT_EQ(stepsUp(form.turnTimeSpin), expected);
     EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("120"));
 }
 
@@ -101,7 +102,7 @@ TEST_F(GameStartFormTest, TypingIntoTheEditsChangesNothingButArrowKeysStep) {
     form.show();
     QTest::keyClicks(form.edit_playtoscore, QStringLiteral("9"));
     EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("500"));
-    QTest::keyClick(form.UpDown1, Qt::Key_Up);
+    QTest::keyClick(form.playToSpin, Qt::Key_Up);
     EXPECT_EQ(form.playToScore(), 600);
 }
 
@@ -137,11 +138,11 @@ TEST_F(GameStartFormTest, StartSendsTheChosenValuesAndSavesEvenWhenNothingChange
     form.setPlayToScore(0);
     form.setTimePerTurn(125);
     form.show();
-    form.button_startClick();
+    form.startGame();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], "0+120");
     form.show();
-    form.button_startClick();
+    form.startGame();
     EXPECT_EQ(sent.size(), 2u);
     EXPECT_EQ(std::count(events.begin(), events.end(), "save while hidden"), 2);
 }
@@ -151,7 +152,7 @@ TEST_F(GameStartFormTest, ClosingStartsNothingAndStartHandsOverTheChoice) {
     form.close();
     EXPECT_TRUE(sent.empty());
     form.show();
-    form.button_startClick();
+    form.startGame();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], "500+60");
     EXPECT_FALSE(form.isVisible());
@@ -177,11 +178,11 @@ TEST_F(GameStartFormTest, TheKeyboardAloneStartsAndCloses) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     EXPECT_TRUE(form.button_start->hasFocus());
     QTest::keyClick(form.button_start, Qt::Key_Tab);
-    EXPECT_TRUE(form.UpDown1->hasFocus());
+    EXPECT_TRUE(form.playToSpin->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(form.playToScore(), 400);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_TRUE(form.UpDown2->hasFocus());
+    EXPECT_TRUE(form.turnTimeSpin->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     EXPECT_EQ(form.timePerTurn(), 65);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // Enter from a number
@@ -206,4 +207,43 @@ TEST_F(GameStartFormTest, TheKeyboardAloneStartsAndCloses) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(sent.size(), 3u);
+}
+
+// The spins show the preferences they are given, and a user's step writes into them; the start
+// hands over what the preferences hold.
+TEST_F(GameStartFormTest, SpinsShowAndWriteThePreferences) {
+    hexaline::settings::PreferenceStore prefs;
+    hexaline::settings::LoadResult stored;
+    stored.playToScore = 249;
+    stored.timePerTurn = 95;
+    prefs.load(stored);
+    form.showPreferences(prefs);
+    EXPECT_EQ(form.edit_playtoscore->text(), QStringLiteral("200"));
+    EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("95"));
+    EXPECT_EQ(prefs.playToScore(), 200);  // what the spin shows is what is kept
+
+    form.show();
+    QSignalSpy changed(&prefs, &hexaline::settings::PreferenceStore::changed);
+    clickArrow(form.playToSpin, true);
+    clickArrow(form.turnTimeSpin, false);
+    EXPECT_EQ(prefs.playToScore(), 300);
+    EXPECT_EQ(prefs.timePerTurn(), 90);
+    EXPECT_EQ(changed.size(), 2);
+    prefs.setTimePerTurn(40);  // changed elsewhere: the spin follows
+    EXPECT_EQ(form.edit_creationtime->text(), QStringLiteral("40"));
+    form.startGame();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], "300+40");
+
+    // Preferences that go away leave the dialog its own values, still usable.
+    {
+        hexaline::settings::PreferenceStore passing;
+        form.showPreferences(passing);
+        passing.setPlayToScore(700);
+        EXPECT_EQ(form.playToScore(), 700);
+    }
+    EXPECT_EQ(form.playToScore(), 500);
+    clickArrow(form.playToSpin, true);
+    EXPECT_EQ(form.playToScore(), 600);
+    EXPECT_EQ(prefs.playToScore(), 300);  // no longer shown here
 }

@@ -20,6 +20,19 @@ inline constexpr int kTurnSoundNew = 1;
 
 inline constexpr int kPhraseCount = 9;
 
+// The start dialog's spin ranges: the play-to score steps by 100, the time per turn by 5.
+inline constexpr int kPlayToMin = 0;
+inline constexpr int kPlayToMax = 1000;
+inline constexpr int kPlayToStep = 100;
+inline constexpr int kTurnTimeMin = 30;
+inline constexpr int kTurnTimeMax = 120;
+
+// A play-to score the spin can show: within the range, on the nearer step (a fresh profile
+// stores 30).
+int validPlayToScore(int points);
+// A time per turn within the range.
+int validTimePerTurn(int seconds);
+
 struct WindowBounds {
     int left = 0;
     int top = 0;
