@@ -10,6 +10,7 @@
 #include "chat/chat_art.h"
 #include "chat/phrase_editor.h"
 #include "table/notice_box.h"
+#include "table/side_window.h"
 #include "table/wire_text.h"
 
 namespace hexaline::chat {
@@ -118,10 +119,7 @@ void PhraseButtons::sendChatterSound(int tag) {
 void PhraseButtons::openPhraseList() {
     for (int k = 1; k <= settings::kPhraseCount; ++k)
         phrases->field(k)->setText(phrase(k));
-    if (window_)
-        phrases->move(window_->geometry().center() - phrases->rect().center());
-    phrases->show();
-    phrases->raise();
+    table::showOver(*phrases, window_, table::Reopen::Centred, false);
 }
 
 void PhraseButtons::savePhrases() {

@@ -6,6 +6,7 @@
 #include <QtDebug>
 
 #include "art/artwork.h"
+#include "table/side_window.h"
 
 namespace hexaline::windows {
 
@@ -14,20 +15,18 @@ namespace {
 constexpr int kClientWidth = 257;
 constexpr int kClientHeight = 152;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& at,
+// The dialog's labels are bold; the heading is larger, centred and underlined.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& at,
                   int pixelSize, bool heading) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(at);
+    QLabel* label = table::styledLabel(
+        parent, text, at,
+        {.name = name,
+         .pixels = pixelSize,
+         .bold = true,
+         .alignment = heading ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter)});
     QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
     font.setUnderline(heading);
     label->setFont(font);
-    label->setAlignment(heading ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, art::kLabelText);
-    label->setPalette(palette);
     return label;
 }
 
@@ -57,11 +56,11 @@ GameStartForm::GameStartForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(kClientWidth, kClientHeight);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    titleLabel = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Game Options"),
+    titleLabel = makeLabel(this, "Label3", QStringLiteral("Game Options"),
                            QRect(0, 6, kClientWidth, 30), 24, true);
-    playToLabel = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Play to Score:"),
+    playToLabel = makeLabel(this, "Label2", QStringLiteral("Play to Score:"),
                             QRect(30, 46, 110, 24), 13, false);
-    turnTimeLabel = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Time Per Turn:"),
+    turnTimeLabel = makeLabel(this, "Label1", QStringLiteral("Time Per Turn:"),
                               QRect(30, 77, 110, 24), 13, false);
     playToSpin =
         makeSpin(this, QStringLiteral("UpDown1"), QStringLiteral("edit_playtoscore"), kPlayToMin,
@@ -132,13 +131,7 @@ bool GameStartForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GameStartForm::showOver(const QWidget* mainWindow) {
-    if (mainWindow != nullptr) {
-        const QPoint centre = mainWindow->frameGeometry().center();
-        move(centre - QPoint(width() / 2, height() / 2));
-    }
-    show();
-    raise();
-    activateWindow();
+    table::showOver(*this, mainWindow, table::Reopen::Centred);
     button_start->setFocus();  // Enter or Space starts the game at once
 }
 
