@@ -28,10 +28,10 @@ PhraseEditor::PhraseEditor(QWidget* parent) : QDialog(parent) {
     table::styledLabel(this, QStringLiteral("Buttons can only be used once every 2 seconds"),
                        {12, 214, 344, 16},
                        {.pixels = 12, .family = "Arial", .alignment = Qt::AlignCenter});
-    button_done = new QPushButton(QStringLiteral("Done"), this);
-    button_done->setObjectName(QStringLiteral("button_done"));
-    button_done->setGeometry(146, 235, 75, 24);
-    connect(button_done, &QPushButton::clicked, this, &PhraseEditor::doneClicked);
+    doneButton = new QPushButton(QStringLiteral("Done"), this);
+    doneButton->setObjectName(QStringLiteral("button_done"));
+    doneButton->setGeometry(146, 235, 75, 24);
+    connect(doneButton, &QPushButton::clicked, this, &PhraseEditor::doneClicked);
 }
 
 void PhraseEditor::paintEvent(QPaintEvent*) {

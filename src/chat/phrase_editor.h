@@ -21,7 +21,7 @@ class PhraseEditor : public QDialog {
     explicit PhraseEditor(QWidget* parent = nullptr);
 
     QLineEdit* field(int k) const { return fields_.at(static_cast<std::size_t>(k - 1)); }
-    QPushButton* button_done;
+    QPushButton* doneButton;
 
   signals:
     void doneClicked();  // "Done" was pressed

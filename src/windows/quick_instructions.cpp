@@ -106,12 +106,12 @@ QuickInstructions::QuickInstructions(QWidget* table) : QWidget(table) {
         layout->addLayout(row);
     }
     layout->addStretch(1);
-    button_done = new QPushButton(QStringLiteral("Done"), this);
-    button_done->setObjectName(QStringLiteral("button_done"));
-    button_done->setCursor(Qt::PointingHandCursor);
-    button_done->setFixedSize(90, 28);
-    layout->addWidget(button_done, 0, Qt::AlignRight);
-    connect(button_done, &QPushButton::clicked, this, &QWidget::hide);
+    doneButton = new QPushButton(QStringLiteral("Done"), this);
+    doneButton->setObjectName(QStringLiteral("button_done"));
+    doneButton->setCursor(Qt::PointingHandCursor);
+    doneButton->setFixedSize(90, 28);
+    layout->addWidget(doneButton, 0, Qt::AlignRight);
+    connect(doneButton, &QPushButton::clicked, this, &QWidget::hide);
 }
 
 void QuickInstructions::showOverTable() {
@@ -119,8 +119,8 @@ void QuickInstructions::showOverTable() {
     show();
     raise();
     // Enter, Space or Esc closes it from the keyboard.
-    button_done->setDefault(true);
-    button_done->setFocus();
+    doneButton->setDefault(true);
+    doneButton->setFocus();
 }
 
 void QuickInstructions::keyPressEvent(QKeyEvent* event) {

@@ -20,7 +20,7 @@ class QuickInstructions : public QWidget {
     // Places the panel over the board and the chat, visible and in front.
     void showOverTable();
 
-    QPushButton* button_done;
+    QPushButton* doneButton;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

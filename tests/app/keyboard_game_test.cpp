@@ -62,7 +62,7 @@ TEST(KeyboardGame, PlayedWithTheKeyboardAloneToAWinner) {
     auto* help = panel.findChild<windows::QuickInstructions*>("panel_help");
     ASSERT_NE(help, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return help->isVisible(); }, 5000));
-    EXPECT_TRUE(help->button_done->hasFocus());
+    EXPECT_TRUE(help->doneButton->hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
     // Ctrl+I brings them back; Enter closes them too.

@@ -45,7 +45,7 @@ TEST(SoloGame, PlayedWithTheMouseToAWinner) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->pos(), QPoint(3, 4));
-    QTest::mouseClick(help->button_done, Qt::LeftButton);
+    QTest::mouseClick(help->doneButton, Qt::LeftButton);
     EXPECT_FALSE(help->isVisible());
     QFile ini(dir.filePath("orviklobby.ini"));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));

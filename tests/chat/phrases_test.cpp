@@ -61,7 +61,7 @@ TEST_F(ChatTest, EditorDoneSetsThePhrasesAndWritesThemKeepingOtherSections) {
     EXPECT_EQ(editor.field(1)->maxLength(), 50);
     editor.field(3)->setText(QStringLiteral("Hi all"));
     editor.field(7)->clear();
-    QTest::mouseClick(editor.button_done, Qt::LeftButton);
+    QTest::mouseClick(editor.doneButton, Qt::LeftButton);
     EXPECT_FALSE(editor.isVisible());
     EXPECT_EQ(panel.phrase(3)->toolTip(), QStringLiteral("Hi all"));
     EXPECT_EQ(panel.phrase(2)->toolTip(), QStringLiteral("Good One!"));
