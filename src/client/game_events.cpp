@@ -34,8 +34,9 @@ void GameEvents::install(protocol::Dispatcher& dispatcher) {
         {Msg::GameStats, &GameEvents::gamestats},
         {Msg::LoadBoard, &GameEvents::loadboard},
     };
-    for (const auto& [id, handler] : handlers) {
-        dispatcher.on(id, [this, handler](protocol::Reader& fields, protocol::Origin) {
+    for (const auto& entry : handlers) {
+        const Handler handler = entry.second;
+        dispatcher.on(entry.first, [this, handler](protocol::Reader& fields, protocol::Origin) {
             (this->*handler)(fields);
         });
     }
