@@ -10,6 +10,8 @@
 #include <netinet/tcp.h>
 #include <sys/socket.h>
 
+#include "transport/address_text.h"
+
 namespace hexaline::transport {
 
 namespace {
@@ -129,10 +131,7 @@ bool Connection::isConnected() const {
 QString Connection::peerAddress() const {
     if (!hasWire())
         return QString();
-    const QHostAddress address = socket_ ? socket_->peerAddress() : web_->peerAddress();
-    bool isIPv4 = false;
-    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
-    return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
+    return addressText(socket_ ? socket_->peerAddress() : web_->peerAddress());
 }
 
 bool Connection::send(std::string_view message) {

@@ -4,6 +4,7 @@
 #include <QNetworkDatagram>
 #include <algorithm>
 
+#include "transport/address_text.h"
 #include "transport/discovery_announcer.h"
 
 namespace hexaline::transport {
@@ -32,17 +33,6 @@ bool DiscoveryListener::listenFromEnvironment() {
     const DiscoveryTarget target = DiscoveryTarget::fromEnvironment();
     return listen(target.port, target.address.isLoopback());
 }
-
-namespace {
-
-// The sender as the list names it: an IPv4 address in its plain form.
-QString addressText(const QHostAddress& from) {
-    bool isIPv4 = false;
-    const quint32 ipv4 = from.toIPv4Address(&isIPv4);
-    return isIPv4 ? QHostAddress(ipv4).toString() : from.toString();
-}
-
-}  // namespace
 
 void DiscoveryListener::readPending() {
     readScheduled_ = false;

@@ -9,6 +9,7 @@
 #include <QWebSocket>
 
 #include "text/text_codec.h"
+#include "transport/address_text.h"
 #include "transport/connection.h"
 #include "transport/status.h"
 #include "transport/web_wire.h"
@@ -127,10 +128,7 @@ bool WebServer::takesWebSocket(const QHttpServerRequest& request) {
     const bool atPlay = request.url().path() == QLatin1String(kPlayPath);
     if (atPlay && (origin.isEmpty() || sameOrigin(origin, request.value("Host"), secure_)))
         return true;
-    bool isIPv4 = false;
-    const quint32 ipv4 = request.remoteAddress().toIPv4Address(&isIPv4);
-    const QString address =
-        isIPv4 ? QHostAddress(ipv4).toString() : request.remoteAddress().toString();
+    const QString address = transport::addressText(request.remoteAddress());
     log(QStringLiteral("refused a browser connection from %1 (%2)")
             .arg(address, atPlay ? QStringLiteral("origin ") + QString::fromLatin1(origin)
                                  : QStringLiteral("path ") + request.url().path()));
