@@ -74,6 +74,10 @@ void MainWindow::addlinetochat(const std::string& line, std::uint32_t colour) {
     chatLines_.push_back(line);
 }
 
+void MainWindow::addSystemLine(const QString& text) {
+    addlinetochat("0+" + text.toStdString(), kSystemColour);
+}
+
 settings::WindowBounds MainWindow::workArea() const {
     const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!display)

@@ -109,6 +109,8 @@ class MainWindow : public QMainWindow {
     using ChatSink = std::function<void(const std::string& line, std::uint32_t colour)>;
     void setChatSink(ChatSink sink) { chatSink_ = std::move(sink); }
     void addlinetochat(const std::string& line, std::uint32_t colour);
+    // A line of the program itself (seat 0, the system colour).
+    void addSystemLine(const QString& text);
     const std::vector<std::string>& chatLines() const { return chatLines_; }
 
     // Settings: the save is installed by the settings code; the window calls it at close when

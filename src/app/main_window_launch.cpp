@@ -55,7 +55,7 @@ bool MainWindow::hostpress(bool solo) {
     if (!listening) {
         const QString reported = host_ ? host_->link().errorText() : QStringLiteral("No host side");
         const QString sentence = listenFailure(reported, options_.port);
-        addlinetochat("0+" + sentence.toStdString(), kSystemColour);
+        addSystemLine(sentence);
         if (errorWording_)
             showError(reported);
         else
@@ -123,9 +123,7 @@ void MainWindow::startSession(bool host, const QString& name, const QString& add
 }
 
 void MainWindow::joinFailed(const QString& reason) {
-    addlinetochat("0+Could not join the game at " + hostaddress_.toStdString() + ": " +
-                      reason.toStdString() + ".",
-                  kSystemColour);
+    addSystemLine("Could not join the game at " + hostaddress_ + ": " + reason + ".");
 }
 
 void MainWindow::openLobbyLink() {

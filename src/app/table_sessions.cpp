@@ -3,12 +3,10 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
 #include "engine/players/player.h"
-#include "protocol/system_colour.h"
 #include "protocol/version.h"
 
 #include "app/command_line.h"
@@ -185,11 +183,8 @@ void TableSessions::serveWebPage(int port) {
                    .arg(port);
         status = QStringLiteral("No page for web browsers");
     }
-    window_.addlinetochat("0+" + line.toStdString(), protocol::kSystemColour);
-    if (auto* label = window_.tablePanel()
-                          ? window_.tablePanel()->findChild<QLabel*>(QStringLiteral("label_status"))
-                          : nullptr)
-        label->setText(status);
+    window_.addSystemLine(line);
+    client_->core().model().setStatus(table::toWire(status));
 }
 
 bool TableSessions::joinGame(const QString& name, const QString& address, std::uint16_t port) {
@@ -237,11 +232,9 @@ void TableSessions::failJoin(const QString& sentence) {
 
 void TableSessions::hostGone(const QString& sentence) {
     leaveTable();
-    window_.addlinetochat(
-        table::toWire(
-            QStringLiteral("0+%1 Choose File > Join a Game… to join again.").arg(sentence)),
-        kSystemColour);
-    client_->panel().label_status->setText(sentence);
+    window_.addSystemLine(
+        QStringLiteral("%1 Choose File > Join a Game… to join again.").arg(sentence));
+    client_->core().model().setStatus(table::toWire(sentence));
 }
 
 void TableSessions::chooseComputerStrength(int level) {

@@ -32,10 +32,6 @@ void ClientSession::install(protocol::Dispatcher& dispatcher) {
     dispatcher.on(Msg::Full, [this](Reader&, int) { full(); });
 }
 
-void ClientSession::systemLine(const std::string& text) {
-    model_.addlinetochat("0+" + text, kSystemColour);
-}
-
 void ClientSession::sendloginfo(Reader& fields) {
     const int seat = fields.number();
     if (!isSeat(seat))
@@ -57,10 +53,10 @@ void ClientSession::newplayerinfo(Reader& fields) {
         if (!isSeat(seat))
             continue;
         if (seat == model_.myseat()) {
-            systemLine("You are Connected.");
+            model_.systemLine("You are Connected.");
             services_.loadinifile();
         } else {
-            systemLine(name + " is Connected.");
+            model_.systemLine(name + " is Connected.");
         }
         if (isPlayerSeat(seat)) {
             model_.seatTaken(seat, name);
@@ -69,8 +65,8 @@ void ClientSession::newplayerinfo(Reader& fields) {
         } else {
             // A seat holds one spectator: a new announcement replaces the old entry.
             model_.addSpectator(spectatorEntry(seat, name));
-            systemLine(seat == model_.myseat() ? std::string("You are spying.")
-                                               : name + " is spying.");
+            model_.systemLine(seat == model_.myseat() ? std::string("You are spying.")
+                                                      : name + " is spying.");
         }
     }
     services_.playsounds("entered");
@@ -84,7 +80,7 @@ void ClientSession::playerdisconnected(Reader& fields) {
         const bool person = caption != kWaiting && caption != model_.computerName(seat) &&
                             !caption.ends_with(kAway);
         if (person)
-            systemLine(caption + " disconnected.");
+            model_.systemLine(caption + " disconnected.");
         // During a game the seat is kept for its player, and the computer plays it meanwhile:
         // the name and score stay, marked as away.
         if (person && model_.turnseat() != 0) {
@@ -95,7 +91,7 @@ void ClientSession::playerdisconnected(Reader& fields) {
         model_.setWatching(seat, false);
     } else if (isSeat(seat)) {
         if (model_.removeSpectator(spectatorEntry(seat, name)))
-            systemLine(name + " has left.");
+            model_.systemLine(name + " has left.");
     }
 }
 
@@ -107,18 +103,18 @@ void ClientSession::justwatching(Reader& fields) {
     const bool watching = flag == "1";
     if (seat == model_.myseat())
         model_.setJustWatching(watching);
-    systemLine(model_.playerName(seat) +
-               (watching ? " is just watching" : " is now playing again"));
+    model_.systemLine(model_.playerName(seat) +
+                      (watching ? " is just watching" : " is now playing again"));
     model_.setWatching(seat, watching);
 }
 
 void ClientSession::havewrongversion(Reader& fields) {
-    systemLine(protocol::boundName(fields.rest()) +
-               " has a different version of the game than you.");
+    model_.systemLine(protocol::boundName(fields.rest()) +
+                      " has a different version of the game than you.");
 }
 
 void ClientSession::wrongversion() {
-    systemLine("You have a different version of the game than the host.");
+    model_.systemLine("You have a different version of the game than the host.");
 }
 
 void ClientSession::full() {

@@ -51,8 +51,6 @@ class ClientSession {
     void sockClosed();
 
   private:
-    void systemLine(const std::string& text);
-
     client::GameModel& model_;
     client::ClientServices& services_;
 };

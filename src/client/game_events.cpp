@@ -3,7 +3,6 @@
 
 #include "client/message_fields.h"
 #include "client/minutes_text.h"
-#include "protocol/system_colour.h"
 
 namespace hexaline::client {
 
@@ -54,10 +53,6 @@ void GameEvents::showPass() {
     model_.setButtons(buttons);
 }
 
-void GameEvents::chat(const std::string& text) {
-    model_.addlinetochat("0+" + text, protocol::kSystemColour);
-}
-
 void GameEvents::fixTile(int row, int column, int tile) {
     model_.setSquare(row, column, Square{tile, kFixed});
 }
@@ -76,12 +71,12 @@ void GameEvents::startthegame(protocol::Reader& fields) {
     model_.setInfo(Info::PlayTo, playto == "0" ? "One Round Game" : "Play to Score: " + playto);
     model_.setInfo(Info::Round, "Round: 1");
     if (model_.isPlayer() && model_.playerName(model_.myseat()) == starter)
-        chat("You have started a game.");
+        model_.systemLine("You have started a game.");
     else
-        chat(starter + " has started a game.");
+        model_.systemLine(starter + " has started a game.");
     if (model_.isFree(2)) {
         model_.seatTaken(2, model_.computerName(2));
-        chat("I am Klot the bot. Good Luck!");
+        model_.systemLine("I am Klot the bot. Good Luck!");
     }
 
     const auto perTurn = protocol::parseNumber(seconds);
@@ -240,7 +235,7 @@ void GameEvents::winner(protocol::Reader& fields) {
     const std::string text = won ? "You have Won the Game!" : name + " has Won the Game!";
     model_.setWinner(text);
     model_.setStatus("Game Over!");
-    chat(text);
+    model_.systemLine(text);
     if (model_.ishost())
         model_.setStartShown(true);
     if (model_.isPlayer())

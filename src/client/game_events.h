@@ -47,7 +47,6 @@ class GameEvents : public QObject {
     void startClock() { turntime_.start(); }
     void hideTurnButtons() { model_.setButtons({}); }
     void showPass();
-    void chat(const std::string& text);
     // The board's fixed tiles as the host lists them.
     void fixTile(int row, int column, int tile);
 

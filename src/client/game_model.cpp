@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "protocol/system_colour.h"
+
 namespace hexaline::client {
 
 namespace {
@@ -196,6 +198,10 @@ void GameModel::setWinner(std::optional<std::string> text) {
 
 void GameModel::addlinetochat(const std::string& line, std::uint32_t colour) {
     emit chatLine(line, colour);
+}
+
+void GameModel::systemLine(const std::string& text) {
+    addlinetochat("0+" + text, protocol::kSystemColour);
 }
 
 }  // namespace hexaline::client

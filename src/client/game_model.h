@@ -141,6 +141,8 @@ class GameModel : public QObject {
 
     // The chat: lines for the log, relayed chat and relayed chatter sounds.
     void addlinetochat(const std::string& line, std::uint32_t colour);
+    // A line of the game itself (seat 0, the system colour).
+    void systemLine(const std::string& text);
     void chatRelayed(const std::string& data) { emit chatReceived(data); }
     void soundRelayedBy(int seat, const std::string& name) { emit soundRelayed(seat, name); }
 

@@ -11,8 +11,5 @@ using client::GameModel;
 using client::kBoardLines;
 using client::kFixed;
 using client::kHandSlots;
-using client::kMaxTileCode;
-using client::Place;
-using client::Square;
 
 }  // namespace hexaline::table

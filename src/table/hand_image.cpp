@@ -25,11 +25,6 @@ void HandImage::showPlaceholder(int picture) {
     update();
 }
 
-void HandImage::clearPlaceholder() {
-    placeholder_ = -1;
-    update();
-}
-
 int HandImage::picture() const {
     if (tileCode_ != 0)
         return engine::kindof(tileCode_);

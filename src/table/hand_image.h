@@ -21,12 +21,10 @@ class HandImage : public QWidget {
     // A fresh picture of the tile; ends the placeholder.
     void setTileCode(int code);
     void showPlaceholder(int picture);
-    void clearPlaceholder();
     // The picture shown: a tile picture number, or -1 for none.
     int picture() const;
 
     void setRaised(bool raised);
-    bool isRaised() const { return y() == kRaisedY; }
 
   signals:
     // A mouse button released over the image.
