@@ -17,7 +17,7 @@ struct ConnectSettings {
     QString name;
     std::uint16_t port = 7772;      // the port this window hosts on
     std::uint16_t joinPort = 7772;  // the port last joined: a failed join never becomes the host's
-    QStringList recent;                           // newest first, at most kRecentAddresses
+    QStringList recent;             // newest first, at most kRecentAddresses
     QString strength = QStringLiteral("normal");  // the computer's level when this window hosts
 
     // Puts `address` first, without repeating it, and keeps the list short.

@@ -22,7 +22,7 @@ QString cleanPlayerName(const QString& name) {
     return clean.left(32).trimmed();
 }
 
-HostDialog::HostDialog(QWidget* parent) : QDialog(parent), port_(7772), webPortChoice_(kWebPort) {
+HostDialog::HostDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("hostform"));
     setWindowTitle(QStringLiteral("Host a Game"));
     auto* form = new QFormLayout(this);
@@ -33,12 +33,12 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent), port_(7772), webPortC
     portSpin = new QSpinBox(this);
     portSpin->setObjectName(QStringLiteral("spin_port"));
     portSpin->setRange(1, 65535);
-    portSpin->setValue(port_);
+    portSpin->setValue(7772);
     form->addRow(QStringLiteral("Port:"), portSpin);
     announceCheck =
         new QCheckBox(QStringLiteral("Let players on the local network find this game"), this);
     announceCheck->setObjectName(QStringLiteral("check_announce"));
-    announceCheck->setChecked(announce_);
+    announceCheck->setChecked(true);
     form->addRow(announceCheck);
     webCheck = new QCheckBox(QStringLiteral("Let friends join from a web browser"), this);
     webCheck->setObjectName(QStringLiteral("check_web"));
@@ -46,20 +46,10 @@ HostDialog::HostDialog(QWidget* parent) : QDialog(parent), port_(7772), webPortC
     webPortSpin = new QSpinBox(this);
     webPortSpin->setObjectName(QStringLiteral("spin_webport"));
     webPortSpin->setRange(1, 65535);
-    webPortSpin->setValue(webPortChoice_);
+    webPortSpin->setValue(kWebPort);
     webPortSpin->setEnabled(false);
     form->addRow(QStringLiteral("Web page port:"), webPortSpin);
-    connect(nameEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { typedName_ = text; });
-    connect(portSpin, &QSpinBox::valueChanged, this,
-            [this](int value) { port_ = static_cast<std::uint16_t>(value); });
-    connect(announceCheck, &QCheckBox::toggled, this, [this](bool on) { announce_ = on; });
-    connect(webCheck, &QCheckBox::toggled, this, [this](bool on) {
-        web_ = on;
-        webPortSpin->setEnabled(on);
-    });
-    connect(webPortSpin, &QSpinBox::valueChanged, this,
-            [this](int value) { webPortChoice_ = value; });
+    connect(webCheck, &QCheckBox::toggled, webPortSpin, &QWidget::setEnabled);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Host"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("button_host"));
@@ -77,19 +67,19 @@ void HostDialog::setPort(std::uint16_t port) {
 }
 
 QString HostDialog::playerName() const {
-    return cleanPlayerName(typedName_);
+    return cleanPlayerName(nameEdit->text());
 }
 
 std::uint16_t HostDialog::port() const {
-    return port_;
+    return static_cast<std::uint16_t>(portSpin->value());
 }
 
 bool HostDialog::announce() const {
-    return announce_;
+    return announceCheck->isChecked();
 }
 
 int HostDialog::webPort() const {
-    return web_ ? webPortChoice_ : -1;
+    return webCheck->isChecked() ? webPortSpin->value() : -1;
 }
 
 void HostDialog::host() {

@@ -34,12 +34,6 @@ class HostDialog : public QDialog {
     QCheckBox* announceCheck;
     QCheckBox* webCheck;
     QSpinBox* webPortSpin;
-    // The choices as the user left them, kept as the controls change.
-    QString typedName_;
-    std::uint16_t port_;
-    bool announce_ = true;
-    bool web_ = false;
-    int webPortChoice_;
 };
 
 // A name a player may use: trimmed, not empty, without the separator "+" of the messages.

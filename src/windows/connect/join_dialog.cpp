@@ -55,7 +55,7 @@ JoinDialog::JoinDialog(transport::DiscoveryListener* games, QWidget* parent)
     portSpin = new QSpinBox(this);
     portSpin->setObjectName(QStringLiteral("spin_port"));
     portSpin->setRange(1, 65535);
-    portSpin->setValue(port_);
+    portSpin->setValue(7772);
     form->addRow(QStringLiteral("Port:"), portSpin);
     foundLabel = new QLabel(QStringLiteral("Games on the local network:"), this);
     form->addRow(foundLabel);
@@ -77,13 +77,6 @@ JoinDialog::JoinDialog(transport::DiscoveryListener* games, QWidget* parent)
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Join"));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("button_join"));
     form->addRow(buttons);
-    connect(nameEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { typedName_ = text; });
-    // The edit text changes both by typing and by choosing a recent address.
-    connect(addressCombo, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { typedAddress_ = text; });
-    connect(portSpin, &QSpinBox::valueChanged, this,
-            [this](int value) { port_ = static_cast<std::uint16_t>(value); });
     connect(buttons, &QDialogButtonBox::accepted, this, &JoinDialog::join);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(gamesList, &QTreeWidget::itemClicked, this, &JoinDialog::chooseGame);
@@ -109,15 +102,15 @@ void JoinDialog::setRecentAddresses(const QStringList& recent) {
 }
 
 QString JoinDialog::playerName() const {
-    return cleanPlayerName(typedName_);
+    return cleanPlayerName(nameEdit->text());
 }
 
 QString JoinDialog::address() const {
-    return cleanAddress(typedAddress_);
+    return cleanAddress(addressCombo->currentText());
 }
 
 std::uint16_t JoinDialog::port() const {
-    return port_;
+    return static_cast<std::uint16_t>(portSpin->value());
 }
 
 void JoinDialog::refreshGames() {

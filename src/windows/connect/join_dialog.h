@@ -54,10 +54,6 @@ class JoinDialog : public QDialog {
     QSpinBox* portSpin;
     QLabel* foundLabel;
     QTreeWidget* gamesList;
-    // The choices as the user left them, kept as the controls change.
-    QString typedName_;
-    QString typedAddress_;
-    std::uint16_t port_ = 7772;
     // Where the listed games are, one per row of the list in the same order.
     struct Where {
         QString address;
