@@ -74,7 +74,6 @@ class Host : public HostTables {
     void bringuptodate(int seat);
 
     // --- Move search ---
-    bool computercheckfortouching(SearchLine direction, int row, int column) const;
     bool computercheck(int row, int column) const;
     int computercheckupdown(int seat, int row, int column);
     int computercheckleftright(int seat, int row, int column);

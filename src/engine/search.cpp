@@ -89,10 +89,6 @@ bool anyhandtilefits(const Hand& hand, int anchor) {
     return false;
 }
 
-bool Host::computercheckfortouching(SearchLine direction, int row, int column) const {
-    return fitsalong(board, direction, row, column);
-}
-
 bool Host::computercheck(int row, int column) const {
     return fitsboth(board, row, column);
 }
