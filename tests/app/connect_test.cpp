@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-#include <QUdpSocket>
 #include <climits>
 #include <memory>
 
@@ -28,6 +27,7 @@
 #include "engine/players/player.h"
 #include "host/host_service.h"
 #include "protocol/builder.h"
+#include "support/free_port.h"
 #include "support/raw_client.h"
 #include "table/table_panel.h"
 #include "text/settings/settings_location.h"
@@ -35,22 +35,12 @@
 #include "windows/gamestart_form.h"
 
 using namespace hexaline;
+using support::freeTcpPort;
+using support::freeUdpPort;
 
 namespace {
 
 constexpr int kTimeoutMs = 10000;
-
-quint16 freeTcpPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    return probe.serverPort();
-}
-
-quint16 freeUdpPort() {
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    return probe.localPort();
-}
 
 // One player's copy of the program: its window, the game start dialog and the sessions.
 struct Player {
