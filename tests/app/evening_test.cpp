@@ -33,6 +33,7 @@
 #include "chat/chat_log.h"
 #include "host/host_service.h"
 #include "protocol/builder.h"
+#include "support/player_copy.h"
 #include "table/table_panel.h"
 #include "text/settings/load_ini.h"
 #include "text/settings/settings_location.h"
@@ -44,30 +45,11 @@
 #include "windows/tally/tally_list_form.h"
 
 using namespace hexaline;
+using support::Player;
 
 namespace {
 
 constexpr int kTimeoutMs = 10000;
-
-// One player's copy of the program: its window, the game start dialog and the sessions.
-struct Player {
-    Player(QStringList arguments, const QString& ini, std::uint16_t port = 0)
-        : window({.arguments = std::move(arguments), .port = port, .lobbyPort = 0}),
-          gamestart(&window),
-          sessions(window, gamestart) {
-        sessions.setSettingsPath(ini);
-        window.show();
-    }
-    table::TablePanel& panel() { return sessions.client().panel(); }
-    QString seatName(int seat) { return panel().playername(seat)->text(); }
-    QString status() { return panel().label_status->text(); }
-    QString chat() { return sessions.client().chat().area().mainchat->toPlainText(); }
-    bool seated() { return sessions.client().model().isconnected(); }
-
-    app::MainWindow window;
-    windows::GameStartForm gamestart;
-    app::TableSessions sessions;
-};
 
 class EveningTest : public ::testing::Test {
   protected:
