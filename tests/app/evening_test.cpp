@@ -33,6 +33,7 @@
 #include "chat/chat_log.h"
 #include "host/host_service.h"
 #include "protocol/builder.h"
+#include "support/free_port.h"
 #include "support/player_copy.h"
 #include "table/table_panel.h"
 #include "text/settings/load_ini.h"
@@ -279,10 +280,8 @@ TEST_F(EveningTest, SettingsAreKeptThroughAFailedJoinAndExit) {
     }
     Player bob({"Bob"}, ini);
     QSignalSpy failed(&bob.sessions, &app::TableSessions::sessionFailed);
-    QTcpServer gone;
-    ASSERT_TRUE(gone.listen(QHostAddress::LocalHost, 0));
-    const quint16 nobody = gone.serverPort();
-    gone.close();
+    const quint16 nobody = support::freeTcpPort(QHostAddress::LocalHost);
+    ASSERT_NE(nobody, 0);
     bob.sessions.joinGame("Bob", "127.0.0.1", nobody);
     ASSERT_TRUE(failed.size() == 1 || failed.wait(kTimeoutMs));
     bob.window.findChild<QAction*>("Exit1")->trigger();
@@ -315,10 +314,8 @@ TEST_F(EveningTest, SettingsAreKeptThroughAFailedJoinAndExit) {
 TEST_F(EveningTest, HostAndJoinDialogsRememberTheirPortsApart) {
     Player bob({"Bob"}, ini);
     QSignalSpy failed(&bob.sessions, &app::TableSessions::sessionFailed);
-    QTcpServer gone;
-    ASSERT_TRUE(gone.listen(QHostAddress::LocalHost, 0));
-    const quint16 nobody = gone.serverPort();
-    gone.close();
+    const quint16 nobody = support::freeTcpPort(QHostAddress::LocalHost);
+    ASSERT_NE(nobody, 0);
     bob.window.findChild<QAction*>("JoinaGame1")->trigger();
     auto* join = qobject_cast<QDialog*>(bob.sessions.openDialog());
     ASSERT_NE(join, nullptr);

@@ -33,7 +33,7 @@ void startCopy(QProcess& process, const QString& instanceDir, const QStringList&
 TEST(TwoCopies, OneHostsTheOtherJoinsAndLeavesWithIt) {
     QTemporaryDir annDir;
     QTemporaryDir bobDir;
-    const quint16 port = support::freeTcpPort();
+    const quint16 port = support::freeTcpPort(QHostAddress::LocalHost);
     QProcess ann;
     QProcess bob;
     startCopy(ann, annDir.path(), {"Ann", "10.255.255.1", "true"}, port);

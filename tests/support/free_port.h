@@ -9,10 +9,11 @@
 
 namespace hexaline::support {
 
-// A TCP port free on every address.
-inline quint16 freeTcpPort() {
+// A TCP port free on `address` (every address unless told), taken and freed again; 0 when no
+// port could be taken.
+inline quint16 freeTcpPort(const QHostAddress& address = QHostAddress::Any) {
     QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
+    probe.listen(address, 0);
     return probe.serverPort();
 }
 
