@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "host/host_port.h"
 #include "host/host_session.h"
 #include "invariants.h"
+#include "memory_port.h"
 #include "protocol/dispatcher.h"
 #include "protocol/message_table.h"
 #include "protocol/reader.h"
@@ -22,11 +22,8 @@ using namespace hexaline;
 
 namespace {
 
-class MemoryPort : public session::HostPort {
+class CheckingPort : public fuzzing::MemoryPort {
   public:
-    std::vector<session::ConnectionId> closing;
-    bool breakArmed = false, computerArmed = false;
-    std::int64_t now = 0;
     std::size_t sent = 0;
 
     const engine::Host* game = nullptr;
@@ -49,15 +46,6 @@ class MemoryPort : public session::HostPort {
             !support::aTileThatFits(*game, seat).empty())
             __builtin_trap();
     }
-    void close(session::ConnectionId connection) override { closing.push_back(connection); }
-    void armBreakTimer() override { breakArmed = true; }
-    void stopBreakTimer() override { breakArmed = false; }
-    void startComputerTimer(int) override { computerArmed = true; }
-    void stopComputerTimer() override { computerArmed = false; }
-    int botSpeed() override { return 1; }
-    void alert(const std::string&) override {}
-    void log(const std::string&) override {}
-    std::int64_t nowMs() override { return now; }
 };
 
 // Every tile once, lines valid, scores as the plays gave them (the checks of the simulator).
@@ -78,11 +66,8 @@ void check(const engine::Host& game) {
 // happens before it is handled: which connection sends it (low three bits), whether that
 // connection is accepted or closes first, and whether a timer fires.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    MemoryPort port;
-    engine::Random random(1);
-    session::HostSession host(port, random);
-    protocol::Dispatcher dispatcher(protocol::Direction::ToHost);
-    host.install(dispatcher);
+    fuzzing::HostInMemory<CheckingPort> fixture;
+    auto& [port, random, host, dispatcher] = fixture;
     port.game = &host.game();
     for (session::ConnectionId c = 1; c <= 2; ++c)
         host.onAccepted(c);

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "host/host_port.h"
 #include "host/host_session.h"
+#include "memory_port.h"
 #include "protocol/dispatcher.h"
 #include "protocol/framer.h"
 #include "protocol/message_table.h"
@@ -49,18 +49,10 @@ void checkWayBack(std::string_view bytes) {
         __builtin_trap();
 }
 
-class MemoryPort : public session::HostPort {
+// Every message the host sends must come back out of the way back unchanged.
+class WayBackPort : public fuzzing::MemoryPort {
   public:
     void send(session::ConnectionId, const std::string& message) override { checkWayBack(message); }
-    void close(session::ConnectionId) override {}
-    void armBreakTimer() override {}
-    void stopBreakTimer() override {}
-    void startComputerTimer(int) override {}
-    void stopComputerTimer() override {}
-    int botSpeed() override { return 1; }
-    void alert(const std::string&) override {}
-    void log(const std::string&) override {}
-    std::int64_t nowMs() override { return 0; }
 };
 
 }  // namespace
@@ -69,11 +61,8 @@ class MemoryPort : public session::HostPort {
 // the terminator included, as a binary message could). Each message's first byte, when there
 // is one, also says where the host's reads are cut.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    MemoryPort port;
-    engine::Random random(1);
-    session::HostSession host(port, random);
-    protocol::Dispatcher dispatcher(protocol::Direction::ToHost);
-    host.install(dispatcher);
+    fuzzing::HostInMemory<WayBackPort> fixture;
+    auto& [port, random, host, dispatcher] = fixture;
     host.onAccepted(1);
     host.onAccepted(2);
 

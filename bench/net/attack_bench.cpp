@@ -264,11 +264,3 @@ void BM_EchoUnderChurn(benchmark::State& state) {
 BENCHMARK(BM_EchoUnderChurn)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

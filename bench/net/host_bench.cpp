@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
 #include <QRegularExpression>
@@ -78,11 +77,3 @@ void BM_IdleHostCpu(benchmark::State& state) {
 BENCHMARK(BM_IdleHostCpu)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -9,7 +9,6 @@
 // bridge adds.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -133,11 +132,3 @@ BENCHMARK(BM_PlayRoundTripAllSeatsTcp)->Iterations(1)->Unit(benchmark::kMillisec
 BENCHMARK(BM_PlayRoundTripOneWebSeat)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

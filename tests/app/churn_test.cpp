@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/table_sessions.h"
 #include "protocol/builder.h"
+#include "support/free_port.h"
 #include "support/raw_client.h"
 #include "text/settings/settings_location.h"
 #include "transport/client_link.h"
@@ -29,10 +29,7 @@ TEST(Churn, BurstingPeersThatComeAndGoLeaveTheHostingWindowOpen) {
     app::TableSessions sessions(window, gamestart);
     sessions.setSettingsPath(dir.filePath("orviklobby.ini"));
     window.show();
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
+    const quint16 port = support::freeTcpPort();
     ASSERT_TRUE(sessions.hostGame("Ann", port, false));
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.sock().isConnected(); }, 10000));
     QSignalSpy closed(&window, &app::MainWindow::closed);

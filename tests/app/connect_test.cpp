@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-#include <QUdpSocket>
 #include <climits>
 #include <memory>
 
@@ -28,6 +27,8 @@
 #include "engine/players/player.h"
 #include "host/host_service.h"
 #include "protocol/builder.h"
+#include "support/free_port.h"
+#include "support/player_copy.h"
 #include "support/raw_client.h"
 #include "table/table_panel.h"
 #include "text/settings/settings_location.h"
@@ -35,39 +36,13 @@
 #include "windows/gamestart_form.h"
 
 using namespace hexaline;
+using support::freeTcpPort;
+using support::freeUdpPort;
+using support::Player;
 
 namespace {
 
 constexpr int kTimeoutMs = 10000;
-
-quint16 freeTcpPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    return probe.serverPort();
-}
-
-quint16 freeUdpPort() {
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    return probe.localPort();
-}
-
-// One player's copy of the program: its window, the game start dialog and the sessions.
-struct Player {
-    explicit Player(QStringList arguments, const QString& ini)
-        : window({.arguments = std::move(arguments), .port = 0, .lobbyPort = 0}),
-          gamestart(&window),
-          sessions(window, gamestart) {
-        sessions.setSettingsPath(ini);
-        window.show();
-    }
-    table::TablePanel& panel() { return sessions.client().panel(); }
-    QString seatName(int seat) { return panel().playername(seat)->text(); }
-
-    app::MainWindow window;
-    windows::GameStartForm gamestart;
-    app::TableSessions sessions;
-};
 
 // Every test's announcements go to loopback, on a port of its own.
 class ConnectTest : public ::testing::Test {

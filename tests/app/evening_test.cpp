@@ -33,6 +33,8 @@
 #include "chat/chat_log.h"
 #include "host/host_service.h"
 #include "protocol/builder.h"
+#include "support/free_port.h"
+#include "support/player_copy.h"
 #include "table/table_panel.h"
 #include "text/settings/load_ini.h"
 #include "text/settings/settings_location.h"
@@ -44,30 +46,11 @@
 #include "windows/tally/tally_list_form.h"
 
 using namespace hexaline;
+using support::Player;
 
 namespace {
 
 constexpr int kTimeoutMs = 10000;
-
-// One player's copy of the program: its window, the game start dialog and the sessions.
-struct Player {
-    Player(QStringList arguments, const QString& ini, std::uint16_t port = 0)
-        : window({.arguments = std::move(arguments), .port = port, .lobbyPort = 0}),
-          gamestart(&window),
-          sessions(window, gamestart) {
-        sessions.setSettingsPath(ini);
-        window.show();
-    }
-    table::TablePanel& panel() { return sessions.client().panel(); }
-    QString seatName(int seat) { return panel().playername(seat)->text(); }
-    QString status() { return panel().label_status->text(); }
-    QString chat() { return sessions.client().chat().area().mainchat->toPlainText(); }
-    bool seated() { return sessions.client().model().isconnected(); }
-
-    app::MainWindow window;
-    windows::GameStartForm gamestart;
-    app::TableSessions sessions;
-};
 
 class EveningTest : public ::testing::Test {
   protected:
@@ -297,10 +280,8 @@ TEST_F(EveningTest, SettingsAreKeptThroughAFailedJoinAndExit) {
     }
     Player bob({"Bob"}, ini);
     QSignalSpy failed(&bob.sessions, &app::TableSessions::sessionFailed);
-    QTcpServer gone;
-    ASSERT_TRUE(gone.listen(QHostAddress::LocalHost, 0));
-    const quint16 nobody = gone.serverPort();
-    gone.close();
+    const quint16 nobody = support::freeTcpPort(QHostAddress::LocalHost);
+    ASSERT_NE(nobody, 0);
     bob.sessions.joinGame("Bob", "127.0.0.1", nobody);
     ASSERT_TRUE(failed.size() == 1 || failed.wait(kTimeoutMs));
     bob.window.findChild<QAction*>("Exit1")->trigger();
@@ -333,10 +314,8 @@ TEST_F(EveningTest, SettingsAreKeptThroughAFailedJoinAndExit) {
 TEST_F(EveningTest, HostAndJoinDialogsRememberTheirPortsApart) {
     Player bob({"Bob"}, ini);
     QSignalSpy failed(&bob.sessions, &app::TableSessions::sessionFailed);
-    QTcpServer gone;
-    ASSERT_TRUE(gone.listen(QHostAddress::LocalHost, 0));
-    const quint16 nobody = gone.serverPort();
-    gone.close();
+    const quint16 nobody = support::freeTcpPort(QHostAddress::LocalHost);
+    ASSERT_NE(nobody, 0);
     bob.window.findChild<QAction*>("JoinaGame1")->trigger();
     auto* join = qobject_cast<QDialog*>(bob.sessions.openDialog());
     ASSERT_NE(join, nullptr);

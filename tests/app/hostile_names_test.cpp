@@ -7,12 +7,11 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QTreeWidget>
 #include <QMessageBox>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTreeWidget>
 #include <QUdpSocket>
 #include <memory>
 
@@ -25,6 +24,7 @@
 #include "chat/chat_log.h"
 #include "protocol/builder.h"
 #include "protocol/version.h"
+#include "support/free_port.h"
 #include "support/raw_client.h"
 #include "table/notice_box.h"
 #include "table/table_panel.h"
@@ -39,24 +39,14 @@
 
 using namespace hexaline;
 using protocol::Msg;
+using support::freeTcpPort;
+using support::freeUdpPort;
 using support::RawClient;
 
 namespace {
 
 constexpr int kTimeoutMs = 10000;
 const std::vector<std::string> kHostile = {"<img src=/dev/zero>", "<b>x</b>", "&lt;"};
-
-quint16 freeTcpPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    return probe.serverPort();
-}
-
-quint16 freeUdpPort() {
-    QUdpSocket probe;
-    probe.bind(QHostAddress::LocalHost, 0);
-    return probe.localPort();
-}
 
 // The program's windows put together as it does: main window, side windows and sessions.
 struct Program {

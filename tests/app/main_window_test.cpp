@@ -13,6 +13,7 @@
 
 #include "app/host_side.h"
 #include "app/main_window.h"
+#include "support/free_port.h"
 
 using namespace hexaline::app;
 
@@ -268,10 +269,8 @@ TEST(MainWindowLaunch, JoiningAnUnknownHostShowsTheLookupErrorAndNoLobbyLink) {
 }
 
 TEST(MainWindowLaunch, AJoinThatIsRefusedEndsInALineThatSaysSo) {
-    QTcpServer closed;  // a port nobody listens on: taken, then freed
-    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = closed.serverPort();
-    closed.close();
+    const quint16 port = hexaline::support::freeTcpPort(QHostAddress::LocalHost);
+    ASSERT_NE(port, 0);
     MainWindow w({.arguments = {"Bo", "127.0.0.1", "false"}, .port = port});
     w.processparams();
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.chatLines().size() >= 2; }, kTimeoutMs));

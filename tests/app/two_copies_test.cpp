@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
-#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include "protocol/builder.h"
+#include "support/free_port.h"
 #include "support/raw_client.h"
 
 using namespace hexaline;
@@ -17,12 +17,6 @@ using support::RawClient;
 using support::waitFor;
 
 namespace {
-
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 void startCopy(QProcess& process, const QString& instanceDir, const QStringList& positional,
                quint16 port) {
@@ -39,7 +33,7 @@ void startCopy(QProcess& process, const QString& instanceDir, const QStringList&
 TEST(TwoCopies, OneHostsTheOtherJoinsAndLeavesWithIt) {
     QTemporaryDir annDir;
     QTemporaryDir bobDir;
-    const quint16 port = freePort();
+    const quint16 port = support::freeTcpPort(QHostAddress::LocalHost);
     QProcess ann;
     QProcess bob;
     startCopy(ann, annDir.path(), {"Ann", "10.255.255.1", "true"}, port);

@@ -28,18 +28,6 @@ class HostGuardTest : public HostServiceFixture {
   protected:
     const engine::Host& game() { return host->session().game(); }
 
-    // A person arrives from `from` and is seated and announced, wherever the host puts it.
-    RawClient& arrive(const std::string& name, const QString& from) {
-        clients.push_back(std::make_unique<RawClient>(name));
-        RawClient& c = *clients.back();
-        c.connectTo(host->port(), from);
-        EXPECT_TRUE(waitFor([&] {
-            return c.seat() != 0 && game().seats[c.seat()].name == name &&
-                   c.has(Msg::ExistingPlayers);
-        }));
-        return c;
-    }
-
     // No timer of the host fires by itself: turns wait for ever.
     void stopTheClock() {
         host->options().secondMs = INT_MAX;

@@ -78,18 +78,6 @@ class RejoinTest : public HostServiceFixture {
     }
     bool seatIsFree(int seat) { return !game().seats[seat].connected; }
 
-    // A person joins again under a name, and is seated and announced.
-    RawClient& rejoin(const std::string& name, const QString& from = QStringLiteral("127.0.0.1")) {
-        clients.push_back(std::make_unique<RawClient>(name));
-        RawClient& c = *clients.back();
-        c.connectTo(host->port(), from);
-        EXPECT_TRUE(waitFor([&] {
-            return c.seat() != 0 && game().seats[c.seat()].name == name &&
-                   c.has(Msg::ExistingPlayers);
-        }));
-        return c;
-    }
-
     // The hand the host holds for a seat, as the client last heard it.
     static std::vector<int> handHeard(const RawClient& c) {
         std::vector<int> hand(7, 0);
@@ -161,7 +149,7 @@ TEST_F(RejoinTest, APlayerDroppedInTheOwnTurnGetsHandAndScoreBack) {
     // The turn moves on; the computer keeps the seat, its hand and its score.
     ASSERT_TRUE(runUntil([&] { return seatIsFree(2) && game().currentplayer != 2; }, false));
     const int score = game().seats[2].score;
-    RawClient& bob = rejoin("Bob");
+    RawClient& bob = arrive("Bob");
     EXPECT_EQ(bob.seat(), 2);
     EXPECT_EQ(handHeard(bob), handHeld(2));
     EXPECT_EQ(scoreIn(bob, 2), score);
@@ -196,7 +184,7 @@ TEST_F(RejoinTest, APlayerBackWhileTheComputerHoldsTheTurnGetsTheTurnAndItsTimeL
     ASSERT_TRUE(game().computerplays(2));
     const std::vector<int> hand = handHeld(2);
 
-    RawClient& bob = rejoin("Bob");
+    RawClient& bob = arrive("Bob");
     ASSERT_EQ(bob.seat(), 2);
     EXPECT_FALSE(game().computerplays(2));
     ASSERT_TRUE(waitFor([&] { return bob.has(Msg::MyTiles); }));
@@ -238,7 +226,7 @@ TEST_F(RejoinTest, TwoDropsComeBackInEitherOrderToTheirOwnSeats) {
 
     // Cid is offered the lowest free seat, Bob's, and is moved to his own before he is
     // announced.
-    RawClient& cid = rejoin("Cid");
+    RawClient& cid = arrive("Cid");
     EXPECT_EQ(cid.seat(), 3);
     EXPECT_EQ(cid.of(Msg::SendLoginInfo).size(), 2u);
     EXPECT_EQ(handHeard(cid), cidHand);
@@ -246,7 +234,7 @@ TEST_F(RejoinTest, TwoDropsComeBackInEitherOrderToTheirOwnSeats) {
         EXPECT_EQ(m.find("CMD_newplayerinfo+2+Cid"), std::string::npos) << m;
     EXPECT_TRUE(seatIsFree(2));
 
-    RawClient& bob = rejoin("Bob");
+    RawClient& bob = arrive("Bob");
     EXPECT_EQ(bob.seat(), 2);
     EXPECT_EQ(handHeard(bob), bobHand);
 
@@ -256,7 +244,7 @@ TEST_F(RejoinTest, TwoDropsComeBackInEitherOrderToTheirOwnSeats) {
     ASSERT_TRUE(runUntil([&] { return bob.plays() + cid.plays() >= 2; }));
     bob.drop();
     ASSERT_TRUE(waitFor([&] { return seatIsFree(2); }));
-    RawClient& again = rejoin("Bob");
+    RawClient& again = arrive("Bob");
     EXPECT_EQ(again.seat(), 2);
     EXPECT_EQ(handHeard(again), handHeld(2));
     expectEveryTileOnce();
@@ -270,7 +258,7 @@ TEST_F(RejoinTest, APlayerBackDuringTheBreakPlaysTheNextRound) {
     ASSERT_TRUE(runUntil([&] { return game().breakaction == BreakAction::StartRound; }));
     const int score = game().seats[3].score;
 
-    RawClient& cid = rejoin("Cid");
+    RawClient& cid = arrive("Cid");
     EXPECT_EQ(cid.seat(), 3);
     EXPECT_EQ(scoreIn(cid, 3), score);
     cid.forget();
@@ -291,7 +279,7 @@ TEST_F(RejoinTest, AKickedPlayerOnlyWatchesAndAStrangerGetsTodaysSeat) {
     ASSERT_TRUE(waitFor([&] { return seatIsFree(2); }));
 
     // Bob comes back: no seat of a player for him in this game, but he may watch.
-    RawClient& bob = rejoin("Bob", kElsewhere);
+    RawClient& bob = arrive("Bob", kElsewhere);
     EXPECT_EQ(bob.seat(), 5);
     EXPECT_TRUE(seatIsFree(2));
     EXPECT_TRUE(bob.of(Msg::MyTiles).empty());
@@ -300,12 +288,12 @@ TEST_F(RejoinTest, AKickedPlayerOnlyWatchesAndAStrangerGetsTodaysSeat) {
     // it holds. Cid is no longer kept a seat then.
     clients[2]->drop();
     ASSERT_TRUE(waitFor([&] { return seatIsFree(3); }));
-    RawClient& dan = rejoin("Dan");
+    RawClient& dan = arrive("Dan");
     EXPECT_EQ(dan.seat(), 2);
     EXPECT_EQ(handHeard(dan), handHeld(2));
-    RawClient& eve = rejoin("Eve");
+    RawClient& eve = arrive("Eve");
     EXPECT_EQ(eve.seat(), 3);
-    RawClient& cid = rejoin("Cid");
+    RawClient& cid = arrive("Cid");
     EXPECT_EQ(cid.seat(), 4);
     EXPECT_EQ(cid.of(Msg::SendLoginInfo).size(), 1u);
 }
@@ -320,7 +308,7 @@ TEST_F(RejoinTest, ANewGameForgetsWhoDroppedOutOfTheLastOne) {
     clients[1]->drop();
     ASSERT_TRUE(waitFor([&] { return seatIsFree(2); }));
     // Cid is a newcomer in this game: the lowest free seat is his, Bob's kept seat or not.
-    RawClient& cid = rejoin("Cid");
+    RawClient& cid = arrive("Cid");
     EXPECT_EQ(cid.seat(), 2);
     EXPECT_EQ(cid.of(Msg::SendLoginInfo).size(), 1u);
 }

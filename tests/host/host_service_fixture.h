@@ -46,6 +46,20 @@ class HostServiceFixture : public ::testing::Test {
         return c;
     }
 
+    // A person arrives (or comes back) under a name from `from` and is seated and announced,
+    // wherever the host puts it.
+    support::RawClient& arrive(const std::string& name,
+                               const QString& from = QStringLiteral("127.0.0.1")) {
+        clients.push_back(std::make_unique<support::RawClient>(name));
+        support::RawClient& c = *clients.back();
+        c.connectTo(host->port(), from);
+        EXPECT_TRUE(support::waitFor([&] {
+            return c.seat() != 0 && host->session().game().seats[c.seat()].name == name &&
+                   c.has(protocol::Msg::ExistingPlayers);
+        }));
+        return c;
+    }
+
     std::vector<QString> logs;
     engine::Random random;
     std::unique_ptr<HostService> host;

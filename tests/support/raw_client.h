@@ -17,12 +17,13 @@
 #include "protocol/builder.h"
 #include "protocol/framer.h"
 #include "protocol/reader.h"
+#include "support/received_log.h"
 #include "support/suggested_play.h"
 #include "support/wait_for.h"
 
 namespace hexaline::support {
 
-class RawClient {
+class RawClient : public ReceivedLog {
   public:
     explicit RawClient(std::string name, std::string version = "1.0.1")
         : name_(std::move(name)), version_(std::move(version)), mirror_(outlet_, random_) {
@@ -58,20 +59,9 @@ class RawClient {
     // Called with every message as it arrives, and right before each play is sent.
     std::function<void(const std::string& message)> onMessage;
     std::function<void()> onPlay;
-    void forget() { received_.clear(); }
+    void forget() { clearReceived(); }
 
     int seat() const { return seat_; }
-    const std::vector<std::string>& received() const { return received_; }
-    std::vector<std::string> of(protocol::Msg id) const {
-        std::vector<std::string> out;
-        for (const std::string& m : received_) {
-            const auto command = protocol::splitCommand(m);
-            if (command && command->word == protocol::layoutOf(id).word)
-                out.push_back(m);
-        }
-        return out;
-    }
-    bool has(protocol::Msg id) const { return !of(id).empty(); }
     int plays() const { return plays_; }
 
   private:
@@ -84,7 +74,7 @@ class RawClient {
             if (onMessage)
                 onMessage(m);
             handle(m);
-            received_.push_back(std::move(m));
+            keep(std::move(m));
         }
     }
 
@@ -177,7 +167,6 @@ class RawClient {
     std::string version_;
     QTcpSocket socket_;
     protocol::Framer framer_;
-    std::vector<std::string> received_;
     int seat_ = 0;
     bool autoplay_ = false;
     int plays_ = 0;

@@ -202,8 +202,7 @@ def no_alert(driver):
 
 def case_round(table):
     """A browser player plays a one-round game to its winner against the computer."""
-    d = browser()
-    try:
+    with browser() as d:
         join(d, table.url, "Ann")
         assert model(d, "m.myseat") == 1
         start_game(d, 0, 30)
@@ -226,16 +225,13 @@ def case_round(table):
                                    ".filter((r) => r.name.includes('/sounds/')).map((r) => r.name)")
         assert any(name.endswith("/sounds/place.wav") for name in fetched), fetched
         print("browser player laid tiles in %d turns; %s" % (played, winner.text))
-    finally:
-        d.quit()
 
 
 def case_hostile(table):
     """Names and chat are shown as text; only http and https words are links."""
     from selenium.webdriver.common.by import By
     hostile = "<img src=x onerror=alert(1)>"
-    d = browser()
-    try:
+    with browser() as d:
         join(d, table.url, hostile)
         name = by_id(d, "seat1").find_element(By.CLASS_NAME, "name")
         assert name.get_attribute("textContent") == hostile, name.get_attribute("textContent")
@@ -252,36 +248,34 @@ def case_hostile(table):
         assert log.find_elements(By.CSS_SELECTOR, "svg.smiley")
         assert no_alert(d)
         print("hostile name and chat shown as text")
-    finally:
-        d.quit()
+
+
+def own_seat(driver):
+    """The browser player's seat, score, sorted hand and the number of tiles on the board."""
+    return model(driver, "({seat: m.myseat, score: m.seats[1].score, "
+                         "hand: m.hand.slice(1).filter((t) => t).sort((a, b) => a - b), "
+                         "tiles: m.board.flat().filter((s) => s.tile).length})")
 
 
 def case_reload(table):
     """A reload joins again under the same name and gets the own seat, hand and score back."""
-    d = browser()
-    try:
+    with browser() as d:
         join(d, table.url, "Ann")
         start_game(d, 0, 60)
         wait_until(lambda: model(d, "m.myTurn && m.buttons.pass"), 30, "the own turn")
         drag_turn(d)
         wait_until(lambda: model(d, "m.shownTurn === 2"), 10, "the computer's turn")
-        before = model(d, "({seat: m.myseat, score: m.seats[1].score, "
-                          "hand: m.hand.slice(1).filter((t) => t).sort((a, b) => a - b), "
-                          "tiles: m.board.flat().filter((s) => s.tile).length})")
+        before = own_seat(d)
         assert before["seat"] == 1 and before["tiles"] > 0, before
         d.refresh()
         wait_until(lambda: model(d, "m.gameOn && m.dealt && m.myseat === 1"), 15, "the rejoin")
-        after = model(d, "({seat: m.myseat, score: m.seats[1].score, "
-                         "hand: m.hand.slice(1).filter((t) => t).sort((a, b) => a - b), "
-                         "tiles: m.board.flat().filter((s) => s.tile).length})")
+        after = own_seat(d)
         assert after["seat"] == before["seat"], (before, after)
         assert after["score"] == before["score"], (before, after)
         assert after["hand"] == before["hand"], (before, after)
         assert after["tiles"] >= before["tiles"], (before, after)
         assert by_id(d, "table").is_displayed()
         print("rejoined seat %d with score %s and the same hand" % (after["seat"], after["score"]))
-    finally:
-        d.quit()
 
 
 def raw_client(table, name, *extra):
@@ -293,8 +287,7 @@ def case_mixed(table, desktop=None):
     """A browser, a raw protocol client and (when built) the desktop window at one table."""
     from selenium.webdriver.common.by import By
     import tempfile
-    d = browser()
-    try:
+    with browser() as d:
         join(d, table.url, "Ann")
         window = None
         if desktop and os.path.exists(desktop):
@@ -341,16 +334,13 @@ def case_mixed(table, desktop=None):
             assert "+Dee+" in out, "Rex did not see the desktop player"
         print("browser and raw client%s saw each other's plays and chat"
               % (" (with the desktop window at the table)" if window else ""))
-    finally:
-        d.quit()
 
 
 def case_keys(table):
     """The desktop game's keys: 1-6, the arrows, Enter, F, C, P, Esc and Tab."""
     from selenium.webdriver.common.action_chains import ActionChains
     from selenium.webdriver.common.keys import Keys
-    d = browser()
-    try:
+    with browser() as d:
         join(d, table.url, "Ann")
         # Sounds off: the switch is kept in the browser, and nothing is fetched.
         by_id(d, "soundswitch").click()
@@ -388,14 +378,11 @@ def case_keys(table):
         assert d.execute_script(sounds) == fetched_before
         assert d.execute_script("return localStorage.getItem('hexaline.sounds')") == "off"
         print("a play laid, cleared, laid again and finished, and a pass, by keys alone")
-    finally:
-        d.quit()
 
 
 def case_phone(table):
     """The table fits phone screens upright and sideways, with no sideways scrolling."""
-    d = browser()
-    try:
+    with browser() as d:
         join(d, table.url, "Ann")
         start_game(d, 0, 60)
         for width, height in [(390, 844), (844, 390), (1280, 800)]:
@@ -410,8 +397,6 @@ def case_phone(table):
                                        ".getBoundingClientRect(); return [r.left, r.right];", part)
                 assert 0 <= box[0] and box[1] <= client + 0.5, (width, height, part, box)
         print("no sideways scrolling at 390x844, 844x390 and 1280x800")
-    finally:
-        d.quit()
 
 
 CASES = {"round": (case_round, 100, 1), "hostile": (case_hostile, 1000, 1000),

@@ -11,11 +11,12 @@
 
 #include "protocol/builder.h"
 #include "protocol/reader.h"
+#include "support/received_log.h"
 #include "support/wait_for.h"
 
 namespace hexaline::support {
 
-class WebClient {
+class WebClient : public ReceivedLog {
   public:
     // `origin` goes in the Origin header; empty sends none (a client that is no browser).
     explicit WebClient(std::string name, const QString& origin)
@@ -45,17 +46,6 @@ class WebClient {
     }
 
     int seat() const { return seat_; }
-    const std::vector<std::string>& received() const { return received_; }
-    std::vector<std::string> of(protocol::Msg id) const {
-        std::vector<std::string> out;
-        for (const std::string& m : received_) {
-            const auto command = protocol::splitCommand(m);
-            if (command && command->word == protocol::layoutOf(id).word)
-                out.push_back(m);
-        }
-        return out;
-    }
-    bool has(protocol::Msg id) const { return !of(id).empty(); }
 
   private:
     void take(std::string message) {
@@ -65,12 +55,11 @@ class WebClient {
             seat_ = r.number();
             send(protocol::build(protocol::Msg::Login, {seat_, "1.0.1", name_}));
         }
-        received_.push_back(std::move(message));
+        keep(std::move(message));
     }
 
     std::string name_;
     std::unique_ptr<QWebSocket> socket_;
-    std::vector<std::string> received_;
     int seat_ = 0;
     bool closed_ = false;
 };

@@ -18,6 +18,16 @@ namespace {
 
 using test::HttpTestServer;
 
+// One transfer into a buffer in memory, and the end it reports.
+struct Transfer {
+    Transfer() { file.open(QIODevice::WriteOnly); }
+    bool start(const QUrl& url) { return get.start(url, &file); }
+
+    HttpGet get;
+    QBuffer file;
+    QSignalSpy done{&get, &HttpGet::finished};
+};
+
 struct Recorded {
     std::vector<std::string> lines;
     int bodyStarts = 0;
@@ -206,18 +216,16 @@ TEST(TlsEnd, OnlyACleanCloseIsReportedByTheTlsLayer) {
 // Each way a transfer fails has its own reason, and an error page never reaches the file.
 TEST_F(HttpGetTest, EveryFailureSaysWhy) {
     const auto failureOf = [this](HttpTestServer& from, const QString& path = "/setup.run") {
-        HttpGet one;
-        QBuffer file;
-        file.open(QIODevice::WriteOnly);
-        one.setSslConfiguration(HttpTestServer::trustingClient());
-        QSignalSpy done(&one, &HttpGet::finished);
-        EXPECT_TRUE(one.start(from.url(path), &file));
-        EXPECT_TRUE(done.wait(5000));
-        EXPECT_EQ(done.count(), 1);
-        EXPECT_FALSE(done.first().at(0).toBool());
-        EXPECT_EQ(done.first().at(1).toString(), HttpGet::failureText(one.failure(), one.status()));
-        EXPECT_TRUE(file.data().isEmpty()) << file.data().constData();
-        return one.failure();
+        Transfer transfer;
+        transfer.get.setSslConfiguration(HttpTestServer::trustingClient());
+        EXPECT_TRUE(transfer.start(from.url(path)));
+        EXPECT_TRUE(transfer.done.wait(5000));
+        EXPECT_EQ(transfer.done.count(), 1);
+        EXPECT_FALSE(transfer.done.first().at(0).toBool());
+        EXPECT_EQ(transfer.done.first().at(1).toString(),
+                  HttpGet::failureText(transfer.get.failure(), transfer.get.status()));
+        EXPECT_TRUE(transfer.file.data().isEmpty()) << transfer.file.data().constData();
+        return transfer.get.failure();
     };
     HttpTestServer missing;
     missing.head = "HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\n";
@@ -232,33 +240,27 @@ TEST_F(HttpGetTest, EveryFailureSaysWhy) {
 
     // A certificate nobody vouches for: the client trusts only the system's authorities.
     HttpTestServer untrusted(true);
-    HttpGet strict;
-    QBuffer file;
-    file.open(QIODevice::WriteOnly);
-    QSignalSpy done(&strict, &HttpGet::finished);
-    ASSERT_TRUE(strict.start(untrusted.url("/setup.run"), &file));
-    ASSERT_TRUE(done.wait(5000));
-    EXPECT_FALSE(done.first().at(0).toBool());
-    EXPECT_EQ(strict.failure(), HttpGet::Failure::Untrusted);
-    EXPECT_TRUE(file.data().isEmpty());
+    Transfer strict;
+    ASSERT_TRUE(strict.start(untrusted.url("/setup.run")));
+    ASSERT_TRUE(strict.done.wait(5000));
+    EXPECT_FALSE(strict.done.first().at(0).toBool());
+    EXPECT_EQ(strict.get.failure(), HttpGet::Failure::Untrusted);
+    EXPECT_TRUE(strict.file.data().isEmpty());
     EXPECT_FALSE(untrusted.answered);
 
     HttpTestServer cut(true);
     cut.head = "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n";
     cut.firstPart = 4;
     cut.close = false;
-    HttpGet early;
-    early.setSslConfiguration(HttpTestServer::trustingClient());
-    QBuffer part;
-    part.open(QIODevice::WriteOnly);
-    QSignalSpy earlyDone(&early, &HttpGet::finished);
-    ASSERT_TRUE(early.start(cut.url("/setup.run"), &part));
-    (void)QTest::qWaitFor([&] { return early.bodyBytes() == 4; }, 5000);
-    EXPECT_EQ(early.bodyBytes(), 4);
+    Transfer early;
+    early.get.setSslConfiguration(HttpTestServer::trustingClient());
+    ASSERT_TRUE(early.start(cut.url("/setup.run")));
+    (void)QTest::qWaitFor([&] { return early.get.bodyBytes() == 4; }, 5000);
+    EXPECT_EQ(early.get.bodyBytes(), 4);
     cut.closeNow();
-    ASSERT_TRUE(earlyDone.wait(5000));
-    EXPECT_EQ(early.failure(), HttpGet::Failure::EndedEarly);
-    EXPECT_EQ(earlyDone.first().at(1).toString(),
+    ASSERT_TRUE(early.done.wait(5000));
+    EXPECT_EQ(early.get.failure(), HttpGet::Failure::EndedEarly);
+    EXPECT_EQ(early.done.first().at(1).toString(),
               "The transfer ended early, before the whole file arrived.");
 }
 
@@ -268,16 +270,14 @@ TEST(HttpGetTls, ABodyWithoutLengthNeedsACleanTlsClose) {
         HttpTestServer server(true);
         server.head = "HTTP/1.0 200 OK\r\n\r\n";
         server.cut = cut;
-        HttpGet get;
-        get.setSslConfiguration(HttpTestServer::trustingClient());
-        QBuffer file;
-        file.open(QIODevice::WriteOnly);
-        QSignalSpy done(&get, &HttpGet::finished);
-        ASSERT_TRUE(get.start(server.url("/setup.run"), &file));
-        ASSERT_TRUE(done.wait(5000));
-        EXPECT_EQ(done.first().at(0).toBool(), !cut);
-        EXPECT_EQ(get.failure(), cut ? HttpGet::Failure::EndedEarly : HttpGet::Failure::None);
-        EXPECT_EQ(get.bodyBytes(), 10);
+        Transfer transfer;
+        transfer.get.setSslConfiguration(HttpTestServer::trustingClient());
+        ASSERT_TRUE(transfer.start(server.url("/setup.run")));
+        ASSERT_TRUE(transfer.done.wait(5000));
+        EXPECT_EQ(transfer.done.first().at(0).toBool(), !cut);
+        EXPECT_EQ(transfer.get.failure(),
+                  cut ? HttpGet::Failure::EndedEarly : HttpGet::Failure::None);
+        EXPECT_EQ(transfer.get.bodyBytes(), 10);
     }
 }
 
@@ -287,31 +287,25 @@ TEST(HttpGetBound, ABodyOverTheBoundIsStopped) {
         HttpTestServer server;
         server.head =
             announced ? "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\n" : "HTTP/1.0 200 OK\r\n\r\n";
-        HttpGet get;
-        get.setMaxBodyBytes(6);
-        QBuffer file;
-        file.open(QIODevice::WriteOnly);
-        QSignalSpy done(&get, &HttpGet::finished);
-        ASSERT_TRUE(get.start(server.url("/setup.run"), &file));
-        ASSERT_TRUE(done.wait(5000));
-        EXPECT_FALSE(done.first().at(0).toBool()) << announced;
-        EXPECT_EQ(get.failure(), HttpGet::Failure::TooLarge) << announced;
-        EXPECT_LE(file.data().size(), 6);
+        Transfer transfer;
+        transfer.get.setMaxBodyBytes(6);
+        ASSERT_TRUE(transfer.start(server.url("/setup.run")));
+        ASSERT_TRUE(transfer.done.wait(5000));
+        EXPECT_FALSE(transfer.done.first().at(0).toBool()) << announced;
+        EXPECT_EQ(transfer.get.failure(), HttpGet::Failure::TooLarge) << announced;
+        EXPECT_LE(transfer.file.data().size(), 6);
         EXPECT_EQ(HttpGet::failureText(HttpGet::Failure::TooLarge, 200,
                                        QString::number(qint64{512} << 20)),
                   "The download was stopped because the file is larger than 512 MiB.");
     }
     // Exactly at the bound is fine.
     HttpTestServer server;
-    HttpGet get;
-    get.setMaxBodyBytes(10);
-    QBuffer file;
-    file.open(QIODevice::WriteOnly);
-    QSignalSpy done(&get, &HttpGet::finished);
-    ASSERT_TRUE(get.start(server.url("/setup.run"), &file));
-    ASSERT_TRUE(done.wait(5000));
-    EXPECT_TRUE(done.first().at(0).toBool());
-    EXPECT_EQ(file.data(), "0123456789");
+    Transfer transfer;
+    transfer.get.setMaxBodyBytes(10);
+    ASSERT_TRUE(transfer.start(server.url("/setup.run")));
+    ASSERT_TRUE(transfer.done.wait(5000));
+    EXPECT_TRUE(transfer.done.first().at(0).toBool());
+    EXPECT_EQ(transfer.file.data(), "0123456789");
 }
 
 }  // namespace
